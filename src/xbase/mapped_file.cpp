@@ -1,0 +1,150 @@
+#include "xbase/mapped_file.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "xbase/error.h"
+
+namespace pc::xbase {
+namespace {
+
+constexpr uint64_t kMinGrowth = 1 << 20;        // 1 MiB
+constexpr uint64_t kMinReserve = 64ull << 20;   // address space kept for growth
+
+std::string systemError(const std::string& what, const std::string& path) {
+    return what + " " + path + ": " + std::strerror(errno);
+}
+
+void takeLock(int fd, LockMode lock, const std::string& path) {
+    if (lock == LockMode::None) return;
+    int op = (lock == LockMode::Exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB;
+    if (::flock(fd, op) != 0) {
+        int err = errno;
+        ::close(fd);
+        if (err == EWOULDBLOCK)
+            throw Error("File " + path + " is in use by another program or user");
+        errno = err;
+        throw Error(systemError("Cannot lock", path));
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<MappedFile> MappedFile::open(const std::string& path, OpenMode mode,
+                                             LockMode lock) {
+    bool writable = mode == OpenMode::ReadWrite;
+    int fd = ::open(path.c_str(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT) throw Error("File " + path + " not found");
+        throw Error(systemError("Cannot open", path));
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        throw Error("Cannot open " + path + ": not a regular file");
+    }
+    takeLock(fd, lock, path);
+    std::unique_ptr<MappedFile> f(new MappedFile);
+    f->path_ = path;
+    f->fd_ = fd;
+    f->writable_ = writable;
+    f->size_ = f->physical_ = static_cast<uint64_t>(st.st_size);
+    f->mapAtLeast(f->size_);
+    return f;
+}
+
+std::unique_ptr<MappedFile> MappedFile::create(const std::string& path, LockMode lock) {
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) throw Error(systemError("Cannot create", path));
+    takeLock(fd, lock, path);
+    if (::ftruncate(fd, 0) != 0) {
+        ::close(fd);
+        throw Error(systemError("Cannot create", path));
+    }
+    std::unique_ptr<MappedFile> f(new MappedFile);
+    f->path_ = path;
+    f->fd_ = fd;
+    f->writable_ = true;
+    f->mapAtLeast(0);
+    return f;
+}
+
+MappedFile::~MappedFile() {
+    if (base_) ::munmap(base_, mapped_);
+    if (fd_ >= 0) {
+        if (writable_ && physical_ != size_) [[maybe_unused]] int rc = ::ftruncate(fd_, size_);
+        ::close(fd_);
+    }
+}
+
+void MappedFile::mapAtLeast(uint64_t bytes) {
+    uint64_t want = writable_ ? std::max<uint64_t>({bytes * 2, bytes + kMinReserve}) : bytes;
+    long page = ::sysconf(_SC_PAGESIZE);
+    want = std::max<uint64_t>(want, static_cast<uint64_t>(page));
+    want = (want + page - 1) / page * page;
+    if (base_ && want <= mapped_) return;
+    if (base_) {
+        ::munmap(base_, mapped_);
+        base_ = nullptr;
+        mapped_ = 0;
+    }
+    int prot = PROT_READ | (writable_ ? PROT_WRITE : 0);
+    void* p = ::mmap(nullptr, want, prot, MAP_SHARED, fd_, 0);
+    if (p == MAP_FAILED) throw Error(systemError("Cannot map", path_));
+    base_ = static_cast<uint8_t*>(p);
+    mapped_ = want;
+}
+
+uint8_t* MappedFile::mutableData() {
+    if (!writable_) throw Error("File " + path_ + " is open read-only");
+    return base_;
+}
+
+void MappedFile::resize(uint64_t newSize) {
+    if (!writable_) throw Error("File " + path_ + " is open read-only");
+    if (newSize > physical_) {
+        uint64_t grown = std::max<uint64_t>(newSize, physical_ + std::max(kMinGrowth, physical_ / 8));
+        if (::ftruncate(fd_, static_cast<off_t>(grown)) != 0)
+            throw Error(systemError("Cannot extend", path_));
+        physical_ = grown;
+        if (grown > mapped_) mapAtLeast(grown);
+    } else if (newSize < size_) {
+        // Bytes past the logical end must read as zero if the file grows again.
+        std::memset(base_ + newSize, 0, size_ - newSize);
+    }
+    size_ = newSize;
+}
+
+void MappedFile::read(uint64_t offset, void* dst, size_t n) const {
+    if (offset > size_ || n > size_ - offset)
+        throw Error("Unexpected end of file in " + path_);
+    std::memcpy(dst, base_ + offset, n);
+}
+
+void MappedFile::write(uint64_t offset, const void* src, size_t n) {
+    if (offset + n > size_) resize(offset + n);
+    std::memcpy(mutableData() + offset, src, n);
+}
+
+void MappedFile::sync() {
+    if (!writable_) return;
+    if (base_ && size_ > 0) ::msync(base_, size_, MS_SYNC);
+    ::fdatasync(fd_);
+}
+
+void MappedFile::trim() {
+    if (writable_ && physical_ != size_) {
+        if (::ftruncate(fd_, static_cast<off_t>(size_)) != 0)
+            throw Error(systemError("Cannot truncate", path_));
+        physical_ = size_;
+    }
+}
+
+}  // namespace pc::xbase
