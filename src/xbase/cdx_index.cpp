@@ -1,0 +1,1 @@
+#include "xbase/cdx_index.h"

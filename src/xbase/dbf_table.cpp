@@ -1,0 +1,1 @@
+#include "xbase/dbf_table.h"
