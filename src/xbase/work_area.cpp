@@ -1,0 +1,692 @@
+#include "xbase/work_area.h"
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+
+#include "xbase/codepage.h"
+#include "xbase/engine.h"
+#include "xbase/engine_files.h"
+#include "xbase/error.h"
+#include "xbase/field_codec.h"
+#include "xbase/number_text.h"
+#include "xbase/xbase_date.h"
+
+namespace pc::xbase {
+namespace {
+
+constexpr uint16_t kMaxKeyLength = 240;
+
+bool validTagName(const std::string& name) {
+    if (name.empty() || name.size() > 10) return false;
+    if (!std::isalpha(static_cast<unsigned char>(name[0])) && name[0] != '_') return false;
+    return std::all_of(name.begin(), name.end(), [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+    });
+}
+
+std::string upperAscii(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
+// Progress from `from` to `to` percent of a larger operation.
+ProgressFn scaled(const ProgressFn& progress, int from, int to) {
+    if (!progress) return {};
+    return [progress, from, to](int p) { progress(from + (to - from) * std::clamp(p, 0, 100) / 100); };
+}
+
+}  // namespace
+
+WorkArea::WorkArea(const std::string& path, std::string alias, int driver, int mode,
+                   const EngineSettings* settings)
+    : settings_(settings), alias_(std::move(alias)), driver_(driver) {
+    OpenMode om = mode == kReadOnly ? OpenMode::ReadOnly : OpenMode::ReadWrite;
+    LockMode lm = mode == kExclusive ? LockMode::Exclusive : LockMode::Shared;
+    table_ = DbfTable::open(path, om, lm);
+    exprSettings_.codePage = codePage();
+    settingsChanged();
+    buffer_ = table_->blankRecord();
+    if (driver_ == kDriverCdx) openStructuralIndex();
+    goTop();
+}
+
+WorkArea::~WorkArea() {
+    try {
+        flush();
+        stampIndexClean();
+        if (index_) index_->flush();
+    } catch (...) {
+        // Closing must not throw; what could be written has been written.
+    }
+}
+
+int WorkArea::codePage() const {
+    int cp = table_->codePage();
+    return cp ? cp : 1252;
+}
+
+void WorkArea::settingsChanged() {
+    exprSettings_.exact = settings_->exact;
+    exprSettings_.century = settings_->century;
+    exprSettings_.dateFormat = settings_->dateFormat;
+    cache_.invalidate();
+}
+
+std::unique_ptr<Expression> WorkArea::compile(const std::string& text, std::string* error) const {
+    return Expression::compile(text, table_->fields(), &exprSettings_, error);
+}
+
+std::string WorkArea::memoText(const char* record, int field) const {
+    try {
+        return table_->memoText(record, field);
+    } catch (const Error&) {
+        return {};  // a damaged memo reads as empty inside expressions
+    }
+}
+
+// ---------------------------------------------------------------- index files
+
+std::string WorkArea::structuralIndexPath(bool mustExist) const {
+    namespace fs = std::filesystem;
+    fs::path p(table_->path());
+    std::string ext = p.extension().string();
+    bool lower = !ext.empty() && std::islower(static_cast<unsigned char>(ext.back()));
+    std::string want = p.stem().string() + (lower ? ".cdx" : ".CDX");
+    std::string found = findFileNoCase(p.parent_path().string(), want);
+    if (!found.empty()) return found;
+    return mustExist ? std::string() : (p.parent_path() / want).string();
+}
+
+std::string WorkArea::indexPath() const { return index_ ? index_->path() : std::string(); }
+
+void WorkArea::openStructuralIndex() {
+    std::string path = structuralIndexPath(true);
+    if (path.empty()) return;
+    OpenMode om = readOnly() ? OpenMode::ReadOnly : OpenMode::ReadWrite;
+    try {
+        index_ = CdxIndex::open(path, om, LockMode::None);
+        loadTags();
+        checkIndexMatchesTable();
+    } catch (const Error& e) {
+        index_.reset();
+        tags_.clear();
+        indexStale_ = true;
+        staleReason_ = e.what();
+    }
+}
+
+void WorkArea::loadTags() {
+    tags_.clear();
+    const auto& infos = index_->tags();
+    for (size_t i = 0; i < infos.size(); ++i) {
+        std::string err;
+        Tag t;
+        t.key = compile(infos[i].keyExpr, &err);
+        if (!t.key)
+            throw Error("Index tag " + infos[i].name + " has a key this engine cannot evaluate: " +
+                        err);
+        if (!infos[i].forExpr.empty()) {
+            t.forCond = compile(infos[i].forExpr, &err);
+            if (!t.forCond || t.forCond->type() != ValueType::Logical)
+                throw Error("Index tag " + infos[i].name +
+                            " has a FOR condition this engine cannot evaluate: " + err);
+        }
+        bool charKey = t.key->keyType() == KeyType::Character;
+        if (!charKey && t.key->keyLength() != infos[i].keyLength)
+            throw Error("Index tag " + infos[i].name + " has a key length that does not suit " +
+                        infos[i].keyExpr);
+        index_->setKeyType(static_cast<int>(i), t.key->keyType());
+        tags_.push_back(std::move(t));
+    }
+    ++indexVersion_;
+}
+
+void WorkArea::checkIndexMatchesTable() {
+    uint32_t n = table_->recordCount();
+    if (auto st = index_->stamp()) {
+        if (!st->clean)
+            throw Error("The index " + index_->path() +
+                        " was not closed properly and may not match the table");
+        if (st->recordCount != n)
+            throw Error("The index " + index_->path() + " does not match the table");
+        return;
+    }
+    // An index from another program: a tag that holds every record must hold
+    // exactly as many keys as the table has records.
+    const auto& infos = index_->tags();
+    for (size_t i = 0; i < infos.size(); ++i) {
+        if (infos[i].unique || !infos[i].forExpr.empty()) continue;
+        if (index_->keyCount(static_cast<int>(i)) != n)
+            throw Error("The index " + index_->path() + " does not match the table");
+        return;
+    }
+}
+
+void WorkArea::markIndexDirty() {
+    if (!index_ || readOnly() || indexDirty_) return;
+    index_->setStamp({table_->recordCount(), false});
+    indexDirty_ = true;
+}
+
+void WorkArea::stampIndexClean() {
+    if (!index_ || readOnly() || !indexDirty_) return;
+    index_->setStamp({table_->recordCount(), true});
+    indexDirty_ = false;
+}
+
+void WorkArea::makeKey(size_t t, const char* rec, uint32_t recno, uint8_t* out) const {
+    const Expression& e = *tags_[t].key;
+    uint16_t want = index_->tags()[t].keyLength;
+    if (e.keyLength() == want) {
+        e.evalKey(ref(rec, recno), out);
+        return;
+    }
+    // A character key whose stored length differs from ours (another
+    // program sized it): cut or pad to the stored length.
+    keyScratch_.resize(e.keyLength());
+    e.evalKey(ref(rec, recno), keyScratch_.data());
+    size_t n = std::min<size_t>(want, keyScratch_.size());
+    std::memcpy(out, keyScratch_.data(), n);
+    std::memset(out + n, ' ', want - n);
+}
+
+void WorkArea::updateIndexFor(const char* oldRec, const char* newRec, uint32_t recno, bool isNew) {
+    if (!index_) return;
+    markIndexDirty();
+    uint8_t oldKey[kMaxKeyLength + 8], newKey[kMaxKeyLength + 8];
+    for (size_t t = 0; t < tags_.size(); ++t) {
+        const Tag& tag = tags_[t];
+        uint16_t len = index_->tags()[t].keyLength;
+        bool oldIn = !isNew && (!tag.forCond || tag.forCond->evalLogical(ref(oldRec, recno)));
+        bool newIn = !tag.forCond || tag.forCond->evalLogical(ref(newRec, recno));
+        if (newIn) makeKey(t, newRec, recno, newKey);
+        if (oldIn) {
+            makeKey(t, oldRec, recno, oldKey);
+            if (newIn && std::memcmp(oldKey, newKey, len) == 0) continue;
+            index_->removeKey(static_cast<int>(t), oldKey, recno);
+        }
+        if (newIn) index_->insertKey(static_cast<int>(t), newKey, recno);
+        ++indexVersion_;
+    }
+}
+
+// ---------------------------------------------------------------- records
+
+void WorkArea::load(uint32_t recno) {
+    if (recno < 1 || recno > table_->recordCount()) {
+        setEof();
+        return;
+    }
+    recno_ = recno;
+    buffer_.assign(table_->record(recno), table_->recordLength());
+    eof_ = false;
+}
+
+void WorkArea::setEof() {
+    recno_ = table_->recordCount() + 1;
+    buffer_ = table_->blankRecord();
+    eof_ = true;
+}
+
+std::string WorkArea::memo(int field) const {
+    if (eof_) return {};
+    return table_->memoText(buffer_.data(), field);
+}
+
+bool WorkArea::replaceText(int field, const std::string& raw) {
+    if (eof_) throw Error("There is no current record to change");
+    if (readOnly()) throw Error("The table is open read-only");
+    const FieldDef& f = table_->fields().at(field);
+    if (f.type == 'M') {
+        table_->setMemoText(buffer_.data(), field, raw);
+    } else if (!setFieldText(buffer_.data(), f, raw)) {
+        return false;
+    }
+    dirty_ = true;
+    return true;
+}
+
+bool WorkArea::replaceLogical(int field, bool value) {
+    if (eof_) throw Error("There is no current record to change");
+    if (readOnly()) throw Error("The table is open read-only");
+    const FieldDef& f = table_->fields().at(field);
+    if (f.type != 'L') return false;
+    setFieldLogical(buffer_.data(), f, value);
+    dirty_ = true;
+    return true;
+}
+
+void WorkArea::appendBlank() {
+    flush();
+    if (readOnly()) throw Error("The table is open read-only");
+    markIndexDirty();
+    std::string blank = table_->blankRecord();
+    uint32_t r = table_->appendRecord(blank.data());
+    buffer_ = std::move(blank);
+    recno_ = r;
+    bof_ = eof_ = false;
+    dirty_ = isNew_ = true;
+    if (cache_.valid()) cache_.grow(r);
+}
+
+void WorkArea::setDeleted(bool deleted) {
+    if (eof_) return;
+    if (readOnly()) throw Error("The table is open read-only");
+    char mark = deleted ? '*' : ' ';
+    if (buffer_[0] != mark) {
+        buffer_[0] = mark;
+        dirty_ = true;
+    }
+}
+
+bool WorkArea::passes(const char* rec, uint32_t recno) const {
+    if (settings_->deletedFilter && rec[0] == '*') return false;
+    return !query_ || query_->evalLogical(ref(rec, recno));
+}
+
+void WorkArea::flush() {
+    if (!dirty_ || eof_) return;
+    std::string old(table_->record(recno_), table_->recordLength());
+    table_->writeRecord(recno_, buffer_.data());
+    updateIndexFor(old.data(), buffer_.data(), recno_, isNew_);
+    if (cache_.valid()) {
+        cache_.grow(recno_);
+        cache_.set(recno_, passes(buffer_.data(), recno_));
+    }
+    dirty_ = isNew_ = false;
+}
+
+void WorkArea::commit() {
+    flush();
+    stampIndexClean();
+    if (!readOnly()) {
+        table_->flush();
+        if (index_) index_->flush();
+    }
+}
+
+// ---------------------------------------------------------------- visibility
+
+void WorkArea::ensureQueryCache() {
+    uint32_t n = table_->recordCount();
+    if (cache_.valid() && cache_.size() == n) return;
+    cache_.reset(n);
+    const bool deletedFilter = settings_->deletedFilter;
+    for (uint32_t r = 1; r <= n; ++r) {
+        const char* rec = table_->record(r);
+        if (deletedFilter && rec[0] == '*') continue;
+        if (!query_ || query_->evalLogical(ref(rec, r))) cache_.set(r, true);
+    }
+}
+
+bool WorkArea::visible(uint32_t recno) {
+    if (!query_) return !settings_->deletedFilter || !table_->isDeleted(recno);
+    ensureQueryCache();
+    return cache_.test(recno);
+}
+
+void WorkArea::visibilityChanged() { cache_.invalidate(); }
+
+uint32_t WorkArea::queryCount() {
+    flush();
+    if (!query_ && !settings_->deletedFilter) return table_->recordCount();
+    ensureQueryCache();
+    return cache_.count();
+}
+
+void WorkArea::setQuery(const std::string& text) {
+    flush();
+    if (text.find_first_not_of(" \t") == std::string::npos) {
+        query_.reset();
+        queryText_.clear();
+        cache_.invalidate();
+        return;
+    }
+    std::string err;
+    auto q = compile(text, &err);
+    if (!q) throw Error(err);
+    if (q->type() != ValueType::Logical) throw Error("The query is not a logical expression");
+    query_ = std::move(q);
+    queryText_ = text;
+    cache_.invalidate();
+}
+
+// ---------------------------------------------------------------- moves
+
+bool WorkArea::physicalNext(uint32_t from, int dir, uint32_t* out) {
+    uint32_t n = table_->recordCount();
+    if (query_) {
+        ensureQueryCache();
+        uint32_t r = dir > 0 ? cache_.nextAfter(from) : cache_.prevBefore(from);
+        *out = r;
+        return r != 0;
+    }
+    int64_t r = int64_t(from) + dir;
+    if (dir < 0 && r > n) r = n;
+    for (; r >= 1 && r <= n; r += dir) {
+        if (!settings_->deletedFilter || !table_->isDeleted(static_cast<uint32_t>(r))) {
+            *out = static_cast<uint32_t>(r);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool WorkArea::descending() const { return order_ > 0 && index_->tags()[order_ - 1].descending; }
+
+bool WorkArea::cursorStep(int dir) {
+    bool forward = descending() ? dir < 0 : dir > 0;
+    return forward ? cursor_->next() : cursor_->prev();
+}
+
+bool WorkArea::cursorEnd(int dir) {
+    bool first = descending() ? dir < 0 : dir > 0;
+    return first ? cursor_->first() : cursor_->last();
+}
+
+int WorkArea::positionCursorOnCurrent() {
+    if (cursorVersion_ == indexVersion_ && cursor_->valid() && cursor_->recno() == recno_)
+        return kOnCurrent;
+    uint8_t key[kMaxKeyLength + 8];
+    size_t t = static_cast<size_t>(order_ - 1);
+    makeKey(t, buffer_.data(), recno_, key);
+    cursorVersion_ = indexVersion_;
+    if (!cursor_->seekEntry(key, recno_)) return kPastEnd;
+    return cursor_->recno() == recno_ &&
+                   std::memcmp(cursor_->key(), key, index_->tags()[t].keyLength) == 0
+               ? kOnCurrent
+               : kAfterCurrent;
+}
+
+bool WorkArea::orderedNext(int dir) {
+    int pos = positionCursorOnCurrent();
+    bool storedForward = descending() ? dir < 0 : dir > 0;
+    bool ok;
+    if (pos == kOnCurrent) ok = cursorStep(dir);
+    else if (pos == kAfterCurrent) ok = storedForward ? true : cursor_->prev();
+    else ok = storedForward ? false : cursor_->last();
+    while (ok && !visible(cursor_->recno())) ok = cursorStep(dir);
+    cursorVersion_ = indexVersion_;
+    return ok;
+}
+
+void WorkArea::goEnd(int dir) {
+    flush();
+    bof_ = eof_ = false;
+    bool ok;
+    uint32_t r = 0;
+    if (order_ == 0) {
+        ok = physicalNext(dir > 0 ? 0 : table_->recordCount() + 1, dir, &r);
+    } else {
+        ok = cursorEnd(dir);
+        while (ok && !visible(cursor_->recno())) ok = cursorStep(dir);
+        cursorVersion_ = indexVersion_;
+        if (ok) r = cursor_->recno();
+    }
+    if (ok) {
+        load(r);
+    } else {
+        setEof();
+        bof_ = true;
+    }
+}
+
+void WorkArea::goTop() { goEnd(+1); }
+void WorkArea::goBottom() { goEnd(-1); }
+
+void WorkArea::skip(int64_t count) {
+    flush();
+    if (count == 0) {
+        if (!eof_) load(recno_);
+        return;
+    }
+    int dir = count > 0 ? 1 : -1;
+    for (int64_t i = 0; i < (count > 0 ? count : -count); ++i) {
+        if (dir > 0 && eof_) return;
+        if (dir < 0 && eof_) {
+            goBottom();
+            if (eof_) return;
+            continue;
+        }
+        uint32_t r = 0;
+        bool ok;
+        if (order_ == 0) {
+            ok = physicalNext(recno_, dir, &r);
+        } else {
+            ok = orderedNext(dir);
+            if (ok) r = cursor_->recno();
+        }
+        if (ok) {
+            load(r);
+            bof_ = false;
+        } else if (dir > 0) {
+            setEof();
+            return;
+        } else {
+            bof_ = true;
+            return;
+        }
+    }
+}
+
+void WorkArea::go(uint32_t recno) {
+    flush();
+    bof_ = eof_ = false;
+    load(recno);
+}
+
+// ---------------------------------------------------------------- orders
+
+int WorkArea::tagCount() const { return index_ ? static_cast<int>(index_->tags().size()) : 0; }
+
+const CdxTagInfo& WorkArea::tagInfo(int order) const {
+    if (order < 1 || order > tagCount()) throw Error("There is no order " + std::to_string(order));
+    return index_->tags()[order - 1];
+}
+
+int WorkArea::tagArea(const std::string& name) const {
+    return index_ ? index_->findTag(name) + 1 : 0;
+}
+
+void WorkArea::setOrder(int order) {
+    flush();
+    if (order < 0 || order > tagCount()) throw Error("There is no order " + std::to_string(order));
+    order_ = order;
+    cursor_ = order ? index_->cursor(order - 1) : nullptr;
+    cursorVersion_ = ~0ull;
+}
+
+int WorkArea::buildTag(const CdxTagInfo& wanted, const ProgressFn& progress) {
+    std::string err;
+    auto key = compile(wanted.keyExpr, &err);
+    if (!key) throw Error("Invalid key expression " + wanted.keyExpr + ": " + err);
+    if (key->keyLength() == 0 || key->keyLength() > kMaxKeyLength)
+        throw Error("The key of " + wanted.keyExpr + " is " + std::to_string(key->keyLength()) +
+                    " bytes long; an index key must be 1 to 240 bytes");
+    std::unique_ptr<Expression> cond;
+    if (!wanted.forExpr.empty()) {
+        cond = compile(wanted.forExpr, &err);
+        if (!cond) throw Error("Invalid FOR condition " + wanted.forExpr + ": " + err);
+        if (cond->type() != ValueType::Logical)
+            throw Error("The FOR condition " + wanted.forExpr + " is not a logical expression");
+    }
+    CdxTagInfo info = wanted;
+    info.keyLength = key->keyLength();
+    info.keyType = key->keyType();
+
+    uint32_t n = table_->recordCount();
+    std::vector<uint8_t> keys;
+    std::vector<uint32_t> recnos;
+    keys.reserve(size_t(n) * info.keyLength);
+    recnos.reserve(n);
+    uint8_t* out;
+    int lastPercent = -1;
+    for (uint32_t r = 1; r <= n; ++r) {
+        const char* rec = table_->record(r);
+        if (cond && !cond->evalLogical(ref(rec, r))) continue;
+        size_t at = keys.size();
+        keys.resize(at + info.keyLength);
+        out = keys.data() + at;
+        key->evalKey(ref(rec, r), out);
+        recnos.push_back(r);
+        if (progress && (r & 0x3FF) == 0) {
+            int p = static_cast<int>(uint64_t(r) * 50 / n);
+            if (p != lastPercent) progress(lastPercent = p);
+        }
+    }
+    int t = index_->createTag(info, keys.data(), recnos.data(), recnos.size(),
+                              scaled(progress, 50, 100));
+    if (progress) progress(100);
+    return t;
+}
+
+int WorkArea::indexTag(const std::string& name, const std::string& keyExpr,
+                       const std::string& forExpr, bool unique, bool descending,
+                       const ProgressFn& progress) {
+    flush();
+    if (readOnly()) throw Error("The table is open read-only");
+    if (driver_ != kDriverCdx)
+        throw Error("Only compound (.CDX) indexes can be made for " + table_->path());
+    std::string tagName = upperAscii(name);
+    if (!validTagName(tagName))
+        throw Error("Invalid tag name \"" + name +
+                    "\": up to 10 letters, digits or underscores, starting with a letter");
+    if (!index_) {
+        index_ = CdxIndex::create(structuralIndexPath(false), LockMode::None);
+        indexDirty_ = false;
+        indexStale_ = false;
+        table_->setStructuralIndexFlag(true);
+    }
+    markIndexDirty();
+    CdxTagInfo info;
+    info.name = tagName;
+    info.keyExpr = keyExpr;
+    info.forExpr = forExpr;
+    info.unique = unique;
+    info.descending = descending;
+    int t = buildTag(info, progress);
+    loadTags();
+    stampIndexClean();
+    cursor_ = order_ ? index_->cursor(order_ - 1) : nullptr;
+    cursorVersion_ = ~0ull;
+    return t + 1;
+}
+
+void WorkArea::reindex(const ProgressFn& progress) {
+    flush();
+    if (!index_) return;
+    if (readOnly()) throw Error("The table is open read-only");
+    std::vector<CdxTagInfo> infos = index_->tags();
+    std::string path = index_->path();
+    cursor_.reset();
+    index_.reset();
+    tags_.clear();
+    // A fresh file: a crash part-way leaves an index stamped as being
+    // written, which the next open reports instead of trusting.
+    std::filesystem::remove(path);
+    index_ = CdxIndex::create(path, LockMode::None);
+    indexDirty_ = false;
+    markIndexDirty();
+    int total = static_cast<int>(infos.size());
+    for (int i = 0; i < total; ++i)
+        buildTag(infos[i], scaled(progress, i * 100 / total, (i + 1) * 100 / total));
+    loadTags();
+    stampIndexClean();
+    table_->setStructuralIndexFlag(true);
+    cursor_ = order_ ? index_->cursor(order_ - 1) : nullptr;
+    cursorVersion_ = ~0ull;
+}
+
+void WorkArea::closeIndexes() {
+    flush();
+    stampIndexClean();
+    cursor_.reset();
+    index_.reset();
+    tags_.clear();
+    order_ = 0;
+}
+
+void WorkArea::pack(const ProgressFn& progress) {
+    flush();
+    if (readOnly()) throw Error("The table is open read-only");
+    bool indexed = index_ != nullptr;
+    markIndexDirty();
+    table_->pack(scaled(progress, 0, indexed ? 50 : 100));
+    cache_.invalidate();
+    reindex(scaled(progress, 50, 100));
+    goTop();
+}
+
+void WorkArea::zap(const ProgressFn& progress) {
+    flush();
+    if (readOnly()) throw Error("The table is open read-only");
+    markIndexDirty();
+    table_->zap();
+    cache_.invalidate();
+    reindex(progress);
+    goTop();
+}
+
+// ---------------------------------------------------------------- seek
+
+bool WorkArea::seek(const std::string& utf8Key) {
+    flush();
+    found_ = false;
+    bof_ = false;
+    if (order_ == 0) throw Error("Seek needs an order; none is set");
+    const CdxTagInfo& info = index_->tags()[order_ - 1];
+    std::vector<uint8_t> target(info.keyLength, keyFillByte(info.keyType));
+    size_t len = info.keyLength;
+    switch (info.keyType) {
+        case KeyType::Character: {
+            std::string raw = fromUtf8(utf8Key, codePage());
+            if (!settings_->exact) len = std::min<size_t>(raw.size(), info.keyLength);
+            std::memcpy(target.data(), raw.data(), std::min<size_t>(raw.size(), info.keyLength));
+            break;
+        }
+        case KeyType::Logical: {
+            std::string k = upperAscii(utf8Key);
+            target[0] = (k == "T" || k == ".T." || k == "Y" || k == "TRUE") ? 'T' : 'F';
+            break;
+        }
+        case KeyType::Numeric: {
+            auto v = parseNumberText(utf8Key.data(), utf8Key.size());
+            if (!v) throw Error("\"" + utf8Key + "\" is not a number");
+            encodeNumericKey(*v, target.data());
+            break;
+        }
+        case KeyType::Date: {
+            std::string digits;
+            for (char c : utf8Key)
+                if (c != ' ') digits += c;
+            encodeNumericKey(static_cast<double>(julianFromDtos(digits)), target.data());
+            break;
+        }
+    }
+    bool ok;
+    if (!info.descending) {
+        ok = cursor_->seek(target.data(), len);
+    } else {
+        // Walking backwards, the first match is the last stored entry that
+        // begins with the key: seek just past all of them and step back.
+        std::vector<uint8_t> past(target.begin(), target.begin() + len);
+        past.resize(info.keyLength, 0xFF);
+        ok = cursor_->seekEntry(past.data(), 0xFFFFFFFFu) ? cursor_->prev() : cursor_->last();
+    }
+    while (ok && !visible(cursor_->recno())) ok = cursorStep(+1);
+    cursorVersion_ = indexVersion_;
+    if (!ok) {
+        setEof();
+        return false;
+    }
+    found_ = std::memcmp(cursor_->key(), target.data(), len) == 0;
+    if (found_ || settings_->softSeek) {
+        load(cursor_->recno());
+    } else {
+        setEof();
+    }
+    return found_;
+}
+
+}  // namespace pc::xbase

@@ -1,0 +1,167 @@
+#pragma once
+// One open table with its structural index: the current record and its edit
+// buffer, the order, the query and the deleted filter. Every move, seek and
+// count of the sx_ interface is carried out here.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "xbase/cdx_index.h"
+#include "xbase/dbf_table.h"
+#include "xbase/expression.h"
+#include "xbase/query_cache.h"
+
+namespace pc::xbase {
+
+// Engine-wide settings every work area follows.
+struct EngineSettings {
+    bool deletedFilter = false;  // moves skip deletion-marked records
+    bool softSeek = false;       // a failed seek rests on the next greater key
+    bool exact = false;
+    bool century = true;
+    std::string dateFormat = "MM/DD/YYYY";
+};
+
+class WorkArea : private MemoSource {
+public:
+    // Opens the table and, for the CDX driver, its structural index when one
+    // exists. A structural index that no longer matches the table is left
+    // closed and reported by indexStale().
+    WorkArea(const std::string& path, std::string alias, int driver, int mode,
+             const EngineSettings* settings);
+    ~WorkArea() override;
+    WorkArea(const WorkArea&) = delete;
+    WorkArea& operator=(const WorkArea&) = delete;
+
+    const std::string& alias() const { return alias_; }
+    DbfTable& table() { return *table_; }
+    const DbfTable& table() const { return *table_; }
+    int driver() const { return driver_; }
+    bool readOnly() const { return table_->readOnly(); }
+    int codePage() const;
+
+    // Settings changed engine-wide (exact, date format) reach the compiled
+    // expressions through this.
+    void settingsChanged();
+
+    // --- moves ---
+    void goTop();
+    void goBottom();
+    void skip(int64_t count);
+    void go(uint32_t recno);
+    uint32_t recno() const { return recno_; }
+    uint32_t recordCount() const { return table_->recordCount(); }
+    bool bof() const { return bof_; }
+    bool eof() const { return eof_; }
+
+    // --- the current record ---
+    // The record bytes as edited so far (blank at end of file).
+    const char* current() const { return buffer_.data(); }
+    std::string memo(int field) const;
+    bool replaceText(int field, const std::string& raw);  // raw = table code page
+    bool replaceLogical(int field, bool value);
+    void appendBlank();
+    void setDeleted(bool deleted);
+    bool deleted() const { return !eof_ && buffer_[0] == '*'; }
+    // Writes the edit buffer and brings the index up to date.
+    void flush();
+    void commit();  // flush, stamp the index clean, sync to disk
+
+    void pack(const ProgressFn& progress);
+    void zap(const ProgressFn& progress);
+
+    // --- orders ---
+    int tagCount() const;
+    const CdxTagInfo& tagInfo(int order) const;  // 1-based
+    int tagArea(const std::string& name) const;  // 0 when absent
+    int order() const { return order_; }
+    void setOrder(int order);
+    // Returns the order number of the new tag.
+    int indexTag(const std::string& name, const std::string& keyExpr, const std::string& forExpr,
+                 bool unique, bool descending, const ProgressFn& progress);
+    void reindex(const ProgressFn& progress);
+    void closeIndexes();
+    bool indexStale() const { return indexStale_; }
+    const std::string& staleReason() const { return staleReason_; }
+    std::string indexPath() const;
+
+    // --- seek ---
+    bool seek(const std::string& utf8Key);
+    bool found() const { return found_; }
+
+    // --- query ---
+    // Compiles and applies a query; "" clears it. Throws Error for a bad one.
+    void setQuery(const std::string& text);
+    const std::string& queryText() const { return queryText_; }
+    uint32_t queryCount();
+    // Called when the deleted filter changes engine-wide.
+    void visibilityChanged();
+
+    std::unique_ptr<Expression> compile(const std::string& text, std::string* error) const;
+
+private:
+    struct Tag {
+        std::unique_ptr<Expression> key;
+        std::unique_ptr<Expression> forCond;
+    };
+
+    std::string memoText(const char* record, int field) const override;
+    RecordRef ref(const char* data, uint32_t recno) const { return {data, recno, this}; }
+
+    void openStructuralIndex();
+    void loadTags();
+    void checkIndexMatchesTable();
+    void markIndexDirty();
+    void stampIndexClean();
+    std::string structuralIndexPath(bool mustExist) const;
+
+    bool visible(uint32_t recno);
+    void ensureQueryCache();
+    void load(uint32_t recno);  // makes recno current (count+1 = end of file)
+    void setEof();
+    void updateIndexFor(const char* oldRec, const char* newRec, uint32_t recno, bool isNew);
+    void makeKey(size_t tag, const char* rec, uint32_t recno, uint8_t* out) const;
+    int buildTag(const CdxTagInfo& info, const ProgressFn& progress);
+    bool passes(const char* rec, uint32_t recno) const;
+
+    // Ordered walking.
+    enum { kOnCurrent, kAfterCurrent, kPastEnd };
+    bool physicalNext(uint32_t from, int dir, uint32_t* out);
+    int positionCursorOnCurrent();
+    bool orderedNext(int dir);
+    bool cursorStep(int dir);  // in walk order (descending tags reversed)
+    bool cursorEnd(int dir);   // first (dir > 0) or last entry in walk order
+    bool descending() const;
+    void goEnd(int dir);
+
+    const EngineSettings* settings_;
+    ExprSettings exprSettings_;
+    std::string alias_;
+    int driver_;
+    std::unique_ptr<DbfTable> table_;
+    std::unique_ptr<CdxIndex> index_;
+    std::vector<Tag> tags_;
+    bool indexStale_ = false;
+    std::string staleReason_;
+    mutable std::vector<uint8_t> keyScratch_;
+    bool indexDirty_ = false;  // stamp says "being written"
+
+    uint32_t recno_ = 1;
+    bool bof_ = true, eof_ = true, found_ = false;
+    std::string buffer_;      // current record, possibly edited
+    bool dirty_ = false;      // buffer differs from the file
+    bool isNew_ = false;      // appended; its keys are not in the index yet
+
+    int order_ = 0;
+    std::unique_ptr<CdxTagCursor> cursor_;
+    uint64_t indexVersion_ = 0;   // bumps on every index change
+    uint64_t cursorVersion_ = ~0ull;
+
+    std::unique_ptr<Expression> query_;
+    std::string queryText_;
+    QueryCache cache_;
+};
+
+}  // namespace pc::xbase
