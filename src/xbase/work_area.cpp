@@ -109,6 +109,9 @@ void WorkArea::openStructuralIndex() {
         loadTags();
         checkIndexMatchesTable();
     } catch (const Error& e) {
+        // Keep the tag definitions when they could be read, so a rebuild
+        // can bring the index back as it was.
+        if (index_) staleTags_ = index_->tags();
         index_.reset();
         tags_.clear();
         indexStale_ = true;
@@ -497,7 +500,7 @@ void WorkArea::setOrder(int order) {
     cursorVersion_ = ~0ull;
 }
 
-int WorkArea::buildTag(const CdxTagInfo& wanted, const ProgressFn& progress) {
+WorkArea::CompiledTag WorkArea::compileTag(const CdxTagInfo& wanted) const {
     std::string err;
     auto key = compile(wanted.keyExpr, &err);
     if (!key) throw Error("Invalid key expression " + wanted.keyExpr + ": " + err);
@@ -511,6 +514,11 @@ int WorkArea::buildTag(const CdxTagInfo& wanted, const ProgressFn& progress) {
         if (cond->type() != ValueType::Logical)
             throw Error("The FOR condition " + wanted.forExpr + " is not a logical expression");
     }
+    return {std::move(key), std::move(cond)};
+}
+
+int WorkArea::buildTag(const CdxTagInfo& wanted, const ProgressFn& progress) {
+    auto [key, cond] = compileTag(wanted);
     CdxTagInfo info = wanted;
     info.keyLength = key->keyLength();
     info.keyType = key->keyType();
@@ -548,10 +556,17 @@ int WorkArea::indexTag(const std::string& name, const std::string& keyExpr,
     if (readOnly()) throw Error("The table is open read-only");
     if (driver_ != kDriverCdx)
         throw Error("Only compound (.CDX) indexes can be made for " + table_->path());
-    std::string tagName = upperAscii(name);
-    if (!validTagName(tagName))
+    CdxTagInfo info;
+    info.name = upperAscii(name);
+    info.keyExpr = keyExpr;
+    info.forExpr = forExpr;
+    info.unique = unique;
+    info.descending = descending;
+    if (!validTagName(info.name))
         throw Error("Invalid tag name \"" + name +
                     "\": up to 10 letters, digits or underscores, starting with a letter");
+    compileTag(info);  // nothing is touched on disk for a bad definition
+    if (!index_ && indexStale_ && !staleTags_.empty()) reindex(scaled(progress, 0, 50));
     if (!index_) {
         index_ = CdxIndex::create(structuralIndexPath(false), LockMode::None);
         indexDirty_ = false;
@@ -559,13 +574,7 @@ int WorkArea::indexTag(const std::string& name, const std::string& keyExpr,
         table_->setStructuralIndexFlag(true);
     }
     markIndexDirty();
-    CdxTagInfo info;
-    info.name = tagName;
-    info.keyExpr = keyExpr;
-    info.forExpr = forExpr;
-    info.unique = unique;
-    info.descending = descending;
-    int t = buildTag(info, progress);
+    int t = buildTag(info, indexStale_ ? scaled(progress, 50, 100) : progress);
     loadTags();
     stampIndexClean();
     cursor_ = order_ ? index_->cursor(order_ - 1) : nullptr;
@@ -575,10 +584,10 @@ int WorkArea::indexTag(const std::string& name, const std::string& keyExpr,
 
 void WorkArea::reindex(const ProgressFn& progress) {
     flush();
-    if (!index_) return;
+    if (!index_ && staleTags_.empty()) return;
     if (readOnly()) throw Error("The table is open read-only");
-    std::vector<CdxTagInfo> infos = index_->tags();
-    std::string path = index_->path();
+    std::vector<CdxTagInfo> infos = index_ ? index_->tags() : staleTags_;
+    std::string path = index_ ? index_->path() : structuralIndexPath(false);
     cursor_.reset();
     index_.reset();
     tags_.clear();
@@ -593,6 +602,9 @@ void WorkArea::reindex(const ProgressFn& progress) {
         buildTag(infos[i], scaled(progress, i * 100 / total, (i + 1) * 100 / total));
     loadTags();
     stampIndexClean();
+    indexStale_ = false;
+    staleTags_.clear();
+    staleReason_.clear();
     table_->setStructuralIndexFlag(true);
     cursor_ = order_ ? index_->cursor(order_ - 1) : nullptr;
     cursorVersion_ = ~0ull;

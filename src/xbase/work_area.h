@@ -123,6 +123,10 @@ private:
     void setEof();
     void updateIndexFor(const char* oldRec, const char* newRec, uint32_t recno, bool isNew);
     void makeKey(size_t tag, const char* rec, uint32_t recno, uint8_t* out) const;
+    struct CompiledTag {
+        std::unique_ptr<Expression> key, cond;
+    };
+    CompiledTag compileTag(const CdxTagInfo& info) const;  // throws Error for a bad definition
     int buildTag(const CdxTagInfo& info, const ProgressFn& progress);
     bool passes(const char* rec, uint32_t recno) const;
 
@@ -145,6 +149,7 @@ private:
     std::vector<Tag> tags_;
     bool indexStale_ = false;
     std::string staleReason_;
+    std::vector<CdxTagInfo> staleTags_;  // definitions of a stale index, for its rebuild
     mutable std::vector<uint8_t> keyScratch_;
     bool indexDirty_ = false;  // stamp says "being written"
 

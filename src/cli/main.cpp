@@ -1,0 +1,52 @@
+// postcraft-cli: command-line access to Postcraft's data files.
+#include <cstdio>
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/db_command.h"
+
+namespace {
+
+const char* const kUsage =
+    "usage: postcraft-cli COMMAND [ARGS]\n"
+    "\n"
+    "commands:\n"
+    "  db     look at and change xBase tables (.DBF with .FPT memos and .CDX indexes)\n"
+    "\n"
+    "Run 'postcraft-cli COMMAND --help' for the command's usage.\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    std::vector<std::string> args(argv + 1, argv + argc);
+    try {
+        if (args.empty()) {
+            std::cerr << kUsage;
+            return pc::cli::kExitUsage;
+        }
+        const std::string& command = args.front();
+        if (command == "--help" || command == "-h" || command == "help") {
+            std::cout << kUsage;
+            return 0;
+        }
+        if (command == "db") {
+            int status = pc::cli::runDbCommand({args.begin() + 1, args.end()}, std::cout);
+            std::cout.flush();
+            if (!std::cout) throw pc::cli::CliError("cannot write the output", 1);
+            return status;
+        }
+        throw pc::cli::CliError("unknown command '" + command + "'; run 'postcraft-cli --help'",
+                                pc::cli::kExitUsage);
+    } catch (const pc::cli::CliError& e) {
+        std::cout.flush();
+        std::cerr << "postcraft-cli: " << e.what() << '\n';
+        return e.status();
+    } catch (const std::exception& e) {
+        std::cout.flush();
+        std::cerr << "postcraft-cli: " << e.what() << '\n';
+        return pc::cli::kExitFailure;
+    }
+}

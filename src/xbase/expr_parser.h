@@ -1,0 +1,20 @@
+#pragma once
+// Recursive-descent parser from tokens to a typed, folded node tree. Types are
+// checked here, so evaluation never meets a mismatch.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "xbase/expr_nodes.h"
+
+namespace pc::xbase::expr {
+
+// Deepest tree (and parser recursion) accepted; hostile input cannot
+// exhaust the stack.
+constexpr int kMaxDepth = 200;
+
+// Null and *error set for anything malformed. Never throws.
+NodePtr parseExpression(std::string_view text, const std::vector<FieldDef>& fields,
+                        const ExprSettings* settings, std::string* error);
+
+}  // namespace pc::xbase::expr
