@@ -35,7 +35,7 @@ std::vector<FieldDef> makeFields() {
 }
 
 class FixedMemo : public pc::xbase::MemoSource {
-public:
+  public:
     std::string memoText(const char*, int) const override { return "memo \xE9 text  "; }
 };
 
@@ -43,12 +43,20 @@ public:
 const std::vector<std::string>& records() {
     static const std::vector<std::string> recs = [] {
         std::vector<std::string> r = {
-        std::string(" Smith       -1000000.00" "19540215" "T" "         1" "Acme  ") +
-            std::string("\x01\x00\x00\x80", 4) + std::string(8, '\xFF') + std::string(8, '\x7F') +
-            "20240101",
-        std::string(77, ' '),
-        std::string("*\xE9\xFF\x00zZ@[`{~  9e999999999" "99999999" "?" "abc       " "\x80\x81") +
-            std::string(30, '\0'),
+            std::string(" Smith       -1000000.00"
+                        "19540215"
+                        "T"
+                        "         1"
+                        "Acme  ") +
+                std::string("\x01\x00\x00\x80", 4) + std::string(8, '\xFF') +
+                std::string(8, '\x7F') + "20240101",
+            std::string(77, ' '),
+            std::string("*\xE9\xFF\x00zZ@[`{~  9e999999999"
+                        "99999999"
+                        "?"
+                        "abc       "
+                        "\x80\x81") +
+                std::string(30, '\0'),
         };
         for (auto& x : r) x.resize(77, ' ');
         return r;
@@ -76,8 +84,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         std::vector<uint8_t> key(size_t(e->keyLength()) + 1, 0xA5);
         for (const auto& r : records()) {
-            for (const pc::xbase::MemoSource* m : {static_cast<const pc::xbase::MemoSource*>(&memo),
-                                                   static_cast<const pc::xbase::MemoSource*>(nullptr)}) {
+            for (const pc::xbase::MemoSource* m :
+                 {static_cast<const pc::xbase::MemoSource*>(&memo),
+                  static_cast<const pc::xbase::MemoSource*>(nullptr)}) {
                 pc::xbase::RecordRef ref{r.data(), 7, m};
                 e->evaluate(ref);
                 e->evalLogical(ref);

@@ -79,12 +79,11 @@ constexpr HighHalf kCp865 = [] {
 }();
 
 constexpr HighHalf kCp866 = [] {
-    HighHalf t = kCp437;  // shares the box-drawing block B0-DF
-    for (int i = 0; i < 48; ++i) t[i] = uint16_t(0x0410 + i);          // А..п
-    for (int i = 0; i < 16; ++i) t[0x60 + i] = uint16_t(0x0440 + i);   // р..я
-    constexpr uint16_t tail[16] = {0x0401, 0x0451, 0x0404, 0x0454, 0x0407, 0x0457,
-                                   0x040E, 0x045E, 0x00B0, 0x2219, 0x00B7, 0x221A,
-                                   0x2116, 0x00A4, 0x25A0, 0x00A0};
+    HighHalf t = kCp437;                                       // shares the box-drawing block B0-DF
+    for (int i = 0; i < 48; ++i) t[i] = uint16_t(0x0410 + i);  // А..п
+    for (int i = 0; i < 16; ++i) t[0x60 + i] = uint16_t(0x0440 + i);  // р..я
+    constexpr uint16_t tail[16] = {0x0401, 0x0451, 0x0404, 0x0454, 0x0407, 0x0457, 0x040E, 0x045E,
+                                   0x00B0, 0x2219, 0x00B7, 0x221A, 0x2116, 0x00A4, 0x25A0, 0x00A0};
     for (int i = 0; i < 16; ++i) t[0x70 + i] = tail[i];
     return t;
 }();
@@ -160,9 +159,9 @@ struct CodePage {
 };
 
 constexpr CodePage kCodePages[] = {
-    {437, 0x01, &kCp437},    {850, 0x02, &kCp850},    {1252, 0x03, &kCp1252},
-    {10000, 0x04, &kMacRoman}, {852, 0x64, &kCp852},  {866, 0x65, &kCp866},
-    {865, 0x66, &kCp865},    {1250, 0xC8, &kCp1250},  {1251, 0xC9, &kCp1251},
+    {437, 0x01, &kCp437},      {850, 0x02, &kCp850},   {1252, 0x03, &kCp1252},
+    {10000, 0x04, &kMacRoman}, {852, 0x64, &kCp852},   {866, 0x65, &kCp866},
+    {865, 0x66, &kCp865},      {1250, 0xC8, &kCp1250}, {1251, 0xC9, &kCp1251},
 };
 
 // Unmarked tables and code pages we have no table for read as 1252.
@@ -185,7 +184,8 @@ const ReverseMap& reverseMap(const HighHalf& t) {
         std::vector<std::pair<const HighHalf*, ReverseMap>> all;
         for (const auto& cp : kCodePages) {
             ReverseMap m;
-            for (int b = 0x80; b < 0x100; ++b) m.emplace_back(decodeHigh(*cp.high, uint8_t(b)), uint8_t(b));
+            for (int b = 0x80; b < 0x100; ++b)
+                m.emplace_back(decodeHigh(*cp.high, uint8_t(b)), uint8_t(b));
             std::sort(m.begin(), m.end());
             all.emplace_back(cp.high, std::move(m));
         }
@@ -273,8 +273,8 @@ const CaseTables& caseTables() {
             c.upperLatin[b] = uint8_t(b - 0x20);
             c.lowerLatin[b - 0x20] = uint8_t(b);
         }
-        const std::pair<uint8_t, uint8_t> pairs[] = {{0x9A, 0x8A}, {0x9C, 0x8C}, {0x9E, 0x8E},
-                                                     {0xFF, 0x9F}};
+        const std::pair<uint8_t, uint8_t> pairs[] = {
+            {0x9A, 0x8A}, {0x9C, 0x8C}, {0x9E, 0x8E}, {0xFF, 0x9F}};
         for (auto [lo, up] : pairs) {
             c.upperLatin[lo] = up;
             c.lowerLatin[up] = lo;
@@ -306,8 +306,10 @@ std::string toUtf8(std::string_view bytes, int codePage) {
     out.reserve(bytes.size() + bytes.size() / 4);
     for (char ch : bytes) {
         uint8_t b = uint8_t(ch);
-        if (b < 0x80) out += ch;
-        else appendUtf8(out, decodeHigh(t, b));
+        if (b < 0x80)
+            out += ch;
+        else
+            appendUtf8(out, decodeHigh(t, b));
     }
     return out;
 }
@@ -324,7 +326,8 @@ std::string fromUtf8(std::string_view utf8, int codePage) {
         } else if (u < 0x80) {
             out += char(u);
         } else {
-            auto it = std::lower_bound(map.begin(), map.end(), std::pair<uint32_t, uint8_t>(uint32_t(u), 0));
+            auto it = std::lower_bound(map.begin(), map.end(),
+                                       std::pair<uint32_t, uint8_t>(uint32_t(u), 0));
             out += (it != map.end() && it->first == uint32_t(u)) ? char(it->second) : '?';
         }
     }

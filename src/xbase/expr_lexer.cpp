@@ -1,7 +1,5 @@
 #include "xbase/expr_lexer.h"
 
-#include <cctype>
-
 namespace pc::xbase::expr {
 namespace {
 
@@ -9,11 +7,17 @@ bool identStart(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
 }
 
-bool identChar(char c) { return identStart(c) || (c >= '0' && c <= '9'); }
+bool identChar(char c) {
+    return identStart(c) || (c >= '0' && c <= '9');
+}
 
-bool digit(char c) { return c >= '0' && c <= '9'; }
+bool digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-char upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; }
+char upper(char c) {
+    return (c >= 'a' && c <= 'z') ? char(c - 32) : c;
+}
 
 // Matches a dotted word such as ".AND." at text[i], any case.
 bool dotted(std::string_view text, size_t i, std::string_view word) {
@@ -95,34 +99,72 @@ bool tokenize(std::string_view text, std::vector<Token>* out, std::string* error
             t.kind = Tok::Ident;
             t.text.assign(text.substr(start, i - start));
         } else if (c == '.') {
-            if (dotted(text, i, "AND")) simple(Tok::And, 5);
-            else if (dotted(text, i, "OR")) simple(Tok::Or, 4);
-            else if (dotted(text, i, "NOT")) simple(Tok::Not, 5);
-            else if (dotted(text, i, "T") || dotted(text, i, "Y")) simple(Tok::True, 3);
-            else if (dotted(text, i, "F") || dotted(text, i, "N")) simple(Tok::False, 3);
-            else return fail("Syntax error", i);
+            if (dotted(text, i, "AND"))
+                simple(Tok::And, 5);
+            else if (dotted(text, i, "OR"))
+                simple(Tok::Or, 4);
+            else if (dotted(text, i, "NOT"))
+                simple(Tok::Not, 5);
+            else if (dotted(text, i, "T") || dotted(text, i, "Y"))
+                simple(Tok::True, 3);
+            else if (dotted(text, i, "F") || dotted(text, i, "N"))
+                simple(Tok::False, 3);
+            else
+                return fail("Syntax error", i);
         } else {
             switch (c) {
-                case '(': simple(Tok::LParen, 1); break;
-                case ')': simple(Tok::RParen, 1); break;
-                case ',': simple(Tok::Comma, 1); break;
-                case '+': simple(Tok::Plus, 1); break;
-                case '-': next == '>' ? simple(Tok::Arrow, 2) : simple(Tok::Minus, 1); break;
-                case '*': next == '*' ? simple(Tok::Power, 2) : simple(Tok::Star, 1); break;
-                case '/': simple(Tok::Slash, 1); break;
-                case '%': simple(Tok::Percent, 1); break;
-                case '^': simple(Tok::Power, 1); break;
-                case '$': simple(Tok::Dollar, 1); break;
-                case '#': simple(Tok::Ne, 1); break;
-                case '=': next == '=' ? simple(Tok::EqEq, 2) : simple(Tok::Eq, 1); break;
-                case '!': next == '=' ? simple(Tok::Ne, 2) : simple(Tok::Not, 1); break;
-                case '<':
-                    if (next == '>') simple(Tok::Ne, 2);
-                    else if (next == '=') simple(Tok::Le, 2);
-                    else simple(Tok::Lt, 1);
+                case '(':
+                    simple(Tok::LParen, 1);
                     break;
-                case '>': next == '=' ? simple(Tok::Ge, 2) : simple(Tok::Gt, 1); break;
-                default: return fail("Syntax error", i);
+                case ')':
+                    simple(Tok::RParen, 1);
+                    break;
+                case ',':
+                    simple(Tok::Comma, 1);
+                    break;
+                case '+':
+                    simple(Tok::Plus, 1);
+                    break;
+                case '-':
+                    next == '>' ? simple(Tok::Arrow, 2) : simple(Tok::Minus, 1);
+                    break;
+                case '*':
+                    next == '*' ? simple(Tok::Power, 2) : simple(Tok::Star, 1);
+                    break;
+                case '/':
+                    simple(Tok::Slash, 1);
+                    break;
+                case '%':
+                    simple(Tok::Percent, 1);
+                    break;
+                case '^':
+                    simple(Tok::Power, 1);
+                    break;
+                case '$':
+                    simple(Tok::Dollar, 1);
+                    break;
+                case '#':
+                    simple(Tok::Ne, 1);
+                    break;
+                case '=':
+                    next == '=' ? simple(Tok::EqEq, 2) : simple(Tok::Eq, 1);
+                    break;
+                case '!':
+                    next == '=' ? simple(Tok::Ne, 2) : simple(Tok::Not, 1);
+                    break;
+                case '<':
+                    if (next == '>')
+                        simple(Tok::Ne, 2);
+                    else if (next == '=')
+                        simple(Tok::Le, 2);
+                    else
+                        simple(Tok::Lt, 1);
+                    break;
+                case '>':
+                    next == '=' ? simple(Tok::Ge, 2) : simple(Tok::Gt, 1);
+                    break;
+                default:
+                    return fail("Syntax error", i);
             }
         }
         out->push_back(std::move(t));

@@ -29,9 +29,9 @@ enum class Tok : uint8_t {
     Percent,
     Power,  // ^ **
     Dollar,
-    Eq,       // =
-    EqEq,     // ==
-    Ne,       // <> # !=
+    Eq,    // =
+    EqEq,  // ==
+    Ne,    // <> # !=
     Lt,
     Le,
     Gt,

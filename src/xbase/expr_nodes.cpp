@@ -27,7 +27,9 @@ namespace {
 
 // ---- small helpers ----------------------------------------------------------
 
-double clean(double v) { return std::isnan(v) ? 0.0 : v; }
+double clean(double v) {
+    return std::isnan(v) ? 0.0 : v;
+}
 
 // Whole-number argument: NaN is 0, huge values are clamped.
 int toInt(double v) {
@@ -98,17 +100,26 @@ int compareText(std::string_view a, std::string_view b, bool exact) {
 bool relation(Op op, int c) {
     switch (op) {
         case Op::Eq:
-        case Op::ExactEq: return c == 0;
-        case Op::Ne: return c != 0;
-        case Op::Lt: return c < 0;
-        case Op::Le: return c <= 0;
-        case Op::Gt: return c > 0;
-        case Op::Ge: return c >= 0;
-        default: return false;
+        case Op::ExactEq:
+            return c == 0;
+        case Op::Ne:
+            return c != 0;
+        case Op::Lt:
+            return c < 0;
+        case Op::Le:
+            return c <= 0;
+        case Op::Gt:
+            return c > 0;
+        case Op::Ge:
+            return c >= 0;
+        default:
+            return false;
     }
 }
 
-int compareNumbers(double a, double b) { return a < b ? -1 : (a > b ? 1 : 0); }
+int compareNumbers(double a, double b) {
+    return a < b ? -1 : (a > b ? 1 : 0);
+}
 
 void appendNumberText(double v, std::string& out) {
     char buf[64];
@@ -130,7 +141,7 @@ double today() {
 // ---- literals and fields -------------------------------------------------------
 
 class Literal final : public Node {
-public:
+  public:
     explicit Literal(std::string s) : Node(ValueType::Character), text_(std::move(s)) {
         width = uint32_t(std::min<size_t>(text_.size(), UINT32_MAX));
     }
@@ -140,30 +151,30 @@ public:
     double num(const RecordRef&) const override { return number_; }
     bool logic(const RecordRef&) const override { return logical_; }
 
-private:
+  private:
     std::string text_;
     double number_ = 0;
     bool logical_ = false;
 };
 
 class FieldNode : public Node {
-public:
+  public:
     FieldNode(ValueType t, const FieldDef& f) : Node(t), off_(f.offset), len_(f.width) {}
     bool pure() const override { return false; }
 
-protected:
+  protected:
     const char* at(const RecordRef& r) const { return r.data + off_; }
     uint32_t off_, len_;
 };
 
 class CharField final : public FieldNode {
-public:
+  public:
     explicit CharField(const FieldDef& f) : FieldNode(ValueType::Character, f) { width = len_; }
     std::string_view str(const RecordRef& r) const override { return {at(r), len_}; }
 };
 
 class NumField final : public FieldNode {
-public:
+  public:
     using FieldNode::FieldNode;
     double num(const RecordRef& r) const override {
         return parseNumberText(at(r), len_).value_or(0.0);
@@ -177,7 +188,7 @@ uint64_t littleEndian(const char* p, int n) {
 }
 
 class BinaryNumField final : public FieldNode {
-public:
+  public:
     BinaryNumField(const FieldDef& f) : FieldNode(ValueType::Numeric, f), kind_(f.type) {}
     double num(const RecordRef& r) const override {
         switch (kind_) {
@@ -197,12 +208,12 @@ public:
         }
     }
 
-private:
+  private:
     char kind_;
 };
 
 class DateField final : public FieldNode {
-public:
+  public:
     explicit DateField(const FieldDef& f) : FieldNode(ValueType::Date, f) {}
     double num(const RecordRef& r) const override {
         return len_ == 8 ? double(julianFromDtos({at(r), 8})) : 0.0;
@@ -210,7 +221,7 @@ public:
 };
 
 class LogField final : public FieldNode {
-public:
+  public:
     explicit LogField(const FieldDef& f) : FieldNode(ValueType::Logical, f) {}
     bool logic(const RecordRef& r) const override {
         if (len_ == 0) return false;
@@ -220,7 +231,7 @@ public:
 };
 
 class MemoField final : public FieldNode {
-public:
+  public:
     MemoField(const FieldDef& f, int index) : FieldNode(ValueType::Character, f), index_(index) {
         width = len_;
     }
@@ -236,7 +247,7 @@ public:
         return buf_;
     }
 
-private:
+  private:
     int index_;
     mutable std::string buf_;
 };
@@ -244,7 +255,7 @@ private:
 // ---- operators ----------------------------------------------------------------
 
 class Concat final : public Node {
-public:
+  public:
     Concat(NodePtr l, NodePtr r, bool moveBlanks) : Node(ValueType::Character), trim_(moveBlanks) {
         width = uint32_t(std::min<uint64_t>(uint64_t(l->width) + r->width, UINT32_MAX));
         args.push_back(std::move(l));
@@ -271,22 +282,26 @@ public:
         out.append(blanks, ' ');
     }
 
-private:
+  private:
     bool trim_;
     mutable std::string buf_;
 };
 
 class Arith final : public Node {
-public:
+  public:
     Arith(Op op, ValueType t, std::vector<NodePtr> a) : Node(t, std::move(a)), op_(op) {}
     double num(const RecordRef& r) const override {
         double a = args[0]->num(r), b = args[1]->num(r);
         switch (op_) {
-            case Op::Add: return a + b;
+            case Op::Add:
+                return a + b;
             case Op::Sub:
-            case Op::DateDiff: return a - b;
-            case Op::Mul: return clean(a * b);
-            case Op::Div: return b == 0 ? 0.0 : clean(a / b);
+            case Op::DateDiff:
+                return a - b;
+            case Op::Mul:
+                return clean(a * b);
+            case Op::Div:
+                return b == 0 ? 0.0 : clean(a / b);
             case Op::Mod: {
                 // The sign follows the divisor, as xBase's MOD does.
                 if (b == 0) return 0;
@@ -294,25 +309,29 @@ public:
                 if (m != 0 && ((m < 0) != (b < 0))) m += b;
                 return clean(m);
             }
-            case Op::Pow: return clean(std::pow(a, b));
-            case Op::DateAdd: return a == 0 ? 0.0 : a + std::trunc(clean(b));
-            case Op::DateSub: return a == 0 ? 0.0 : a - std::trunc(clean(b));
-            default: return 0;
+            case Op::Pow:
+                return clean(std::pow(a, b));
+            case Op::DateAdd:
+                return a == 0 ? 0.0 : a + std::trunc(clean(b));
+            case Op::DateSub:
+                return a == 0 ? 0.0 : a - std::trunc(clean(b));
+            default:
+                return 0;
         }
     }
 
-private:
+  private:
     Op op_;
 };
 
 class Negate final : public Node {
-public:
+  public:
     explicit Negate(std::vector<NodePtr> a) : Node(ValueType::Numeric, std::move(a)) {}
     double num(const RecordRef& r) const override { return -args[0]->num(r); }
 };
 
 class CompareText final : public Node {
-public:
+  public:
     CompareText(Op op, std::vector<NodePtr> a, const ExprSettings* s)
         : Node(ValueType::Logical, std::move(a)), op_(op), settings_(s) {}
     bool pure() const override { return op_ == Op::ExactEq || op_ == Op::Contains; }
@@ -329,13 +348,13 @@ public:
         return relation(op_, compareText(a, b, exact));
     }
 
-private:
+  private:
     Op op_;
     const ExprSettings* settings_;
 };
 
 class CompareValue final : public Node {
-public:
+  public:
     CompareValue(Op op, std::vector<NodePtr> a) : Node(ValueType::Logical, std::move(a)), op_(op) {}
     bool logic(const RecordRef& r) const override {
         if (args[0]->type == ValueType::Logical)
@@ -343,31 +362,32 @@ public:
         return relation(op_, compareNumbers(args[0]->num(r), args[1]->num(r)));
     }
 
-private:
+  private:
     Op op_;
 };
 
 class AndOr final : public Node {
-public:
-    AndOr(bool isAnd, std::vector<NodePtr> a) : Node(ValueType::Logical, std::move(a)), and_(isAnd) {}
+  public:
+    AndOr(bool isAnd, std::vector<NodePtr> a)
+        : Node(ValueType::Logical, std::move(a)), and_(isAnd) {}
     bool logic(const RecordRef& r) const override {
         bool a = args[0]->logic(r);
         if (a != and_) return a;  // short circuit
         return args[1]->logic(r);
     }
 
-private:
+  private:
     bool and_;
 };
 
 class Not final : public Node {
-public:
+  public:
     explicit Not(std::vector<NodePtr> a) : Node(ValueType::Logical, std::move(a)) {}
     bool logic(const RecordRef& r) const override { return !args[0]->logic(r); }
 };
 
 class CaseMap final : public Node {
-public:
+  public:
     CaseMap(std::vector<NodePtr> a, const uint8_t* table, bool upper)
         : Node(ValueType::Character, std::move(a)), table_(table), upper_(upper) {
         width = args[0]->width;
@@ -385,7 +405,7 @@ public:
         map(v.data(), v.size(), out.data() + at);
     }
 
-private:
+  private:
     std::string_view mapInto(std::string_view v, size_t limit) const {
         size_t n = std::min(v.size(), limit);
         if (buf_.size() < n) buf_.resize(n);
@@ -445,7 +465,7 @@ DateLayout dateLayout(const std::string& format) {
 }
 
 class Call final : public Node {
-public:
+  public:
     Call(Fn fn, ValueType t, std::vector<NodePtr> a, const ExprSettings* s)
         : Node(t, std::move(a)), fn_(fn), settings_(s) {}
 
@@ -468,7 +488,8 @@ public:
 
     std::string_view str(const RecordRef& r) const override {
         switch (fn_) {
-            case Fn::Iif: return args[cond(r)]->str(r);
+            case Fn::Iif:
+                return args[cond(r)]->str(r);
             case Fn::Left: {
                 std::string_view s = args[0]->str(r);
                 return s.substr(0, size_t(std::max(0, toInt(args[1]->num(r)))));
@@ -486,9 +507,12 @@ public:
                 if (args.size() > 2) s = s.substr(0, size_t(std::max(0, toInt(args[2]->num(r)))));
                 return s;
             }
-            case Fn::Trim: return trimRight(args[0]->str(r));
-            case Fn::Ltrim: return trimLeft(args[0]->str(r));
-            case Fn::Alltrim: return trimLeft(trimRight(args[0]->str(r)));
+            case Fn::Trim:
+                return trimRight(args[0]->str(r));
+            case Fn::Ltrim:
+                return trimLeft(args[0]->str(r));
+            case Fn::Alltrim:
+                return trimLeft(trimRight(args[0]->str(r)));
             case Fn::Str: {
                 int len = args.size() > 1 ? int(builtLength(args[1]->num(r))) : 10;
                 int dec = args.size() > 2 ? std::clamp(toInt(args[2]->num(r)), 0, 18) : 0;
@@ -500,8 +524,12 @@ public:
                 buf_ = jd > 0 && jd < 1e8 ? dtosFromJulian(int64_t(jd)) : std::string(8, ' ');
                 return buf_;
             }
-            case Fn::Dtoc: buf_ = dateToText(args[0]->num(r), *settings_); return buf_;
-            case Fn::Space: buf_.assign(builtLength(args[0]->num(r)), ' '); return buf_;
+            case Fn::Dtoc:
+                buf_ = dateToText(args[0]->num(r), *settings_);
+                return buf_;
+            case Fn::Space:
+                buf_.assign(builtLength(args[0]->num(r)), ' ');
+                return buf_;
             case Fn::Replicate: {
                 std::string_view s = args[0]->str(r);
                 size_t times = builtLength(args[1]->num(r));
@@ -511,7 +539,9 @@ public:
                         buf_.append(s.data(), s.size());
                 return buf_;
             }
-            case Fn::Chr: buf_.assign(1, char(uint8_t(toInt(args[0]->num(r)) & 0xFF))); return buf_;
+            case Fn::Chr:
+                buf_.assign(1, char(uint8_t(toInt(args[0]->num(r)) & 0xFF)));
+                return buf_;
             case Fn::Max:
             case Fn::Min: {
                 // Views of earlier arguments stay valid: each node has its own buffer.
@@ -525,23 +555,30 @@ public:
             }
             case Fn::Padl:
             case Fn::Padr:
-            case Fn::Padc: return pad(r);
+            case Fn::Padc:
+                return pad(r);
             case Fn::Transform: {
                 buf_.clear();
                 appendText(*args[0], r, buf_);
                 return buf_;
             }
-            default: return {};
+            default:
+                return {};
         }
     }
 
     double num(const RecordRef& r) const override {
         switch (fn_) {
-            case Fn::Iif: return args[cond(r)]->num(r);
-            case Fn::Recno: return double(r.recno);
-            case Fn::Len: return double(args[0]->str(r).size());
-            case Fn::Val: return val(args[0]->str(r));
-            case Fn::Ctod: return textToDate(args[0]->str(r), *settings_);
+            case Fn::Iif:
+                return args[cond(r)]->num(r);
+            case Fn::Recno:
+                return double(r.recno);
+            case Fn::Len:
+                return double(args[0]->str(r).size());
+            case Fn::Val:
+                return val(args[0]->str(r));
+            case Fn::Ctod:
+                return textToDate(args[0]->str(r), *settings_);
             case Fn::At: {
                 std::string_view needle = args[0]->str(r), hay = args[1]->str(r);
                 int nth = args.size() > 2 ? toInt(args[2]->num(r)) : 1;
@@ -557,7 +594,8 @@ public:
                 std::string_view s = args[0]->str(r);
                 return s.empty() ? 0.0 : double(uint8_t(s[0]));
             }
-            case Fn::Date: return today();
+            case Fn::Date:
+                return today();
             case Fn::Year:
             case Fn::Month:
             case Fn::Day: {
@@ -566,9 +604,12 @@ public:
                 CivilDate d = civilFromJulian(int64_t(jd));
                 return fn_ == Fn::Year ? d.year : (fn_ == Fn::Month ? d.month : d.day);
             }
-            case Fn::Abs: return std::fabs(args[0]->num(r));
-            case Fn::Int: return std::trunc(args[0]->num(r));
-            case Fn::Round: return roundHalfAway(args[0]->num(r), toInt(args[1]->num(r)));
+            case Fn::Abs:
+                return std::fabs(args[0]->num(r));
+            case Fn::Int:
+                return std::trunc(args[0]->num(r));
+            case Fn::Round:
+                return roundHalfAway(args[0]->num(r), toInt(args[1]->num(r)));
             case Fn::Max:
             case Fn::Min: {
                 double best = args[0]->num(r);
@@ -578,26 +619,34 @@ public:
                 }
                 return best;
             }
-            default: return 0;
+            default:
+                return 0;
         }
     }
 
     bool logic(const RecordRef& r) const override {
         switch (fn_) {
-            case Fn::Iif: return args[cond(r)]->logic(r);
-            case Fn::Deleted: return r.data && r.data[0] == '*';
-            case Fn::Isnull: return false;
+            case Fn::Iif:
+                return args[cond(r)]->logic(r);
+            case Fn::Deleted:
+                return r.data && r.data[0] == '*';
+            case Fn::Isnull:
+                return false;
             case Fn::Empty: {
                 const Node& x = *args[0];
                 switch (x.type) {
-                    case ValueType::Character: return blank(x.str(r));
-                    case ValueType::Logical: return !x.logic(r);
-                    default: return x.num(r) == 0;
+                    case ValueType::Character:
+                        return blank(x.str(r));
+                    case ValueType::Logical:
+                        return !x.logic(r);
+                    default:
+                        return x.num(r) == 0;
                 }
             }
             case Fn::Between: {
                 if (args[0]->type == ValueType::Character) {
-                    std::string_view v = args[0]->str(r), lo = args[1]->str(r), hi = args[2]->str(r);
+                    std::string_view v = args[0]->str(r), lo = args[1]->str(r),
+                                     hi = args[2]->str(r);
                     bool exact = settings_->exact;
                     return compareText(v, lo, exact) >= 0 && compareText(v, hi, exact) <= 0;
                 }
@@ -627,11 +676,12 @@ public:
                     if (args[i]->num(r) == v) return true;
                 return false;
             }
-            default: return false;
+            default:
+                return false;
         }
     }
 
-private:
+  private:
     size_t cond(const RecordRef& r) const { return args[0]->logic(r) ? 1 : 2; }
 
     static double val(std::string_view s) {
@@ -669,10 +719,18 @@ private:
 
     void appendText(const Node& x, const RecordRef& r, std::string& out) const {
         switch (x.type) {
-            case ValueType::Character: x.appendStr(r, out); break;
-            case ValueType::Numeric: appendNumberText(x.num(r), out); break;
-            case ValueType::Date: out += dateToText(x.num(r), *settings_); break;
-            case ValueType::Logical: out += x.logic(r) ? ".T." : ".F."; break;
+            case ValueType::Character:
+                x.appendStr(r, out);
+                break;
+            case ValueType::Numeric:
+                appendNumberText(x.num(r), out);
+                break;
+            case ValueType::Date:
+                out += dateToText(x.num(r), *settings_);
+                break;
+            case ValueType::Logical:
+                out += x.logic(r) ? ".T." : ".F.";
+                break;
         }
     }
 
@@ -761,9 +819,15 @@ std::string dateToText(double julian, const ExprSettings& s) {
             case DateLayout::Year:
                 s.century ? digits(d.year, 4) : digits(d.year % 100, 2);
                 break;
-            case DateLayout::Month: digits(d.month, 2); break;
-            case DateLayout::Day: digits(d.day, 2); break;
-            case DateLayout::Literal: out += l.literal[i]; break;
+            case DateLayout::Month:
+                digits(d.month, 2);
+                break;
+            case DateLayout::Day:
+                digits(d.day, 2);
+                break;
+            case DateLayout::Literal:
+                out += l.literal[i];
+                break;
         }
     }
     return out;
@@ -790,9 +854,12 @@ double textToDate(std::string_view text, const ExprSettings& s) {
     for (int i = 0; i < l.count && field < 3; ++i) {
         if (l.parts[i] == DateLayout::Literal) continue;
         int v = values[field];
-        if (l.parts[i] == DateLayout::Year) year = digitsSeen[field] <= 2 ? 1900 + v : v;
-        else if (l.parts[i] == DateLayout::Month) month = v;
-        else day = v;
+        if (l.parts[i] == DateLayout::Year)
+            year = digitsSeen[field] <= 2 ? 1900 + v : v;
+        else if (l.parts[i] == DateLayout::Month)
+            month = v;
+        else
+            day = v;
         ++field;
     }
     if (year < 1 || year > 9999) return 0;
@@ -804,22 +871,35 @@ double textToDate(std::string_view text, const ExprSettings& s) {
 
 // ---- factories ----------------------------------------------------------------
 
-NodePtr makeString(std::string bytes) { return std::make_unique<Literal>(std::move(bytes)); }
-NodePtr makeNumber(double v) { return std::make_unique<Literal>(ValueType::Numeric, v, false); }
-NodePtr makeLogical(bool v) { return std::make_unique<Literal>(ValueType::Logical, 0, v); }
+NodePtr makeString(std::string bytes) {
+    return std::make_unique<Literal>(std::move(bytes));
+}
+NodePtr makeNumber(double v) {
+    return std::make_unique<Literal>(ValueType::Numeric, v, false);
+}
+NodePtr makeLogical(bool v) {
+    return std::make_unique<Literal>(ValueType::Logical, 0, v);
+}
 
 NodePtr makeField(const FieldDef& f, int index) {
     switch (f.type) {
-        case 'C': return std::make_unique<CharField>(f);
+        case 'C':
+            return std::make_unique<CharField>(f);
         case 'N':
-        case 'F': return std::make_unique<NumField>(ValueType::Numeric, f);
+        case 'F':
+            return std::make_unique<NumField>(ValueType::Numeric, f);
         case 'I':
         case 'B':
-        case 'Y': return std::make_unique<BinaryNumField>(f);
-        case 'D': return std::make_unique<DateField>(f);
-        case 'L': return std::make_unique<LogField>(f);
-        case 'M': return std::make_unique<MemoField>(f, index);
-        default: return nullptr;
+        case 'Y':
+            return std::make_unique<BinaryNumField>(f);
+        case 'D':
+            return std::make_unique<DateField>(f);
+        case 'L':
+            return std::make_unique<LogField>(f);
+        case 'M':
+            return std::make_unique<MemoField>(f, index);
+        default:
+            return nullptr;
     }
 }
 
@@ -835,7 +915,8 @@ NodePtr makeBinary(Op op, NodePtr l, NodePtr r, const ExprSettings* settings) {
             a.push_back(std::move(r));
             return std::make_unique<AndOr>(op == Op::And, std::move(a));
         }
-        default: break;
+        default:
+            break;
     }
     bool text = l->type == ValueType::Character;
     ValueType t = l->type;
@@ -856,8 +937,10 @@ NodePtr makeBinary(Op op, NodePtr l, NodePtr r, const ExprSettings* settings) {
             // n + date is stored as date + n.
             if (t != ValueType::Date) std::swap(a[0], a[1]);
             return std::make_unique<Arith>(op, ValueType::Date, std::move(a));
-        case Op::DateSub: return std::make_unique<Arith>(op, ValueType::Date, std::move(a));
-        default: return std::make_unique<Arith>(op, ValueType::Numeric, std::move(a));
+        case Op::DateSub:
+            return std::make_unique<Arith>(op, ValueType::Date, std::move(a));
+        default:
+            return std::make_unique<Arith>(op, ValueType::Numeric, std::move(a));
     }
 }
 
@@ -895,12 +978,23 @@ NodePtr fold(NodePtr n) {
     NodePtr lit;
     switch (n->type) {
         case ValueType::Character: {
-            lit = makeString(std::string(n->str(none)));
+            std::string_view v = n->str(none);
+            // Long constants stay unfolded: copying them at every step of a
+            // chain like SPACE(60000)+'x'+'x'+... would be quadratic, while
+            // unfolded nodes run into the depth bound.
+            if (v.size() > kMaxFoldedString) return n;
+            lit = makeString(std::string(v));
             break;
         }
-        case ValueType::Numeric: lit = makeNumber(n->num(none)); break;
-        case ValueType::Date: lit = std::make_unique<Literal>(ValueType::Date, n->num(none), false); break;
-        case ValueType::Logical: lit = makeLogical(n->logic(none)); break;
+        case ValueType::Numeric:
+            lit = makeNumber(n->num(none));
+            break;
+        case ValueType::Date:
+            lit = std::make_unique<Literal>(ValueType::Date, n->num(none), false);
+            break;
+        case ValueType::Logical:
+            lit = makeLogical(n->logic(none));
+            break;
     }
     if (n->type == ValueType::Character) lit->width = n->width;  // keeps the key width
     return lit;

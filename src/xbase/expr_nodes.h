@@ -15,12 +15,14 @@ namespace pc::xbase::expr {
 // Upper bound for strings that functions build (SPACE, REPLICATE, PADL, STR):
 // keeps hostile expressions from asking for gigabytes.
 constexpr size_t kMaxBuiltString = 65535;
+// Longest character constant computed at compile time.
+constexpr size_t kMaxFoldedString = 4096;
 
 class Node;
 using NodePtr = std::unique_ptr<Node>;
 
 class Node {
-public:
+  public:
     Node(ValueType t, std::vector<NodePtr> a = {});
     virtual ~Node() = default;
     Node(const Node&) = delete;
@@ -46,17 +48,69 @@ public:
 };
 
 enum class Op : uint8_t {
-    Add, Sub, Mul, Div, Mod, Pow,
-    Concat, ConcatTrim,            // + and - on strings
-    DateAdd, DateSub, DateDiff,    // date + n, date - n, date - date
-    Eq, ExactEq, Ne, Lt, Le, Gt, Ge, Contains,
-    And, Or,
+    Add,
+    Sub,
+    Mul,
+    Div,
+    Mod,
+    Pow,
+    Concat,
+    ConcatTrim,  // + and - on strings
+    DateAdd,
+    DateSub,
+    DateDiff,  // date + n, date - n, date - date
+    Eq,
+    ExactEq,
+    Ne,
+    Lt,
+    Le,
+    Gt,
+    Ge,
+    Contains,
+    And,
+    Or,
 };
 
 enum class Fn : uint8_t {
-    Upper, Lower, Deleted, Recno, Empty, Left, Right, Substr, Trim, Ltrim, Alltrim, Str,
-    Val, Dtos, Dtoc, Ctod, Iif, Len, Space, Replicate, At, Chr, Asc, Date, Year, Month,
-    Day, Abs, Int, Round, Max, Min, Between, Inlist, Padl, Padr, Padc, Isnull, Transform,
+    Upper,
+    Lower,
+    Deleted,
+    Recno,
+    Empty,
+    Left,
+    Right,
+    Substr,
+    Trim,
+    Ltrim,
+    Alltrim,
+    Str,
+    Val,
+    Dtos,
+    Dtoc,
+    Ctod,
+    Iif,
+    Len,
+    Space,
+    Replicate,
+    At,
+    Chr,
+    Asc,
+    Date,
+    Year,
+    Month,
+    Day,
+    Abs,
+    Int,
+    Round,
+    Max,
+    Min,
+    Between,
+    Inlist,
+    Padl,
+    Padr,
+    Padc,
+    Isnull,
+    Transform,
 };
 
 NodePtr makeString(std::string bytes);
@@ -74,7 +128,7 @@ NodePtr makeCall(Fn fn, std::vector<NodePtr> args, ValueType result, uint32_t wi
 NodePtr fold(NodePtr n);
 
 // Helpers shared with the parser (widths) and tests.
-std::string dateToText(double julian, const ExprSettings& s);  // DTOC
+std::string dateToText(double julian, const ExprSettings& s);     // DTOC
 double textToDate(std::string_view text, const ExprSettings& s);  // CTOD
 // STR(): right-aligned in len, rounded half away from zero, '*' on overflow.
 void formatStr(double v, int len, int dec, std::string& out);

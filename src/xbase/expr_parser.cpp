@@ -23,26 +23,46 @@ struct FunctionInfo {
 constexpr int kMany = 1000;
 
 constexpr FunctionInfo kFunctions[] = {
-    {"UPPER", Fn::Upper, 1, 1},        {"LOWER", Fn::Lower, 1, 1},
-    {"DELETED", Fn::Deleted, 0, 0},    {"RECNO", Fn::Recno, 0, 0},
-    {"EMPTY", Fn::Empty, 1, 1},        {"LEFT", Fn::Left, 2, 2},
-    {"RIGHT", Fn::Right, 2, 2},        {"SUBSTR", Fn::Substr, 2, 3},
-    {"TRIM", Fn::Trim, 1, 1},          {"RTRIM", Fn::Trim, 1, 1},
-    {"LTRIM", Fn::Ltrim, 1, 1},        {"ALLTRIM", Fn::Alltrim, 1, 1},
-    {"STR", Fn::Str, 1, 3},            {"VAL", Fn::Val, 1, 1},
-    {"DTOS", Fn::Dtos, 1, 1},          {"DTOC", Fn::Dtoc, 1, 1},
-    {"CTOD", Fn::Ctod, 1, 1},          {"IIF", Fn::Iif, 3, 3},
-    {"LEN", Fn::Len, 1, 1},            {"SPACE", Fn::Space, 1, 1},
-    {"REPLICATE", Fn::Replicate, 2, 2}, {"AT", Fn::At, 2, 3},
-    {"CHR", Fn::Chr, 1, 1},            {"ASC", Fn::Asc, 1, 1},
-    {"DATE", Fn::Date, 0, 0},          {"YEAR", Fn::Year, 1, 1},
-    {"MONTH", Fn::Month, 1, 1},        {"DAY", Fn::Day, 1, 1},
-    {"ABS", Fn::Abs, 1, 1},            {"INT", Fn::Int, 1, 1},
-    {"ROUND", Fn::Round, 2, 2},        {"MAX", Fn::Max, 2, kMany},
-    {"MIN", Fn::Min, 2, kMany},        {"BETWEEN", Fn::Between, 3, 3},
-    {"INLIST", Fn::Inlist, 2, kMany},  {"PADL", Fn::Padl, 2, 3},
-    {"PADR", Fn::Padr, 2, 3},          {"PADC", Fn::Padc, 2, 3},
-    {"ISNULL", Fn::Isnull, 1, 1},      {"TRANSFORM", Fn::Transform, 1, 1},
+    {"UPPER", Fn::Upper, 1, 1},
+    {"LOWER", Fn::Lower, 1, 1},
+    {"DELETED", Fn::Deleted, 0, 0},
+    {"RECNO", Fn::Recno, 0, 0},
+    {"EMPTY", Fn::Empty, 1, 1},
+    {"LEFT", Fn::Left, 2, 2},
+    {"RIGHT", Fn::Right, 2, 2},
+    {"SUBSTR", Fn::Substr, 2, 3},
+    {"TRIM", Fn::Trim, 1, 1},
+    {"RTRIM", Fn::Trim, 1, 1},
+    {"LTRIM", Fn::Ltrim, 1, 1},
+    {"ALLTRIM", Fn::Alltrim, 1, 1},
+    {"STR", Fn::Str, 1, 3},
+    {"VAL", Fn::Val, 1, 1},
+    {"DTOS", Fn::Dtos, 1, 1},
+    {"DTOC", Fn::Dtoc, 1, 1},
+    {"CTOD", Fn::Ctod, 1, 1},
+    {"IIF", Fn::Iif, 3, 3},
+    {"LEN", Fn::Len, 1, 1},
+    {"SPACE", Fn::Space, 1, 1},
+    {"REPLICATE", Fn::Replicate, 2, 2},
+    {"AT", Fn::At, 2, 3},
+    {"CHR", Fn::Chr, 1, 1},
+    {"ASC", Fn::Asc, 1, 1},
+    {"DATE", Fn::Date, 0, 0},
+    {"YEAR", Fn::Year, 1, 1},
+    {"MONTH", Fn::Month, 1, 1},
+    {"DAY", Fn::Day, 1, 1},
+    {"ABS", Fn::Abs, 1, 1},
+    {"INT", Fn::Int, 1, 1},
+    {"ROUND", Fn::Round, 2, 2},
+    {"MAX", Fn::Max, 2, kMany},
+    {"MIN", Fn::Min, 2, kMany},
+    {"BETWEEN", Fn::Between, 3, 3},
+    {"INLIST", Fn::Inlist, 2, kMany},
+    {"PADL", Fn::Padl, 2, 3},
+    {"PADR", Fn::Padr, 2, 3},
+    {"PADC", Fn::Padc, 2, 3},
+    {"ISNULL", Fn::Isnull, 1, 1},
+    {"TRANSFORM", Fn::Transform, 1, 1},
 };
 
 // Width of a character result whose length depends on the record (a
@@ -58,10 +78,14 @@ std::string upperAscii(std::string_view s) {
 
 const char* typeName(ValueType t) {
     switch (t) {
-        case ValueType::Character: return "character";
-        case ValueType::Numeric: return "numeric";
-        case ValueType::Date: return "date";
-        default: return "logical";
+        case ValueType::Character:
+            return "character";
+        case ValueType::Numeric:
+            return "numeric";
+        case ValueType::Date:
+            return "date";
+        default:
+            return "logical";
     }
 }
 
@@ -82,7 +106,7 @@ const FunctionInfo* findFunction(const std::string& upper) {
 }
 
 class Parser {
-public:
+  public:
     Parser(std::vector<Token> toks, const std::vector<FieldDef>& fields, const ExprSettings* s)
         : toks_(std::move(toks)), fields_(fields), settings_(s) {}
 
@@ -93,7 +117,7 @@ public:
         return n;
     }
 
-private:
+  private:
     // ---- token helpers ----
     const Token& peek(size_t ahead = 0) const {
         return toks_[std::min(pos_ + ahead, toks_.size() - 1)];
@@ -127,8 +151,10 @@ private:
             case Tok::LParen:
             case Tok::Not:
             case Tok::Minus:
-            case Tok::Plus: return true;
-            default: return false;
+            case Tok::Plus:
+                return true;
+            default:
+                return false;
         }
     }
 
@@ -170,8 +196,9 @@ private:
 
     NodePtr logical(Op op, NodePtr l, NodePtr r, uint32_t pos) {
         if (l->type != ValueType::Logical || r->type != ValueType::Logical)
-            mismatch(pos, std::string(op == Op::And ? "AND" : "OR") + " needs logical operands, not " +
-                              typeName(l->type) + " and " + typeName(r->type));
+            mismatch(pos, std::string(op == Op::And ? "AND" : "OR") +
+                              " needs logical operands, not " + typeName(l->type) + " and " +
+                              typeName(r->type));
         return finish(makeBinary(op, std::move(l), std::move(r), settings_));
     }
 
@@ -183,7 +210,8 @@ private:
             take();
             NodePtr x = parseNot();
             if (x->type != ValueType::Logical)
-                mismatch(t.pos, std::string("NOT needs a logical operand, not ") + typeName(x->type));
+                mismatch(t.pos,
+                         std::string("NOT needs a logical operand, not ") + typeName(x->type));
             return finish(makeNot(std::move(x)));
         }
         return parseRelation();
@@ -191,15 +219,32 @@ private:
 
     static bool relational(Tok k, Op* op) {
         switch (k) {
-            case Tok::Eq: *op = Op::Eq; return true;
-            case Tok::EqEq: *op = Op::ExactEq; return true;
-            case Tok::Ne: *op = Op::Ne; return true;
-            case Tok::Lt: *op = Op::Lt; return true;
-            case Tok::Le: *op = Op::Le; return true;
-            case Tok::Gt: *op = Op::Gt; return true;
-            case Tok::Ge: *op = Op::Ge; return true;
-            case Tok::Dollar: *op = Op::Contains; return true;
-            default: return false;
+            case Tok::Eq:
+                *op = Op::Eq;
+                return true;
+            case Tok::EqEq:
+                *op = Op::ExactEq;
+                return true;
+            case Tok::Ne:
+                *op = Op::Ne;
+                return true;
+            case Tok::Lt:
+                *op = Op::Lt;
+                return true;
+            case Tok::Le:
+                *op = Op::Le;
+                return true;
+            case Tok::Gt:
+                *op = Op::Gt;
+                return true;
+            case Tok::Ge:
+                *op = Op::Ge;
+                return true;
+            case Tok::Dollar:
+                *op = Op::Contains;
+                return true;
+            default:
+                return false;
         }
     }
 
@@ -227,11 +272,16 @@ private:
             NodePtr r = parseProduct();
             ValueType a = l->type, b = r->type;
             Op op;
-            if (a == ValueType::Character && b == ValueType::Character) op = plus ? Op::Concat : Op::ConcatTrim;
-            else if (a == ValueType::Numeric && b == ValueType::Numeric) op = plus ? Op::Add : Op::Sub;
-            else if (a == ValueType::Date && b == ValueType::Numeric) op = plus ? Op::DateAdd : Op::DateSub;
-            else if (plus && a == ValueType::Numeric && b == ValueType::Date) op = Op::DateAdd;
-            else if (!plus && a == ValueType::Date && b == ValueType::Date) op = Op::DateDiff;
+            if (a == ValueType::Character && b == ValueType::Character)
+                op = plus ? Op::Concat : Op::ConcatTrim;
+            else if (a == ValueType::Numeric && b == ValueType::Numeric)
+                op = plus ? Op::Add : Op::Sub;
+            else if (a == ValueType::Date && b == ValueType::Numeric)
+                op = plus ? Op::DateAdd : Op::DateSub;
+            else if (plus && a == ValueType::Numeric && b == ValueType::Date)
+                op = Op::DateAdd;
+            else if (!plus && a == ValueType::Date && b == ValueType::Date)
+                op = Op::DateDiff;
             else
                 mismatch(pos, std::string("cannot apply ") + (plus ? "+" : "-") + " to " +
                                   typeName(a) + " and " + typeName(b));
@@ -245,10 +295,17 @@ private:
         for (;;) {
             Op op;
             switch (peek().kind) {
-                case Tok::Star: op = Op::Mul; break;
-                case Tok::Slash: op = Op::Div; break;
-                case Tok::Percent: op = Op::Mod; break;
-                default: return l;
+                case Tok::Star:
+                    op = Op::Mul;
+                    break;
+                case Tok::Slash:
+                    op = Op::Div;
+                    break;
+                case Tok::Percent:
+                    op = Op::Mod;
+                    break;
+                default:
+                    return l;
             }
             const Token& t = take();
             NodePtr r = parsePower();
@@ -279,7 +336,8 @@ private:
             const Token& t = take();
             NodePtr x = parseUnary();
             if (x->type != ValueType::Numeric)
-                mismatch(t.pos, std::string("unary minus needs a number, not ") + typeName(x->type));
+                mismatch(t.pos,
+                         std::string("unary minus needs a number, not ") + typeName(x->type));
             if (t.kind == Tok::Plus) return x;
             return finish(makeNegate(std::move(x)));
         }
@@ -297,16 +355,22 @@ private:
                 take();
                 return makeString(fromUtf8(t.text, settings_->codePage));
             }
-            case Tok::True: take(); return makeLogical(true);
-            case Tok::False: take(); return makeLogical(false);
+            case Tok::True:
+                take();
+                return makeLogical(true);
+            case Tok::False:
+                take();
+                return makeLogical(false);
             case Tok::LParen: {
                 take();
                 NodePtr n = parseOr();
                 expect(Tok::RParen);
                 return n;
             }
-            case Tok::Ident: return parseName();
-            default: syntax(t);
+            case Tok::Ident:
+                return parseName();
+            default:
+                syntax(t);
         }
     }
 
@@ -370,7 +434,8 @@ private:
         auto need = [&](size_t i, ValueType t) {
             if (i < args.size() && args[i]->type != t)
                 mismatch(pos[i], "argument " + std::to_string(i + 1) + " of " + f.name +
-                                     " must be " + typeName(t) + ", not " + typeName(args[i]->type));
+                                     " must be " + typeName(t) + ", not " +
+                                     typeName(args[i]->type));
         };
         auto sameTypes = [&](size_t from, bool allowLogical) {
             ValueType t = args[0]->type;
@@ -394,10 +459,16 @@ private:
                 need(0, ValueType::Character);
                 w = width(0);
                 break;
-            case Fn::Deleted: result = ValueType::Logical; break;
-            case Fn::Recno: result = ValueType::Numeric; break;
+            case Fn::Deleted:
+                result = ValueType::Logical;
+                break;
+            case Fn::Recno:
+                result = ValueType::Numeric;
+                break;
             case Fn::Empty:
-            case Fn::Isnull: result = ValueType::Logical; break;
+            case Fn::Isnull:
+                result = ValueType::Logical;
+                break;
             case Fn::Left:
             case Fn::Right:
                 need(0, ValueType::Character);
@@ -420,7 +491,8 @@ private:
                 need(0, ValueType::Numeric);
                 need(1, ValueType::Numeric);
                 need(2, ValueType::Numeric);
-                w = args.size() < 2 ? 10 : (literalCount(args[1], &n) ? clampWidth(n) : kUnknownWidth);
+                w = args.size() < 2 ? 10
+                                    : (literalCount(args[1], &n) ? clampWidth(n) : kUnknownWidth);
                 break;
             case Fn::Val:
             case Fn::Len:
@@ -444,7 +516,8 @@ private:
                 need(0, ValueType::Logical);
                 if (args[1]->type != args[2]->type)
                     mismatch(pos[2], std::string("IIF branches must have one type, not ") +
-                                         typeName(args[1]->type) + " and " + typeName(args[2]->type));
+                                         typeName(args[1]->type) + " and " +
+                                         typeName(args[2]->type));
                 result = args[1]->type;
                 w = std::max(width(1), width(2));
                 break;
@@ -469,7 +542,9 @@ private:
                 need(0, ValueType::Numeric);
                 w = 1;
                 break;
-            case Fn::Date: result = ValueType::Date; break;
+            case Fn::Date:
+                result = ValueType::Date;
+                break;
             case Fn::Year:
             case Fn::Month:
             case Fn::Day:
@@ -503,10 +578,17 @@ private:
                 break;
             case Fn::Transform:
                 switch (args[0]->type) {
-                    case ValueType::Character: w = width(0); break;
-                    case ValueType::Date: w = uint32_t(dateToText(2451545, *settings_).size()); break;
-                    case ValueType::Logical: w = 3; break;
-                    default: w = kUnknownWidth;
+                    case ValueType::Character:
+                        w = width(0);
+                        break;
+                    case ValueType::Date:
+                        w = uint32_t(dateToText(2451545, *settings_).size());
+                        break;
+                    case ValueType::Logical:
+                        w = 3;
+                        break;
+                    default:
+                        w = kUnknownWidth;
                 }
                 break;
         }

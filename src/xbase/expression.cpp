@@ -11,15 +11,18 @@ namespace {
 const ExprSettings kDefaultSettings;
 
 class CompiledExpression final : public Expression {
-public:
+  public:
     CompiledExpression(std::string text, expr::NodePtr root, const std::vector<FieldDef>& fields)
         : text_(std::move(text)), root_(std::move(root)) {
         switch (root_->type) {
             case ValueType::Character:
                 keyLength_ = uint16_t(std::min<uint32_t>(root_->width, UINT16_MAX));
                 break;
-            case ValueType::Logical: keyLength_ = 1; break;
-            default: keyLength_ = kNumericKeyLength;
+            case ValueType::Logical:
+                keyLength_ = 1;
+                break;
+            default:
+                keyLength_ = kNumericKeyLength;
         }
         // Stands in for a missing record: blanks read as empty values.
         size_t size = 1;
@@ -36,9 +39,14 @@ public:
         Value v;
         v.type = root_->type;
         switch (v.type) {
-            case ValueType::Character: v.text.assign(root_->str(r)); break;
-            case ValueType::Logical: v.logical = root_->logic(r); break;
-            default: v.number = root_->num(r);
+            case ValueType::Character:
+                v.text.assign(root_->str(r));
+                break;
+            case ValueType::Logical:
+                v.logical = root_->logic(r);
+                break;
+            default:
+                v.number = root_->num(r);
         }
         return v;
     }
@@ -58,12 +66,15 @@ public:
                 if (n < keyLength_) std::memset(out + n, ' ', keyLength_ - n);
                 break;
             }
-            case ValueType::Logical: out[0] = root_->logic(r) ? 'T' : 'F'; break;
-            default: encodeNumericKey(root_->num(r), out);
+            case ValueType::Logical:
+                out[0] = root_->logic(r) ? 'T' : 'F';
+                break;
+            default:
+                encodeNumericKey(root_->num(r), out);
         }
     }
 
-private:
+  private:
     RecordRef usable(const RecordRef& rec) const {
         if (rec.data) return rec;
         RecordRef r = rec;
@@ -99,10 +110,14 @@ std::unique_ptr<Expression> Expression::compile(std::string_view text,
 
 KeyType Expression::keyType() const {
     switch (type()) {
-        case ValueType::Character: return KeyType::Character;
-        case ValueType::Numeric: return KeyType::Numeric;
-        case ValueType::Date: return KeyType::Date;
-        default: return KeyType::Logical;
+        case ValueType::Character:
+            return KeyType::Character;
+        case ValueType::Numeric:
+            return KeyType::Numeric;
+        case ValueType::Date:
+            return KeyType::Date;
+        default:
+            return KeyType::Logical;
     }
 }
 

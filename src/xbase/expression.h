@@ -54,6 +54,8 @@ struct Value {
     bool logical = false;
 };
 
+// Evaluation reuses scratch buffers inside the expression, so evaluate one
+// Expression from one thread at a time.
 class Expression {
 public:
     // Compiles against a table's fields. Literals in the text are UTF-8 and

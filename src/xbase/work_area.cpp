@@ -52,10 +52,12 @@ WorkArea::WorkArea(const std::string& path, std::string alias, int driver, int m
 }
 
 WorkArea::~WorkArea() {
+    // The mapped files are in the kernel's page cache already; forcing them
+    // to the disk is left to an explicit commit, which the program does after
+    // every save.
     try {
         flush();
         stampIndexClean();
-        if (index_) index_->flush();
     } catch (...) {
         // Closing must not throw; what could be written has been written.
     }

@@ -19,7 +19,7 @@ TestTable mixedTable() {
 }
 
 class CountingMemo : public MemoSource {
-public:
+  public:
     std::string memoText(const char*, int field) const override {
         ++calls;
         return field == 4 ? "memo text" : "";
@@ -51,8 +51,8 @@ bool truth(const TestTable& t, const std::string& e, const std::string& rec = {}
 
 TEST(ExprFields, ReadsEachFieldTypeFromRecordBytes) {
     TestTable t = mixedTable();
-    std::string r = t.record({{"NAME", "Smith"}, {"AMOUNT", "-3.25"}, {"BORN", "19540215"},
-                              {"FLAG", "y"}, {"QTY", ""}});
+    std::string r = t.record(
+        {{"NAME", "Smith"}, {"AMOUNT", "-3.25"}, {"BORN", "19540215"}, {"FLAG", "y"}, {"QTY", ""}});
     EXPECT_EQ(text(t, "NAME", r), "Smith     ");
     EXPECT_EQ(text(t, "name", r), "Smith     ");
     EXPECT_EQ(text(t, "people->Name", r), "Smith     ");
@@ -61,7 +61,8 @@ TEST(ExprFields, ReadsEachFieldTypeFromRecordBytes) {
     EXPECT_DOUBLE_EQ(num(t, "BORN", r), 2434789);
     EXPECT_TRUE(truth(t, "FLAG", r));
     for (const char* f : {"T", "t", "Y"}) EXPECT_TRUE(truth(t, "FLAG", t.record({{"FLAG", f}})));
-    for (const char* f : {"F", "N", " ", "?"}) EXPECT_FALSE(truth(t, "FLAG", t.record({{"FLAG", f}})));
+    for (const char* f : {"F", "N", " ", "?"})
+        EXPECT_FALSE(truth(t, "FLAG", t.record({{"FLAG", f}})));
     EXPECT_DOUBLE_EQ(num(t, "BORN", t.record({{"BORN", "        "}})), 0);
     EXPECT_DOUBLE_EQ(num(t, "BORN", t.record({{"BORN", "19540231"}})), 0);
 }
@@ -100,20 +101,18 @@ TEST(ExprOperators, ArithmeticAndPrecedence) {
     TestTable t = mixedTable();
     std::string r = t.record({{"AMOUNT", "10.50"}});
     const std::pair<const char*, double> cases[] = {
-        {"1+2*3", 7},     {"(1+2)*3", 9},   {"2^3^2", 64},    {"2**3", 8},
-        {"-2^2", 4},      {"2^-1", 0.5},    {"10/4", 2.5},    {"7%3", 1},
-        {"-7%3", 2},      {"7%-3", -2},     {"1/0", 0},       {"5%0", 0},
-        {"(-8)^0.5", 0},  {"AMOUNT*2", 21}, {"-AMOUNT+1", -9.5}, {"+3", 3},
-        {"1 - 2 - 3", -4}, {"12/2/3", 2},   {".5+5.", 5.5},
-    };
+        {"1+2*3", 7},  {"(1+2)*3", 9},    {"2^3^2", 64},   {"2**3", 8},      {"-2^2", 4},
+        {"2^-1", 0.5}, {"10/4", 2.5},     {"7%3", 1},      {"-7%3", 2},      {"7%-3", -2},
+        {"1/0", 0},    {"5%0", 0},        {"(-8)^0.5", 0}, {"AMOUNT*2", 21}, {"-AMOUNT+1", -9.5},
+        {"+3", 3},     {"1 - 2 - 3", -4}, {"12/2/3", 2},   {".5+5.", 5.5}};
     for (auto [e, want] : cases) EXPECT_DOUBLE_EQ(num(t, e, r), want) << e;
 }
 
 TEST(ExprOperators, LogicalPrecedenceAndWords) {
     TestTable t = mixedTable();
-    EXPECT_TRUE(truth(t, ".T. .OR. .F. .AND. .F."));   // AND before OR
-    EXPECT_FALSE(truth(t, "!.F. .AND. .F."));          // NOT before AND
-    EXPECT_TRUE(truth(t, "!1 = 2"));                   // relations before NOT
+    EXPECT_TRUE(truth(t, ".T. .OR. .F. .AND. .F."));  // AND before OR
+    EXPECT_FALSE(truth(t, "!.F. .AND. .F."));         // NOT before AND
+    EXPECT_TRUE(truth(t, "!1 = 2"));                  // relations before NOT
     EXPECT_TRUE(truth(t, "1 < 2 .and. 3 > 2"));
     EXPECT_TRUE(truth(t, ".F. .or..not. .F."));
     EXPECT_TRUE(truth(t, ".t. .and..not.(1=2)"));
@@ -172,32 +171,30 @@ TEST(ExprStrings, EqualsFollowsExactSetting) {
     struct Case {
         const char* e;
         bool exactOff, exactOn;
-    } cases[] = {
-        {"NAME = 'Sm'", true, false},
-        {"NAME = 'Smith'", true, true},
-        {"NAME = ''", true, false},
-        {"'Sm' = NAME", false, false},
-        {"'ab' = 'ab '", false, true},
-        {"'ab ' = 'ab'", true, true},
-        {"' ab' = 'ab'", false, false},
-        {"NAME = 'Smith  x'", false, false},
-        {"NAME <> 'Sm'", false, true},
-        {"NAME # 'Jo'", true, true},
-        {"NAME != 'Smi'", false, true},
-        {"NAME < 'Sn'", true, true},
-        {"NAME < 'Sm'", false, false},
-        {"NAME >= 'Sm'", true, true},
-        {"NAME > 'Sm'", false, true},
-        {"NAME <= 'Sm'", true, false},
-        {"'Sm' < 'Smith'", true, true},
-        {"'ab' < 'ab '", true, false},
-        {"'é' > 'z'", true, true},  // bytes compare unsigned
-        {"UPPER(NAME) = 'SMI'", true, false},
-        {"UPPER(NAME) < 'SMJ'", true, true},
-        {"UPPER(NAME) > 'SMITH'", false, false},
-        {"UPPER(NAME) = 'SMITH      X'", false, false},
-        {"LOWER(UPPER(NAME)) = 'smith   '", true, true},
-    };
+    } cases[] = {{"NAME = 'Sm'", true, false},
+                 {"NAME = 'Smith'", true, true},
+                 {"NAME = ''", true, false},
+                 {"'Sm' = NAME", false, false},
+                 {"'ab' = 'ab '", false, true},
+                 {"'ab ' = 'ab'", true, true},
+                 {"' ab' = 'ab'", false, false},
+                 {"NAME = 'Smith  x'", false, false},
+                 {"NAME <> 'Sm'", false, true},
+                 {"NAME # 'Jo'", true, true},
+                 {"NAME != 'Smi'", false, true},
+                 {"NAME < 'Sn'", true, true},
+                 {"NAME < 'Sm'", false, false},
+                 {"NAME >= 'Sm'", true, true},
+                 {"NAME > 'Sm'", false, true},
+                 {"NAME <= 'Sm'", true, false},
+                 {"'Sm' < 'Smith'", true, true},
+                 {"'ab' < 'ab '", true, false},
+                 {"'é' > 'z'", true, true},  // bytes compare unsigned
+                 {"UPPER(NAME) = 'SMI'", true, false},
+                 {"UPPER(NAME) < 'SMJ'", true, true},
+                 {"UPPER(NAME) > 'SMITH'", false, false},
+                 {"UPPER(NAME) = 'SMITH      X'", false, false},
+                 {"LOWER(UPPER(NAME)) = 'smith   '", true, true}};
     for (const auto& c : cases) {
         EXPECT_EQ(truth(t, c.e, r, &off), c.exactOff) << c.e << " exact off";
         EXPECT_EQ(truth(t, c.e, r, &on), c.exactOn) << c.e << " exact on";
@@ -259,75 +256,90 @@ TEST(ExprValues, DateArithmetic) {
 TEST(ExprFunctions, CharacterResults) {
     TestTable t = mixedTable();
     std::string r = t.record({{"NAME", "Smith"}, {"BORN", "19540215"}, {"AMOUNT", "1234.5"}});
-    const std::pair<const char*, const char*> cases[] = {
-        {"UPPER('abc')", "ABC"},
-        {"LOWER('AbC')", "abc"},
-        {"LEFT('abcdef', 3)", "abc"},
-        {"LEFT('abc', 10)", "abc"},
-        {"LEFT('abc', -1)", ""},
-        {"RIGHT('abcdef', 2)", "ef"},
-        {"RIGHT(NAME, 3)", "   "},
-        {"SUBSTR('abcdef', 2, 3)", "bcd"},
-        {"SUBSTR('abcdef', 5)", "ef"},
-        {"SUBSTR('abc', 9)", ""},
-        {"SUBSTR('abc', 0, 2)", "ab"},
-        {"SUBS('abcdef', 2, 2)", "bc"},
-        {"TRIM('  a  ')", "  a"},
-        {"RTRIM(NAME) + '|'", "Smith|"},
-        {"LTRIM('  a  ')", "a  "},
-        {"ALLTRIM('  a b  ')", "a b"},
-        {"STR(42)", "        42"},
-        {"STR(3.14159, 6, 2)", "  3.14"},
-        {"STR(2.5)", "         3"},
-        {"STR(-2.5, 4)", "  -3"},
-        {"STR(1.005, 5, 2)", " 1.01"},
-        {"STR(-0.4, 3)", "  0"},
-        {"STR(123456, 3)", "***"},
-        {"STR(123.456, 5, 2)", "123.5"},
-        {"STR(AMOUNT, 8, 1)", "  1234.5"},
-        {"STR(1, 0)", ""},
-        {"DTOS(BORN)", "19540215"},
-        {"DTOS(CTOD(''))", "        "},
-        {"DTOC(BORN)", "02/15/1954"},
-        {"DTOC(CTOD('x'))", "  /  /    "},
-        {"SPACE(3)", "   "},
-        {"SPACE(-3)", ""},
-        {"REPLICATE('ab', 3)", "ababab"},
-        {"REPLICATE('', 3)", ""},
-        {"CHR(65) + CHR(97)", "Aa"},
-        {"PADL('ab', 5)", "   ab"},
-        {"PADR('ab', 5, '*')", "ab***"},
-        {"PADC('ab', 6)", "  ab  "},
-        {"PADL('abcdef', 3)", "abc"},
-        {"PADL(7, 3, '0')", "007"},
-        {"TRANSFORM(12.5)", "12.5"},
-        {"TRANSFORM(-3)", "-3"},
-        {"TRANSFORM(.T.)", ".T."},
-        {"TRANSFORM(BORN)", "02/15/1954"},
-        {"IIF(.T., 'a', 'bb')", "a"},
-        {"IIF(NAME = 'X', 'a', 'bb')", "bb"},
-        {"MAX('abc', 'abd', 'ab')", "abd"},
-        {"MIN('b', 'a ', 'a')", "a"},
-    };
+    const std::pair<const char*, const char*> cases[] = {{"UPPER('abc')", "ABC"},
+                                                         {"LOWER('AbC')", "abc"},
+                                                         {"LEFT('abcdef', 3)", "abc"},
+                                                         {"LEFT('abc', 10)", "abc"},
+                                                         {"LEFT('abc', -1)", ""},
+                                                         {"RIGHT('abcdef', 2)", "ef"},
+                                                         {"RIGHT(NAME, 3)", "   "},
+                                                         {"SUBSTR('abcdef', 2, 3)", "bcd"},
+                                                         {"SUBSTR('abcdef', 5)", "ef"},
+                                                         {"SUBSTR('abc', 9)", ""},
+                                                         {"SUBSTR('abc', 0, 2)", "ab"},
+                                                         {"SUBS('abcdef', 2, 2)", "bc"},
+                                                         {"TRIM('  a  ')", "  a"},
+                                                         {"RTRIM(NAME) + '|'", "Smith|"},
+                                                         {"LTRIM('  a  ')", "a  "},
+                                                         {"ALLTRIM('  a b  ')", "a b"},
+                                                         {"STR(42)", "        42"},
+                                                         {"STR(3.14159, 6, 2)", "  3.14"},
+                                                         {"STR(2.5)", "         3"},
+                                                         {"STR(-2.5, 4)", "  -3"},
+                                                         {"STR(1.005, 5, 2)", " 1.01"},
+                                                         {"STR(-0.4, 3)", "  0"},
+                                                         {"STR(123456, 3)", "***"},
+                                                         {"STR(123.456, 5, 2)", "123.5"},
+                                                         {"STR(AMOUNT, 8, 1)", "  1234.5"},
+                                                         {"STR(1, 0)", ""},
+                                                         {"DTOS(BORN)", "19540215"},
+                                                         {"DTOS(CTOD(''))", "        "},
+                                                         {"DTOC(BORN)", "02/15/1954"},
+                                                         {"DTOC(CTOD('x'))", "  /  /    "},
+                                                         {"SPACE(3)", "   "},
+                                                         {"SPACE(-3)", ""},
+                                                         {"REPLICATE('ab', 3)", "ababab"},
+                                                         {"REPLICATE('', 3)", ""},
+                                                         {"CHR(65) + CHR(97)", "Aa"},
+                                                         {"PADL('ab', 5)", "   ab"},
+                                                         {"PADR('ab', 5, '*')", "ab***"},
+                                                         {"PADC('ab', 6)", "  ab  "},
+                                                         {"PADL('abcdef', 3)", "abc"},
+                                                         {"PADL(7, 3, '0')", "007"},
+                                                         {"TRANSFORM(12.5)", "12.5"},
+                                                         {"TRANSFORM(-3)", "-3"},
+                                                         {"TRANSFORM(.T.)", ".T."},
+                                                         {"TRANSFORM(BORN)", "02/15/1954"},
+                                                         {"IIF(.T., 'a', 'bb')", "a"},
+                                                         {"IIF(NAME = 'X', 'a', 'bb')", "bb"},
+                                                         {"MAX('abc', 'abd', 'ab')", "abd"},
+                                                         {"MIN('b', 'a ', 'a')", "a"}};
     for (auto [e, want] : cases) EXPECT_EQ(text(t, e, r), want) << e;
 }
 
 TEST(ExprFunctions, NumericResults) {
     TestTable t = mixedTable();
     std::string r = t.record({{"BORN", "19540215"}});
-    const std::pair<const char*, double> cases[] = {
-        {"LEN('abc ')", 4},       {"LEN(NAME)", 10},        {"VAL('  12.5abc')", 12.5},
-        {"VAL('abc')", 0},        {"VAL('-3')", -3},        {"VAL('1e3')", 1000},
-        {"VAL('.')", 0},          {"AT('b', 'abcb')", 2},   {"AT('b', 'abcb', 2)", 4},
-        {"AT('', 'abc')", 0},     {"AT('x', 'abc')", 0},    {"ASC('A')", 65},
-        {"ASC('')", 0},           {"YEAR(BORN)", 1954},     {"MONTH(BORN)", 2},
-        {"DAY(BORN)", 15},        {"YEAR(CTOD(''))", 0},    {"ABS(-3)", 3},
-        {"INT(-3.7)", -3},        {"INT(3.7)", 3},          {"ROUND(2.5, 0)", 3},
-        {"ROUND(-2.5, 0)", -3},   {"ROUND(1234.5678, 2)", 1234.57},
-        {"ROUND(1250, -2)", 1300}, {"MAX(1, 5, 3)", 5},     {"MIN(4, 2)", 2},
-        {"IIF(.F., 1, 2)", 2},    {"LEN(SPACE(5))", 5},     {"RECNO()", 1},
-        {"LEN(REPLICATE('x', 1000000))", 65535},
-    };
+    const std::pair<const char*, double> cases[] = {{"LEN('abc ')", 4},
+                                                    {"LEN(NAME)", 10},
+                                                    {"VAL('  12.5abc')", 12.5},
+                                                    {"VAL('abc')", 0},
+                                                    {"VAL('-3')", -3},
+                                                    {"VAL('1e3')", 1000},
+                                                    {"VAL('.')", 0},
+                                                    {"AT('b', 'abcb')", 2},
+                                                    {"AT('b', 'abcb', 2)", 4},
+                                                    {"AT('', 'abc')", 0},
+                                                    {"AT('x', 'abc')", 0},
+                                                    {"ASC('A')", 65},
+                                                    {"ASC('')", 0},
+                                                    {"YEAR(BORN)", 1954},
+                                                    {"MONTH(BORN)", 2},
+                                                    {"DAY(BORN)", 15},
+                                                    {"YEAR(CTOD(''))", 0},
+                                                    {"ABS(-3)", 3},
+                                                    {"INT(-3.7)", -3},
+                                                    {"INT(3.7)", 3},
+                                                    {"ROUND(2.5, 0)", 3},
+                                                    {"ROUND(-2.5, 0)", -3},
+                                                    {"ROUND(1234.5678, 2)", 1234.57},
+                                                    {"ROUND(1250, -2)", 1300},
+                                                    {"MAX(1, 5, 3)", 5},
+                                                    {"MIN(4, 2)", 2},
+                                                    {"IIF(.F., 1, 2)", 2},
+                                                    {"LEN(SPACE(5))", 5},
+                                                    {"RECNO()", 1},
+                                                    {"LEN(REPLICATE('x', 1000000))", 65535}};
     for (auto [e, want] : cases) EXPECT_DOUBLE_EQ(num(t, e, r), want) << e;
     EXPECT_DOUBLE_EQ(t.eval("RECNO()", r, nullptr, nullptr, 17).number, 17);
 }
@@ -378,7 +390,9 @@ TEST(ExprCodePage, CaseMapsAndLiteralsUseTheTableCodePage) {
     cyr.codePage = 866;
     EXPECT_EQ(text(t, "UPPER('àéþ÷ÿ')", {}, &ansi), "\xC0\xC9\xDE\xF7\x9F");
     EXPECT_EQ(text(t, "LOWER('ÀŠ')", {}, &ansi), "\xE0\x9A");
-    EXPECT_EQ(text(t, "UPPER('éa')", {}, &dos), "\x82" "A");
+    EXPECT_EQ(text(t, "UPPER('éa')", {}, &dos),
+              "\x82"
+              "A");
     EXPECT_EQ(text(t, "'Ж€'", {}, &cyr), "\x86?");
     std::string r = t.record({{"NAME", "M\xFCller"}});  // 1252 bytes in the record
     EXPECT_TRUE(truth(t, "UPPER(NAME) = 'MÜLLER'", r, &ansi));

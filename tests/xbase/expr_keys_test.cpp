@@ -30,17 +30,32 @@ std::string bytes(std::initializer_list<int> b) {
 
 TEST(ExprKeys, AddressTagWidthsAndTypes) {
     TestTable t = test::addressTable();
-    const std::pair<const char*, int> tags[] = {
-        {"UPPER(LNAME-FNAME)", 60}, {"UPPER(LNAME)+UPPER(FNAME)", 60}, {"UPPER(FNAME)", 30},
-        {"UPPER(TITLE)", 30},       {"UPPER(ORG)", 30},                {"UPPER(STREET)", 40},
-        {"UPPER(STREET2)", 40},     {"UPPER(CITY+STATE)", 50},         {"UPPER(STATE)", 20},
-        {"UPPER(ZIP)", 10},         {"UPPER(COUNTRY)", 30},            {"UPPER(PHONE)", 30},
-        {"UPPER(PHONE2)", 30},      {"UPPER(EMAIL)", 40},              {"UPPER(FAX)", 40},
-        {"UPPER(USER1)", 40},       {"UPPER(USER2)", 40},              {"UPPER(DATE)", 15},
-        {"UPPER(TAG)", 8},          {"UPPER(CODES)", 30},              {"UPPER(PREFIX)", 12},
-        {"UPPER(MIDDLE)", 1},       {"DELETED()", 1},                  {"UPPER(STATE-ZIP)", 30},
-        {"ISDEL", 1},               {"!ISDEL", 1},
-    };
+    const std::pair<const char*, int> tags[] = {{"UPPER(LNAME-FNAME)", 60},
+                                                {"UPPER(LNAME)+UPPER(FNAME)", 60},
+                                                {"UPPER(FNAME)", 30},
+                                                {"UPPER(TITLE)", 30},
+                                                {"UPPER(ORG)", 30},
+                                                {"UPPER(STREET)", 40},
+                                                {"UPPER(STREET2)", 40},
+                                                {"UPPER(CITY+STATE)", 50},
+                                                {"UPPER(STATE)", 20},
+                                                {"UPPER(ZIP)", 10},
+                                                {"UPPER(COUNTRY)", 30},
+                                                {"UPPER(PHONE)", 30},
+                                                {"UPPER(PHONE2)", 30},
+                                                {"UPPER(EMAIL)", 40},
+                                                {"UPPER(FAX)", 40},
+                                                {"UPPER(USER1)", 40},
+                                                {"UPPER(USER2)", 40},
+                                                {"UPPER(DATE)", 15},
+                                                {"UPPER(TAG)", 8},
+                                                {"UPPER(CODES)", 30},
+                                                {"UPPER(PREFIX)", 12},
+                                                {"UPPER(MIDDLE)", 1},
+                                                {"DELETED()", 1},
+                                                {"UPPER(STATE-ZIP)", 30},
+                                                {"ISDEL", 1},
+                                                {"!ISDEL", 1}};
     for (auto [text, width] : tags) {
         auto e = t.compile(text);
         ASSERT_TRUE(e) << text;
@@ -53,8 +68,12 @@ TEST(ExprKeys, AddressTagWidthsAndTypes) {
 
 TEST(ExprKeys, AddressTagBytes) {
     TestTable t = test::addressTable();
-    std::string r = t.record({{"LNAME", "Smith"}, {"FNAME", "John"}, {"CITY", "New York"},
-                              {"STATE", "ny"}, {"ZIP", "10012"}, {"ISDEL", "T"}},
+    std::string r = t.record({{"LNAME", "Smith"},
+                              {"FNAME", "John"},
+                              {"CITY", "New York"},
+                              {"STATE", "ny"},
+                              {"ZIP", "10012"},
+                              {"ISDEL", "T"}},
                              true);
     auto k = [&](const char* text) {
         auto e = t.compile(text);
@@ -101,22 +120,40 @@ TEST(ExprKeys, NumericAndDateKeys) {
 }
 
 TEST(ExprKeys, WidthsOfCharacterFunctions) {
-    TestTable t{{"LNAME", 'C', 30}, {"ZIP", 'C', 10}, {"BORN", 'D', 8},
+    TestTable t{{"LNAME", 'C', 30}, {"ZIP", 'C', 10},  {"BORN", 'D', 8},
                 {"QTY", 'N', 5},    {"ISDEL", 'L', 1}, {"NOTES", 'M', 10}};
     ExprSettings shortYears;
     shortYears.century = false;
-    const std::pair<const char*, int> cases[] = {
-        {"TRIM(LNAME)", 30},           {"ALLTRIM(LNAME)", 30},       {"LTRIM(LNAME)+ZIP", 40},
-        {"LEFT(LNAME, 5)", 5},         {"LEFT(LNAME, 50)", 30},      {"RIGHT(LNAME, 2+1)", 3},
-        {"SUBSTR(LNAME, 3, 4)", 4},    {"SUBSTR(LNAME, 29)", 2},     {"SUBSTR(LNAME, 40)", 0},
-        {"SUBSTR(LNAME, QTY, 4)", 4},  {"SUBSTR(LNAME, 2, QTY)", 29}, {"LEFT(LNAME, QTY)", 30},
-        {"PADL(ZIP, 12)", 12},         {"PADR(ZIP, QTY)", 10},       {"SPACE(3)", 3},
-        {"REPLICATE('ab', 3)", 6},     {"REPLICATE(ZIP, QTY)", 10},  {"STR(QTY)", 10},
-        {"STR(QTY, 7, 2)", 7},         {"STR(QTY, QTY)", 10},        {"DTOS(BORN)", 8},
-        {"DTOC(BORN)", 10},            {"IIF(ISDEL, LNAME, ZIP)", 30}, {"'abc'", 3},
-        {"DTOS(BORN)+UPPER(LNAME)", 38}, {"CHR(65)", 1},             {"TRANSFORM(ISDEL)", 3},
-        {"NOTES", 10},                 {"MAX(ZIP, LNAME)", 30},      {"UPPER(TRIM('ab  '))", 4},
-    };
+    const std::pair<const char*, int> cases[] = {{"TRIM(LNAME)", 30},
+                                                 {"ALLTRIM(LNAME)", 30},
+                                                 {"LTRIM(LNAME)+ZIP", 40},
+                                                 {"LEFT(LNAME, 5)", 5},
+                                                 {"LEFT(LNAME, 50)", 30},
+                                                 {"RIGHT(LNAME, 2+1)", 3},
+                                                 {"SUBSTR(LNAME, 3, 4)", 4},
+                                                 {"SUBSTR(LNAME, 29)", 2},
+                                                 {"SUBSTR(LNAME, 40)", 0},
+                                                 {"SUBSTR(LNAME, QTY, 4)", 4},
+                                                 {"SUBSTR(LNAME, 2, QTY)", 29},
+                                                 {"LEFT(LNAME, QTY)", 30},
+                                                 {"PADL(ZIP, 12)", 12},
+                                                 {"PADR(ZIP, QTY)", 10},
+                                                 {"SPACE(3)", 3},
+                                                 {"REPLICATE('ab', 3)", 6},
+                                                 {"REPLICATE(ZIP, QTY)", 10},
+                                                 {"STR(QTY)", 10},
+                                                 {"STR(QTY, 7, 2)", 7},
+                                                 {"STR(QTY, QTY)", 10},
+                                                 {"DTOS(BORN)", 8},
+                                                 {"DTOC(BORN)", 10},
+                                                 {"IIF(ISDEL, LNAME, ZIP)", 30},
+                                                 {"'abc'", 3},
+                                                 {"DTOS(BORN)+UPPER(LNAME)", 38},
+                                                 {"CHR(65)", 1},
+                                                 {"TRANSFORM(ISDEL)", 3},
+                                                 {"NOTES", 10},
+                                                 {"MAX(ZIP, LNAME)", 30},
+                                                 {"UPPER(TRIM('ab  '))", 4}};
     for (auto [text, width] : cases) {
         auto e = t.compile(text);
         ASSERT_TRUE(e) << text;

@@ -21,7 +21,7 @@ struct FieldSpec {
 };
 
 class TestTable {
-public:
+  public:
     TestTable(std::initializer_list<FieldSpec> specs) {
         uint32_t offset = 1;
         for (const auto& s : specs) {
@@ -39,7 +39,8 @@ public:
 
     // Values by field name, as stored: C is padded, N right-aligned, D
     // "YYYYMMDD", L "T"/"F". Fields not named are blank.
-    std::string record(const std::map<std::string, std::string>& values, bool deleted = false) const {
+    std::string record(const std::map<std::string, std::string>& values,
+                       bool deleted = false) const {
         std::string r(size, ' ');
         r[0] = deleted ? '*' : ' ';
         for (const auto& f : fields) {
@@ -82,14 +83,13 @@ public:
 
 // The 23-field address schema with its default widths.
 inline TestTable addressTable() {
-    return TestTable{{"LNAME", 'C', 30},   {"FNAME", 'C', 30},   {"MIDDLE", 'C', 1},
-                     {"PREFIX", 'C', 12},  {"TITLE", 'C', 30},   {"ORG", 'C', 30},
-                     {"STREET", 'C', 40},  {"STREET2", 'C', 40}, {"CITY", 'C', 30},
-                     {"STATE", 'C', 20},   {"ZIP", 'C', 10},     {"COUNTRY", 'C', 30},
-                     {"DATE", 'C', 15},    {"PHONE", 'C', 30},   {"PHONE2", 'C', 30},
-                     {"FAX", 'C', 40},     {"EMAIL", 'C', 40},   {"CODES", 'C', 30},
-                     {"USER1", 'C', 40},   {"USER2", 'C', 40},   {"ISDEL", 'L', 1},
-                     {"TAG", 'C', 8},      {"MEMO", 'M', 10}};
+    return TestTable{
+        {"LNAME", 'C', 30}, {"FNAME", 'C', 30}, {"MIDDLE", 'C', 1},  {"PREFIX", 'C', 12},
+        {"TITLE", 'C', 30}, {"ORG", 'C', 30},   {"STREET", 'C', 40}, {"STREET2", 'C', 40},
+        {"CITY", 'C', 30},  {"STATE", 'C', 20}, {"ZIP", 'C', 10},    {"COUNTRY", 'C', 30},
+        {"DATE", 'C', 15},  {"PHONE", 'C', 30}, {"PHONE2", 'C', 30}, {"FAX", 'C', 40},
+        {"EMAIL", 'C', 40}, {"CODES", 'C', 30}, {"USER1", 'C', 40},  {"USER2", 'C', 40},
+        {"ISDEL", 'L', 1},  {"TAG", 'C', 8},    {"MEMO", 'M', 10}};
 }
 
 }  // namespace pc::test
