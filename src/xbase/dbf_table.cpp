@@ -120,7 +120,12 @@ struct DbfTable::Impl {
     uint16_t recordLength = 0;
     uint32_t count = 0;
     std::vector<FieldDef> fields;
+    std::vector<std::string> upperNames;  // field names for case-blind lookup
     bool dirty = false;  // records changed since open or the last flush
+    // Records past this one were appended in this session into pages the
+    // mapping already holds writable, so stores into the mapping cost
+    // nothing; older records are written through the page cache.
+    uint32_t appendedAfter = 0;
 
     uint8_t* header() { return file->mutableData(); }
 
@@ -193,6 +198,7 @@ std::unique_ptr<DbfTable> DbfTable::open(const std::string& path, OpenMode mode,
     d.headerLength = l.headerLength;
     d.recordLength = l.recordLength;
     d.count = l.count;
+    d.appendedAfter = l.count;
     d.fields = std::move(l.fields);
     d.file = std::move(file);
 
@@ -317,9 +323,20 @@ const std::vector<FieldDef>& DbfTable::fields() const {
 }
 
 int DbfTable::fieldIndex(std::string_view name) const {
-    const auto& fields = impl_->fields;
-    for (size_t i = 0; i < fields.size(); ++i)
-        if (equalsNoCase(fields[i].name, name)) return int(i);
+    auto& names = impl_->upperNames;
+    if (names.size() != impl_->fields.size()) {
+        names.clear();
+        for (const auto& f : impl_->fields) {
+            std::string u = f.name;
+            for (char& c : u) c = upperAscii(c);
+            names.push_back(std::move(u));
+        }
+    }
+    for (size_t i = 0; i < names.size(); ++i) {
+        const std::string& n = names[i];
+        if (n.size() != name.size() || n[0] != upperAscii(name[0])) continue;
+        if (equalsNoCase(n, name)) return int(i);
+    }
     return -1;
 }
 
@@ -371,7 +388,10 @@ void DbfTable::writeRecord(uint32_t recno, const char* data) {
     Impl& d = *impl_;
     d.requireWritable("write a record");
     d.checkRecno(recno);
-    std::memmove(d.file->mutableData() + d.recordOffset(recno), data, d.recordLength);
+    if (recno > d.appendedAfter)
+        std::memmove(d.file->mutableData() + d.recordOffset(recno), data, d.recordLength);
+    else
+        d.file->write(d.recordOffset(recno), data, d.recordLength);
     d.dirty = true;
 }
 
@@ -379,7 +399,8 @@ void DbfTable::setDeleted(uint32_t recno, bool deleted) {
     Impl& d = *impl_;
     d.requireWritable("delete or recall a record");
     d.checkRecno(recno);
-    d.file->mutableData()[d.recordOffset(recno)] = deleted ? '*' : ' ';
+    const char mark = deleted ? '*' : ' ';
+    d.file->write(d.recordOffset(recno), &mark, 1);
     d.dirty = true;
 }
 
@@ -498,6 +519,7 @@ void DbfTable::pack(const ProgressFn& progress) {
     d.file = MappedFile::open(d.path, OpenMode::ReadWrite, LockMode::None);
     d.fileLock = std::move(tmp);
     d.count = live;
+    d.appendedAfter = live;
     d.dirty = false;
     if (progress && d.count == 0) progress(100);
 }
@@ -510,6 +532,7 @@ void DbfTable::zap() {
     p[d.headerLength] = dbf::kEndOfFile;
     dbf::putLe32(p + dbf::kCountOffset, 0);
     d.count = 0;
+    d.appendedAfter = 0;
     d.dirty = true;
     d.file->trim();
     if (d.memo && d.memo->kind() == MemoKind::Fpt) {

@@ -137,8 +137,22 @@ void MappedFile::read(uint64_t offset, void* dst, size_t n) const {
 }
 
 void MappedFile::write(uint64_t offset, const void* src, size_t n) {
+    if (!writable_) throw Error("File " + path_ + " is open read-only");
     if (offset + n > size_) resize(offset + n);
-    std::memcpy(mutableData() + offset, src, n);
+    // Through the page cache rather than the mapping: a store into a clean
+    // mapped page costs a write fault, which is dear when scattered writes
+    // touch many pages. The mapping sees the new bytes at once.
+    const auto* p = static_cast<const uint8_t*>(src);
+    while (n > 0) {
+        ssize_t done = ::pwrite(fd_, p, n, static_cast<off_t>(offset));
+        if (done < 0) {
+            if (errno == EINTR) continue;
+            throw Error(systemError("Cannot write", path_));
+        }
+        p += done;
+        offset += static_cast<uint64_t>(done);
+        n -= static_cast<size_t>(done);
+    }
 }
 
 void MappedFile::sync() {

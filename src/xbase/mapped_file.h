@@ -37,6 +37,8 @@ public:
     void resize(uint64_t newSize);
 
     // Bounds-checked copies; read() throws Error past the end, write() grows.
+    // write() goes through the page cache, so scattered small writes cost no
+    // page faults; the mapping sees them at once.
     void read(uint64_t offset, void* dst, size_t n) const;
     void write(uint64_t offset, const void* src, size_t n);
 

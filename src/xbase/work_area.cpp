@@ -25,6 +25,12 @@ bool validTagName(const std::string& name) {
     });
 }
 
+bool isAscii(const std::string& s) {
+    for (char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
 std::string upperAscii(std::string s) {
     for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return s;
@@ -230,7 +236,8 @@ void WorkArea::load(uint32_t recno) {
 
 void WorkArea::setEof() {
     recno_ = table_->recordCount() + 1;
-    buffer_ = table_->blankRecord();
+    if (blank_.empty()) blank_ = table_->blankRecord();
+    buffer_ = blank_;
     eof_ = true;
 }
 
@@ -266,9 +273,9 @@ void WorkArea::appendBlank() {
     flush();
     if (readOnly()) throw Error("The table is open read-only");
     markIndexDirty();
-    std::string blank = table_->blankRecord();
-    uint32_t r = table_->appendRecord(blank.data());
-    buffer_ = std::move(blank);
+    if (blank_.empty()) blank_ = table_->blankRecord();
+    uint32_t r = table_->appendRecord(blank_.data());
+    buffer_ = blank_;
     recno_ = r;
     bof_ = eof_ = false;
     dirty_ = isNew_ = true;
@@ -292,9 +299,14 @@ bool WorkArea::passes(const char* rec, uint32_t recno) const {
 
 void WorkArea::flush() {
     if (!dirty_ || eof_) return;
-    std::string old(table_->record(recno_), table_->recordLength());
-    table_->writeRecord(recno_, buffer_.data());
-    updateIndexFor(old.data(), buffer_.data(), recno_, isNew_);
+    if (isNew_) {
+        table_->writeRecord(recno_, buffer_.data());
+        updateIndexFor(nullptr, buffer_.data(), recno_, true);
+    } else {
+        oldRecord_.assign(table_->record(recno_), table_->recordLength());
+        table_->writeRecord(recno_, buffer_.data());
+        updateIndexFor(oldRecord_.data(), buffer_.data(), recno_, false);
+    }
     if (cache_.valid()) {
         cache_.grow(recno_);
         cache_.set(recno_, passes(buffer_.data(), recno_));
@@ -650,13 +662,17 @@ bool WorkArea::seek(const std::string& utf8Key) {
     bof_ = false;
     if (order_ == 0) throw Error("Seek needs an order; none is set");
     const CdxTagInfo& info = index_->tags()[order_ - 1];
-    std::vector<uint8_t> target(info.keyLength, keyFillByte(info.keyType));
+    uint8_t target[kMaxKeyLength + 8];
+    std::memset(target, keyFillByte(info.keyType), info.keyLength);
     size_t len = info.keyLength;
     switch (info.keyType) {
         case KeyType::Character: {
-            std::string raw = fromUtf8(utf8Key, codePage());
-            if (!settings_->exact) len = std::min<size_t>(raw.size(), info.keyLength);
-            std::memcpy(target.data(), raw.data(), std::min<size_t>(raw.size(), info.keyLength));
+            // ASCII reads the same in every code page a table may have.
+            std::string converted;
+            const std::string* raw = &utf8Key;
+            if (!isAscii(utf8Key)) raw = &(converted = fromUtf8(utf8Key, codePage()));
+            if (!settings_->exact) len = std::min<size_t>(raw->size(), info.keyLength);
+            std::memcpy(target, raw->data(), std::min<size_t>(raw->size(), info.keyLength));
             break;
         }
         case KeyType::Logical: {
@@ -667,26 +683,27 @@ bool WorkArea::seek(const std::string& utf8Key) {
         case KeyType::Numeric: {
             auto v = parseNumberText(utf8Key.data(), utf8Key.size());
             if (!v) throw Error("\"" + utf8Key + "\" is not a number");
-            encodeNumericKey(*v, target.data());
+            encodeNumericKey(*v, target);
             break;
         }
         case KeyType::Date: {
             std::string digits;
             for (char c : utf8Key)
                 if (c != ' ') digits += c;
-            encodeNumericKey(static_cast<double>(julianFromDtos(digits)), target.data());
+            encodeNumericKey(static_cast<double>(julianFromDtos(digits)), target);
             break;
         }
     }
     bool ok;
     if (!info.descending) {
-        ok = cursor_->seek(target.data(), len);
+        ok = cursor_->seek(target, len);
     } else {
         // Walking backwards, the first match is the last stored entry that
         // begins with the key: seek just past all of them and step back.
-        std::vector<uint8_t> past(target.begin(), target.begin() + len);
-        past.resize(info.keyLength, 0xFF);
-        ok = cursor_->seekEntry(past.data(), 0xFFFFFFFFu) ? cursor_->prev() : cursor_->last();
+        uint8_t past[kMaxKeyLength + 8];
+        std::memcpy(past, target, len);
+        std::memset(past + len, 0xFF, info.keyLength - len);
+        ok = cursor_->seekEntry(past, 0xFFFFFFFFu) ? cursor_->prev() : cursor_->last();
     }
     while (ok && !visible(cursor_->recno())) ok = cursorStep(+1);
     cursorVersion_ = indexVersion_;
@@ -694,7 +711,7 @@ bool WorkArea::seek(const std::string& utf8Key) {
         setEof();
         return false;
     }
-    found_ = std::memcmp(cursor_->key(), target.data(), len) == 0;
+    found_ = std::memcmp(cursor_->key(), target, len) == 0;
     if (found_ || settings_->softSeek) {
         load(cursor_->recno());
     } else {

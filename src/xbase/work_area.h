@@ -156,6 +156,8 @@ private:
     uint32_t recno_ = 1;
     bool bof_ = true, eof_ = true, found_ = false;
     std::string buffer_;      // current record, possibly edited
+    std::string blank_;       // a blank record, made once
+    std::string oldRecord_;   // the record as on disk while a flush runs
     bool dirty_ = false;      // buffer differs from the file
     bool isNew_ = false;      // appended; its keys are not in the index yet
 
