@@ -229,9 +229,16 @@ void WorkArea::load(uint32_t recno) {
         setEof();
         return;
     }
+    // The record is read in place through the mapping; it is copied only
+    // when an edit begins (editBuffer).
     recno_ = recno;
-    buffer_.assign(table_->record(recno), table_->recordLength());
     eof_ = false;
+}
+
+char* WorkArea::editBuffer() {
+    if (!dirty_) buffer_.assign(table_->record(recno_), table_->recordLength());
+    dirty_ = true;
+    return buffer_.data();
 }
 
 void WorkArea::setEof() {
@@ -243,7 +250,7 @@ void WorkArea::setEof() {
 
 std::string WorkArea::memo(int field) const {
     if (eof_) return {};
-    return table_->memoText(buffer_.data(), field);
+    return table_->memoText(current(), field);
 }
 
 bool WorkArea::replaceText(int field, const std::string& raw) {
@@ -251,8 +258,8 @@ bool WorkArea::replaceText(int field, const std::string& raw) {
     if (readOnly()) throw Error("The table is open read-only");
     const FieldDef& f = table_->fields().at(field);
     if (f.type == 'M') {
-        table_->setMemoText(buffer_.data(), field, raw);
-    } else if (!setFieldText(buffer_.data(), f, raw)) {
+        table_->setMemoText(editBuffer(), field, raw);
+    } else if (!setFieldText(editBuffer(), f, raw)) {
         return false;
     }
     dirty_ = true;
@@ -264,7 +271,7 @@ bool WorkArea::replaceLogical(int field, bool value) {
     if (readOnly()) throw Error("The table is open read-only");
     const FieldDef& f = table_->fields().at(field);
     if (f.type != 'L') return false;
-    setFieldLogical(buffer_.data(), f, value);
+    setFieldLogical(editBuffer(), f, value);
     dirty_ = true;
     return true;
 }
@@ -286,8 +293,8 @@ void WorkArea::setDeleted(bool deleted) {
     if (eof_) return;
     if (readOnly()) throw Error("The table is open read-only");
     char mark = deleted ? '*' : ' ';
-    if (buffer_[0] != mark) {
-        buffer_[0] = mark;
+    if (current()[0] != mark) {
+        editBuffer()[0] = mark;
         dirty_ = true;
     }
 }
@@ -407,7 +414,7 @@ int WorkArea::positionCursorOnCurrent() {
         return kOnCurrent;
     uint8_t key[kMaxKeyLength + 8];
     size_t t = static_cast<size_t>(order_ - 1);
-    makeKey(t, buffer_.data(), recno_, key);
+    makeKey(t, current(), recno_, key);
     cursorVersion_ = indexVersion_;
     if (!cursor_->seekEntry(key, recno_)) return kPastEnd;
     return cursor_->recno() == recno_ &&

@@ -58,13 +58,15 @@ public:
 
     // --- the current record ---
     // The record bytes as edited so far (blank at end of file).
-    const char* current() const { return buffer_.data(); }
+    const char* current() const {
+        return dirty_ || eof_ ? buffer_.data() : table_->record(recno_);
+    }
     std::string memo(int field) const;
     bool replaceText(int field, const std::string& raw);  // raw = table code page
     bool replaceLogical(int field, bool value);
     void appendBlank();
     void setDeleted(bool deleted);
-    bool deleted() const { return !eof_ && buffer_[0] == '*'; }
+    bool deleted() const { return !eof_ && current()[0] == '*'; }
     // Writes the edit buffer and brings the index up to date.
     void flush();
     void commit();  // flush, stamp the index clean, sync to disk
@@ -121,6 +123,7 @@ private:
     void ensureQueryCache();
     void load(uint32_t recno);  // makes recno current (count+1 = end of file)
     void setEof();
+    char* editBuffer();  // the current record copied for editing, marked changed
     void updateIndexFor(const char* oldRec, const char* newRec, uint32_t recno, bool isNew);
     void makeKey(size_t tag, const char* rec, uint32_t recno, uint8_t* out) const;
     struct CompiledTag {
