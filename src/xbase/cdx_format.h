@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "xbase/byte_order.h"
 #include "xbase/cdx_index.h"
 #include "xbase/mapped_file.h"
 
@@ -33,25 +34,12 @@ constexpr uint8_t kOptCompact = 0x20;
 constexpr uint8_t kOptCompound = 0x40;
 constexpr uint8_t kOptDirectory = 0x80;
 
-inline uint16_t le16(const uint8_t* p) {
-    return static_cast<uint16_t>(p[0] | p[1] << 8);
-}
-inline uint32_t le32(const uint8_t* p) {
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-inline uint32_t be32(const uint8_t* p) {
-    return uint32_t(p[3]) | uint32_t(p[2]) << 8 | uint32_t(p[1]) << 16 | uint32_t(p[0]) << 24;
-}
-inline void putLe16(uint8_t* p, uint16_t v) {
-    p[0] = static_cast<uint8_t>(v);
-    p[1] = static_cast<uint8_t>(v >> 8);
-}
-inline void putLe32(uint8_t* p, uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
-}
-inline void putBe32(uint8_t* p, uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[3 - i] = static_cast<uint8_t>(v >> (8 * i));
-}
+using xbase::be32;
+using xbase::le16;
+using xbase::le32;
+using xbase::putBe32;
+using xbase::putLe16;
+using xbase::putLe32;
 
 // ---- Headers ---------------------------------------------------------------
 

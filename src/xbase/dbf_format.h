@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "xbase/byte_order.h"
 #include "xbase/field_def.h"
 #include "xbase/memo_file.h"
 
@@ -26,19 +27,10 @@ constexpr uint8_t kTypeFoxPro = 0x03;  // also dBASE III without memo
 constexpr uint8_t kTypeFoxProMemo = 0xF5;
 constexpr uint8_t kCodePage1252 = 0x03;
 
-inline uint16_t le16(const uint8_t* p) {
-    return uint16_t(p[0] | p[1] << 8);
-}
-inline uint32_t le32(const uint8_t* p) {
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-inline void putLe16(uint8_t* p, uint16_t v) {
-    p[0] = uint8_t(v);
-    p[1] = uint8_t(v >> 8);
-}
-inline void putLe32(uint8_t* p, uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = uint8_t(v >> (8 * i));
-}
+using xbase::le16;
+using xbase::le32;
+using xbase::putLe16;
+using xbase::putLe32;
 
 // What the header and descriptors say, checked for consistency.
 struct Layout {

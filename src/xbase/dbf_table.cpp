@@ -8,6 +8,7 @@
 #include "xbase/codepage.h"
 #include "xbase/dbf_format.h"
 #include "xbase/error.h"
+#include "xbase/file_names.h"
 #include "xbase/field_codec.h"
 
 namespace pc::xbase {
@@ -48,18 +49,11 @@ std::string memoPathFor(const std::string& table, MemoKind kind) {
 }
 
 std::optional<std::string> findMemo(const std::string& table, MemoKind kind) {
-    std::string exact = memoPathFor(table, kind);
-    std::error_code ec;
-    if (fs::is_regular_file(exact, ec)) return exact;
+    fs::path exact(memoPathFor(table, kind));
     // Files copied from other systems often change the extension's case.
-    fs::path wanted = fs::path(exact).filename();
-    fs::path dir = fs::path(exact).parent_path();
-    for (const auto& entry : fs::directory_iterator(dir.empty() ? "." : dir, ec)) {
-        if (equalsNoCase(entry.path().filename().string(), wanted.string()) &&
-            entry.is_regular_file(ec))
-            return entry.path().string();
-    }
-    return std::nullopt;
+    std::string found = findFileNoCase(exact.parent_path().string(), exact.filename().string());
+    if (found.empty()) return std::nullopt;
+    return found;
 }
 
 void checkFieldSpecs(const std::vector<FieldSpec>& specs, const std::string& path) {

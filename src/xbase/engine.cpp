@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "xbase/codepage.h"
-#include "xbase/engine_files.h"
+#include "xbase/file_names.h"
 #include "xbase/error.h"
 #include "xbase/field_codec.h"
 #include "xbase/work_area.h"

@@ -107,8 +107,9 @@ const FunctionInfo* findFunction(const std::string& upper) {
 
 class Parser {
   public:
-    Parser(std::vector<Token> toks, const std::vector<FieldDef>& fields, const ExprSettings* s)
-        : toks_(std::move(toks)), fields_(fields), settings_(s) {}
+    Parser(std::vector<Token> toks, const std::vector<FieldDef>& fields, const ExprSettings* s,
+           ExprReads* reads)
+        : toks_(std::move(toks)), fields_(fields), settings_(s), reads_(reads) {}
 
     NodePtr parseAll() {
         if (peek().kind == Tok::End) throw ParseError{"Empty expression"};
@@ -390,6 +391,8 @@ class Parser {
             if (!f)
                 throw ParseError{std::string("Field type ") + fields_[i].type + " of " +
                                  fields_[i].name + " is not supported in expressions"};
+            reads_->fields.push_back(int(i));
+            if (fields_[i].type == 'M') reads_->varies = true;
             return f;
         }
         throw ParseError{"Unknown field or function: " + name->text};
@@ -461,6 +464,7 @@ class Parser {
                 break;
             case Fn::Deleted:
                 result = ValueType::Logical;
+                reads_->deletionMark = true;
                 break;
             case Fn::Recno:
                 result = ValueType::Numeric;
@@ -544,6 +548,7 @@ class Parser {
                 break;
             case Fn::Date:
                 result = ValueType::Date;
+                reads_->varies = true;
                 break;
             case Fn::Year:
             case Fn::Month:
@@ -601,18 +606,20 @@ class Parser {
     int depth_ = 0;
     const std::vector<FieldDef>& fields_;
     const ExprSettings* settings_;
+    ExprReads* reads_;
 };
 
 }  // namespace
 
 NodePtr parseExpression(std::string_view text, const std::vector<FieldDef>& fields,
-                        const ExprSettings* settings, std::string* error) {
+                        const ExprSettings* settings, std::string* error, ExprReads* reads) {
     std::string ignored;
     if (!error) error = &ignored;
     try {
         std::vector<Token> toks;
         if (!tokenize(text, &toks, error)) return nullptr;
-        Parser p(std::move(toks), fields, settings);
+        ExprReads ignoredReads;
+        Parser p(std::move(toks), fields, settings, reads ? reads : &ignoredReads);
         return p.parseAll();
     } catch (const ParseError& e) {
         *error = e.message;

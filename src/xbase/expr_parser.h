@@ -14,7 +14,9 @@ namespace pc::xbase::expr {
 constexpr int kMaxDepth = 200;
 
 // Null and *error set for anything malformed. Never throws.
+// `reads` (may be null) collects what the expression reads of a record.
 NodePtr parseExpression(std::string_view text, const std::vector<FieldDef>& fields,
-                        const ExprSettings* settings, std::string* error);
+                        const ExprSettings* settings, std::string* error,
+                        ExprReads* reads = nullptr);
 
 }  // namespace pc::xbase::expr

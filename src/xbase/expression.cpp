@@ -12,8 +12,9 @@ const ExprSettings kDefaultSettings;
 
 class CompiledExpression final : public Expression {
   public:
-    CompiledExpression(std::string text, expr::NodePtr root, const std::vector<FieldDef>& fields)
-        : text_(std::move(text)), root_(std::move(root)) {
+    CompiledExpression(std::string text, expr::NodePtr root, const std::vector<FieldDef>& fields,
+                       ExprReads reads)
+        : text_(std::move(text)), root_(std::move(root)), reads_(std::move(reads)) {
         switch (root_->type) {
             case ValueType::Character:
                 keyLength_ = uint16_t(std::min<uint32_t>(root_->width, UINT16_MAX));
@@ -31,6 +32,7 @@ class CompiledExpression final : public Expression {
     }
 
     const std::string& text() const override { return text_; }
+    const ExprReads& reads() const override { return reads_; }
     ValueType type() const override { return root_->type; }
     uint16_t keyLength() const override { return keyLength_; }
 
@@ -84,6 +86,7 @@ class CompiledExpression final : public Expression {
 
     std::string text_;
     expr::NodePtr root_;
+    ExprReads reads_;
     uint16_t keyLength_ = 0;
     std::string blankRecord_;
     mutable std::string key_;
@@ -98,10 +101,12 @@ std::unique_ptr<Expression> Expression::compile(std::string_view text,
     if (!error) error = &ignored;
     error->clear();
     try {
-        expr::NodePtr root =
-            expr::parseExpression(text, fields, settings ? settings : &kDefaultSettings, error);
+        ExprReads reads;
+        expr::NodePtr root = expr::parseExpression(
+            text, fields, settings ? settings : &kDefaultSettings, error, &reads);
         if (!root) return nullptr;
-        return std::make_unique<CompiledExpression>(std::string(text), std::move(root), fields);
+        return std::make_unique<CompiledExpression>(std::string(text), std::move(root), fields,
+                                                    std::move(reads));
     } catch (const std::exception& e) {
         *error = std::string("Cannot compile the expression: ") + e.what();
         return nullptr;

@@ -56,6 +56,14 @@ struct Value {
 
 // Evaluation reuses scratch buffers inside the expression, so evaluate one
 // Expression from one thread at a time.
+// What an expression reads of a record, so a caller can tell when a change
+// to the record cannot change the expression's value.
+struct ExprReads {
+    std::vector<int> fields;    // indexes of the fields it reads
+    bool deletionMark = false;  // DELETED()
+    bool varies = false;        // memo text or DATE(): may change while the record bytes do not
+};
+
 class Expression {
 public:
     // Compiles against a table's fields. Literals in the text are UTF-8 and
@@ -68,6 +76,7 @@ public:
     virtual ~Expression() = default;
 
     virtual const std::string& text() const = 0;
+    virtual const ExprReads& reads() const = 0;
     virtual ValueType type() const = 0;
     // Index key length: a character result's fixed width (e.g. 60 for
     // UPPER(LNAME)+UPPER(FNAME) with two 30-wide fields; TRIM keeps its

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "xbase/byte_order.h"
 #include "xbase/error.h"
 
 namespace pc::xbase {
@@ -14,16 +15,6 @@ constexpr uint32_t kFptBlockHeader = 8;
 constexpr uint32_t kFptText = 1;
 // Any memo longer than this is a damaged length, not text.
 constexpr uint64_t kMaxMemoLength = uint64_t(1) << 31;
-
-uint32_t be32(const uint8_t* p) {
-    return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | uint32_t(p[3]);
-}
-void putBe32(uint8_t* p, uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = uint8_t(v >> (24 - 8 * i));
-}
-uint32_t le32(const uint8_t* p) {
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
 
 uint64_t blocksFor(uint64_t bytes, uint64_t blockSize) {
     return (bytes + blockSize - 1) / blockSize;
@@ -89,7 +80,7 @@ std::unique_ptr<MemoFile> MemoFile::open(const std::string& path, MemoKind kind,
     if (kind == MemoKind::Fpt) {
         if (file->size() < kFptHeaderSize)
             throw Error("Memo file " + path + " is damaged: it is shorter than its header");
-        d.blockSize = uint16_t(h[6] << 8 | h[7]);
+        d.blockSize = be16(h + 6);
         if (d.blockSize == 0) throw Error("Memo file " + path + " is damaged: block size 0");
     } else {
         // Some writers stop the header after its used bytes; the rest is filler.
@@ -97,7 +88,7 @@ std::unique_ptr<MemoFile> MemoFile::open(const std::string& path, MemoKind kind,
             throw Error("Memo file " + path + " is damaged: it is shorter than its header");
         d.blockSize = kDbt3BlockSize;
         if (kind == MemoKind::Dbt4) {
-            uint16_t bs = uint16_t(h[20] | h[21] << 8);
+            uint16_t bs = le16(h + 20);
             // dBASE III files opened as dBASE IV ones carry no size: 512.
             if (bs != 0) d.blockSize = bs;
         }
@@ -114,8 +105,7 @@ std::unique_ptr<MemoFile> MemoFile::create(const std::string& path, uint16_t blo
     file->resize(firstBlock * blockSize);
     uint8_t* h = file->mutableData();
     putBe32(h, uint32_t(firstBlock));
-    h[6] = uint8_t(blockSize >> 8);
-    h[7] = uint8_t(blockSize);
+    putBe16(h + 6, blockSize);
     std::unique_ptr<MemoFile> m(new MemoFile);
     m->impl_ = std::make_unique<Impl>();
     m->impl_->file = std::move(file);

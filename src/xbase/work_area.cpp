@@ -6,7 +6,7 @@
 
 #include "xbase/codepage.h"
 #include "xbase/engine.h"
-#include "xbase/engine_files.h"
+#include "xbase/file_names.h"
 #include "xbase/error.h"
 #include "xbase/field_codec.h"
 #include "xbase/number_text.h"
@@ -208,6 +208,7 @@ void WorkArea::updateIndexFor(const char* oldRec, const char* newRec, uint32_t r
     uint8_t oldKey[kMaxKeyLength + 8], newKey[kMaxKeyLength + 8];
     for (size_t t = 0; t < tags_.size(); ++t) {
         const Tag& tag = tags_[t];
+        if (!isNew && !tag.affectedBy(oldRec, newRec, table_->fields())) continue;
         uint16_t len = index_->tags()[t].keyLength;
         bool oldIn = !isNew && (!tag.forCond || tag.forCond->evalLogical(ref(oldRec, recno)));
         bool newIn = !tag.forCond || tag.forCond->evalLogical(ref(newRec, recno));
@@ -220,6 +221,20 @@ void WorkArea::updateIndexFor(const char* oldRec, const char* newRec, uint32_t r
         if (newIn) index_->insertKey(static_cast<int>(t), newKey, recno);
         ++indexVersion_;
     }
+}
+
+bool WorkArea::Tag::affectedBy(const char* oldRec, const char* newRec,
+                               const std::vector<FieldDef>& fields) const {
+    for (const Expression* e : {key.get(), forCond.get()}) {
+        if (!e) continue;
+        const ExprReads& r = e->reads();
+        if (r.varies || (r.deletionMark && oldRec[0] != newRec[0])) return true;
+        for (int f : r.fields) {
+            const FieldDef& d = fields[f];
+            if (std::memcmp(oldRec + d.offset, newRec + d.offset, d.width) != 0) return true;
+        }
+    }
+    return false;
 }
 
 // ---------------------------------------------------------------- records

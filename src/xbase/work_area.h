@@ -107,6 +107,9 @@ private:
     struct Tag {
         std::unique_ptr<Expression> key;
         std::unique_ptr<Expression> forCond;
+        // Whether a change from oldRec to newRec can move this tag's entry.
+        bool affectedBy(const char* oldRec, const char* newRec,
+                        const std::vector<FieldDef>& fields) const;
     };
 
     std::string memoText(const char* record, int field) const override;

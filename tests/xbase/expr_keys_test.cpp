@@ -188,5 +188,25 @@ TEST(ExprKeys, RepeatedEvaluationReusesNothingStale) {
     EXPECT_EQ(e->evaluate({b.data(), 1, nullptr}).text, pad("LI", 30) + pad("BO", 30));
 }
 
+// Index upkeep skips tags whose inputs did not change, so what an expression
+// reports reading must be complete.
+TEST(ExprKeys, ReportsWhatItReads) {
+    TestTable t = test::addressTable();
+    auto names = [&](const Expression& e) {
+        std::vector<std::string> out;
+        for (int f : e.reads().fields) out.push_back(t.fields[f].name);
+        return out;
+    };
+    auto e = t.compile("UPPER(STATE-ZIP)");
+    EXPECT_EQ(names(*e), (std::vector<std::string>{"STATE", "ZIP"}));
+    EXPECT_FALSE(e->reads().deletionMark);
+    EXPECT_FALSE(e->reads().varies);
+    e = t.compile("DELETED() .or. !ISDEL");
+    EXPECT_TRUE(e->reads().deletionMark);
+    EXPECT_EQ(names(*e), (std::vector<std::string>{"ISDEL"}));
+    EXPECT_TRUE(t.compile("\"x\" $ MEMO")->reads().varies);
+    EXPECT_TRUE(t.compile("DATE() > CTOD(\"01/01/2000\")")->reads().varies);
+}
+
 }  // namespace
 }  // namespace pc::xbase

@@ -1,4 +1,4 @@
-#include "xbase/engine_files.h"
+#include "xbase/file_names.h"
 
 #include <filesystem>
 #include <strings.h>
