@@ -300,7 +300,17 @@ uint8_t markFromCodePage(int codePage) {
     return 0;
 }
 
+namespace {
+// ASCII reads the same in every code page and in UTF-8: most text is ASCII.
+size_t asciiPrefix(std::string_view s) {
+    size_t i = 0;
+    while (i < s.size() && static_cast<unsigned char>(s[i]) < 0x80) ++i;
+    return i;
+}
+}  // namespace
+
 std::string toUtf8(std::string_view bytes, int codePage) {
+    if (asciiPrefix(bytes) == bytes.size()) return std::string(bytes);
     const HighHalf& t = highHalf(codePage);
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
@@ -315,6 +325,7 @@ std::string toUtf8(std::string_view bytes, int codePage) {
 }
 
 std::string fromUtf8(std::string_view utf8, int codePage) {
+    if (asciiPrefix(utf8) == utf8.size()) return std::string(utf8);
     const ReverseMap& map = reverseMap(highHalf(codePage));
     std::string out;
     out.reserve(utf8.size());
