@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "cdx_test_support.h"
 #include "test_support.h"
 #include "xbase/cdx_index.h"
 #include "xbase/xbase_date.h"
@@ -17,7 +18,9 @@ using namespace pc::xbase;
 
 namespace {
 
-using Entry = std::pair<std::string, uint32_t>;
+using pc::test::Entry;
+using pc::test::u8;
+using pc::test::walk;
 
 // Just enough of a DBF reader to compute expected keys.
 struct Table {
@@ -75,15 +78,6 @@ std::vector<Entry> expected(const Table& t, auto keyOf, auto keep, bool unique =
         out.erase(std::unique(out.begin(), out.end(),
                               [](const Entry& a, const Entry& b) { return a.first == b.first; }),
                   out.end());
-    return out;
-}
-
-std::vector<Entry> walk(const CdxIndex& idx, int tag) {
-    std::vector<Entry> out;
-    auto c = idx.cursor(tag);
-    size_t len = idx.tags()[tag].keyLength;
-    for (bool ok = c->first(); ok; ok = c->next())
-        out.push_back({std::string(reinterpret_cast<const char*>(c->key()), len), c->recno()});
     return out;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "cdx_test_support.h"
 #include "test_support.h"
 #include "xbase/error.h"
 
@@ -16,7 +17,9 @@ using namespace pc::xbase;
 
 namespace {
 
-using Entry = std::pair<std::string, uint32_t>;
+using pc::test::Entry;
+using pc::test::u8;
+using pc::test::walk;
 
 struct Keys {
     uint16_t len;
@@ -49,18 +52,6 @@ int create(CdxIndex& idx, const CdxTagInfo& info, const Keys& k) {
                          k.recnos.size());
 }
 
-std::vector<Entry> walk(const CdxIndex& idx, int tag) {
-    std::vector<Entry> out;
-    auto c = idx.cursor(tag);
-    size_t len = idx.tags()[tag].keyLength;
-    for (bool ok = c->first(); ok; ok = c->next())
-        out.push_back({std::string(reinterpret_cast<const char*>(c->key()), len), c->recno()});
-    return out;
-}
-
-const uint8_t* u8(const std::string& s) {
-    return reinterpret_cast<const uint8_t*>(s.data());
-}
 std::string keyOf(const CdxTagCursor& c, size_t len) {
     return std::string(reinterpret_cast<const char*>(c.key()), len);
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cdx_test_support.h"
 #include "test_support.h"
 #include "xbase/cdx_index.h"
 
@@ -14,20 +15,9 @@ using namespace pc::xbase;
 
 namespace {
 
-using Entry = std::pair<std::string, uint32_t>;
-
-std::vector<Entry> walk(const CdxIndex& idx, int tag) {
-    std::vector<Entry> out;
-    auto c = idx.cursor(tag);
-    size_t len = idx.tags()[tag].keyLength;
-    for (bool ok = c->first(); ok; ok = c->next())
-        out.push_back({std::string(reinterpret_cast<const char*>(c->key()), len), c->recno()});
-    return out;
-}
-
-const uint8_t* u8(const std::string& s) {
-    return reinterpret_cast<const uint8_t*>(s.data());
-}
+using pc::test::Entry;
+using pc::test::u8;
+using pc::test::walk;
 
 // Keys from a small alphabet so that duplicates, shared prefixes and
 // trailing fill are all common.
