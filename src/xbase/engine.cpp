@@ -576,6 +576,17 @@ bool sx_SetSoftSeek(bool on) {
     return prev;
 }
 
+bool sx_SetScope(const char* top, const char* bottom) {
+    return guarded(false, [&] {
+        area().setScope(top ? top : "", bottom ? bottom : "");
+        return true;
+    });
+}
+
+void sx_ClearScope() {
+    guardedVoid([] { area().clearScope(); });
+}
+
 // ---------------------------------------------------------------- query
 
 bool sx_Query(const char* expression) {

@@ -109,6 +109,12 @@ bool sx_Found();
 bool sx_SetExact(bool on);      // returns the previous setting
 bool sx_SetSoftSeek(bool on);   // returns the previous setting
 
+// Scope: ordered moves keep to keys from top to bottom of the current order
+// (prefix comparison; null or "" leaves that end open). A change of order
+// clears it.
+bool sx_SetScope(const char* top, const char* bottom);
+void sx_ClearScope();
+
 // Query
 bool sx_Query(const char* expression);   // "" clears it
 int sx_QueryRecCount();

@@ -419,11 +419,6 @@ bool WorkArea::cursorStep(int dir) {
     return forward ? cursor_->next() : cursor_->prev();
 }
 
-bool WorkArea::cursorEnd(int dir) {
-    bool first = descending() ? dir < 0 : dir > 0;
-    return first ? cursor_->first() : cursor_->last();
-}
-
 int WorkArea::positionCursorOnCurrent() {
     if (cursorVersion_ == indexVersion_ && cursor_->valid() && cursor_->recno() == recno_)
         return kOnCurrent;
@@ -445,9 +440,63 @@ bool WorkArea::orderedNext(int dir) {
     if (pos == kOnCurrent) ok = cursorStep(dir);
     else if (pos == kAfterCurrent) ok = storedForward ? true : cursor_->prev();
     else ok = storedForward ? false : cursor_->last();
-    while (ok && !visible(cursor_->recno())) ok = cursorStep(dir);
+    ok = settle(ok, dir);
     cursorVersion_ = indexVersion_;
     return ok;
+}
+
+int WorkArea::scopeSide() const {
+    if (!scoped_) return 0;
+    const uint8_t* k = cursor_->key();
+    if (!scopeTop_.empty() && std::memcmp(k, scopeTop_.data(), scopeTop_.size()) < 0) return -1;
+    if (!scopeBottom_.empty() && std::memcmp(k, scopeBottom_.data(), scopeBottom_.size()) > 0)
+        return 1;
+    return 0;
+}
+
+bool WorkArea::settle(bool ok, int dir) {
+    bool storedForward = descending() ? dir < 0 : dir > 0;
+    while (ok) {
+        int side = scopeSide();
+        if (side == 0) {
+            if (visible(cursor_->recno())) return true;
+        } else if ((side > 0) == storedForward) {
+            return false;  // moving away from the scope: nothing more inside it
+        }
+        ok = cursorStep(dir);
+    }
+    return false;
+}
+
+bool WorkArea::cursorToScopeEnd(int dir) {
+    bool storedFirst = descending() ? dir < 0 : dir > 0;
+    if (storedFirst) {
+        if (!scoped_ || scopeTop_.empty()) return cursor_->first();
+        return cursor_->seek(reinterpret_cast<const uint8_t*>(scopeTop_.data()), scopeTop_.size());
+    }
+    if (!scoped_ || scopeBottom_.empty()) return cursor_->last();
+    // Just past every key that begins with the bottom bound, then one back.
+    uint16_t len = index_->tags()[order_ - 1].keyLength;
+    uint8_t past[kMaxKeyLength + 8];
+    size_t n = std::min<size_t>(scopeBottom_.size(), len);
+    std::memcpy(past, scopeBottom_.data(), n);
+    std::memset(past + n, 0xFF, len - n);
+    return cursor_->seekEntry(past, 0xFFFFFFFFu) ? cursor_->prev() : cursor_->last();
+}
+
+void WorkArea::setScope(const std::string& top, const std::string& bottom) {
+    flush();
+    if (order_ == 0) throw Error("A scope needs an order; none is set");
+    const CdxTagInfo& info = index_->tags()[order_ - 1];
+    scopeTop_ = top.empty() ? std::string() : seekKey(top, info);
+    scopeBottom_ = bottom.empty() ? std::string() : seekKey(bottom, info);
+    scoped_ = true;
+}
+
+void WorkArea::clearScope() {
+    scoped_ = false;
+    scopeTop_.clear();
+    scopeBottom_.clear();
 }
 
 void WorkArea::goEnd(int dir) {
@@ -458,8 +507,7 @@ void WorkArea::goEnd(int dir) {
     if (order_ == 0) {
         ok = physicalNext(dir > 0 ? 0 : table_->recordCount() + 1, dir, &r);
     } else {
-        ok = cursorEnd(dir);
-        while (ok && !visible(cursor_->recno())) ok = cursorStep(dir);
+        ok = settle(cursorToScopeEnd(dir), dir);
         cursorVersion_ = indexVersion_;
         if (ok) r = cursor_->recno();
     }
@@ -532,6 +580,7 @@ void WorkArea::setOrder(int order) {
     flush();
     if (order < 0 || order > tagCount()) throw Error("There is no order " + std::to_string(order));
     order_ = order;
+    clearScope();
     cursor_ = order ? index_->cursor(order - 1) : nullptr;
     cursorVersion_ = ~0ull;
 }
@@ -678,44 +727,50 @@ void WorkArea::zap(const ProgressFn& progress) {
 
 // ---------------------------------------------------------------- seek
 
+std::string WorkArea::seekKey(const std::string& utf8Key, const CdxTagInfo& info) const {
+    switch (info.keyType) {
+        case KeyType::Character: {
+            // ASCII reads the same in every code page a table may have.
+            std::string raw = isAscii(utf8Key) ? utf8Key : fromUtf8(utf8Key, codePage());
+            if (raw.size() > info.keyLength) raw.resize(info.keyLength);
+            if (settings_->exact) raw.resize(info.keyLength, ' ');
+            return raw;
+        }
+        case KeyType::Logical: {
+            std::string k = upperAscii(utf8Key);
+            return (k == "T" || k == ".T." || k == "Y" || k == "TRUE") ? "T" : "F";
+        }
+        case KeyType::Numeric: {
+            auto v = parseNumberText(utf8Key.data(), utf8Key.size());
+            if (!v) throw Error("\"" + utf8Key + "\" is not a number");
+            std::string out(8, '\0');
+            encodeNumericKey(*v, reinterpret_cast<uint8_t*>(out.data()));
+            return out;
+        }
+        case KeyType::Date: {
+            std::string digits;
+            for (char c : utf8Key)
+                if (c != ' ') digits += c;
+            std::string out(8, '\0');
+            encodeNumericKey(static_cast<double>(julianFromDtos(digits)),
+                             reinterpret_cast<uint8_t*>(out.data()));
+            return out;
+        }
+    }
+    return {};
+}
+
 bool WorkArea::seek(const std::string& utf8Key) {
     flush();
     found_ = false;
     bof_ = false;
     if (order_ == 0) throw Error("Seek needs an order; none is set");
     const CdxTagInfo& info = index_->tags()[order_ - 1];
+    std::string key = seekKey(utf8Key, info);
+    size_t len = key.size();
     uint8_t target[kMaxKeyLength + 8];
     std::memset(target, keyFillByte(info.keyType), info.keyLength);
-    size_t len = info.keyLength;
-    switch (info.keyType) {
-        case KeyType::Character: {
-            // ASCII reads the same in every code page a table may have.
-            std::string converted;
-            const std::string* raw = &utf8Key;
-            if (!isAscii(utf8Key)) raw = &(converted = fromUtf8(utf8Key, codePage()));
-            if (!settings_->exact) len = std::min<size_t>(raw->size(), info.keyLength);
-            std::memcpy(target, raw->data(), std::min<size_t>(raw->size(), info.keyLength));
-            break;
-        }
-        case KeyType::Logical: {
-            std::string k = upperAscii(utf8Key);
-            target[0] = (k == "T" || k == ".T." || k == "Y" || k == "TRUE") ? 'T' : 'F';
-            break;
-        }
-        case KeyType::Numeric: {
-            auto v = parseNumberText(utf8Key.data(), utf8Key.size());
-            if (!v) throw Error("\"" + utf8Key + "\" is not a number");
-            encodeNumericKey(*v, target);
-            break;
-        }
-        case KeyType::Date: {
-            std::string digits;
-            for (char c : utf8Key)
-                if (c != ' ') digits += c;
-            encodeNumericKey(static_cast<double>(julianFromDtos(digits)), target);
-            break;
-        }
-    }
+    std::memcpy(target, key.data(), len);
     bool ok;
     if (!info.descending) {
         ok = cursor_->seek(target, len);
@@ -727,7 +782,7 @@ bool WorkArea::seek(const std::string& utf8Key) {
         std::memset(past + len, 0xFF, info.keyLength - len);
         ok = cursor_->seekEntry(past, 0xFFFFFFFFu) ? cursor_->prev() : cursor_->last();
     }
-    while (ok && !visible(cursor_->recno())) ok = cursorStep(+1);
+    ok = settle(ok, +1);
     cursorVersion_ = indexVersion_;
     if (!ok) {
         setEof();

@@ -91,6 +91,10 @@ public:
 
     // --- seek ---
     bool seek(const std::string& utf8Key);
+    // Restricts ordered moves to keys from `top` to `bottom` (either may be
+    // "" for an open end; compared as prefixes). Cleared by a change of order.
+    void setScope(const std::string& topUtf8, const std::string& bottomUtf8);
+    void clearScope();
     bool found() const { return found_; }
 
     // --- query ---
@@ -141,8 +145,12 @@ private:
     bool physicalNext(uint32_t from, int dir, uint32_t* out);
     int positionCursorOnCurrent();
     bool orderedNext(int dir);
+    int scopeSide() const;            // cursor key: -1 before the scope, 0 in it, 1 after it
+    bool settle(bool ok, int dir);    // on to the first visible entry inside the scope
+    bool cursorToScopeEnd(int dir);   // first (dir > 0) or last entry the scope allows
+    // The significant bytes of a seek key or scope bound for a tag.
+    std::string seekKey(const std::string& utf8Key, const CdxTagInfo& info) const;
     bool cursorStep(int dir);  // in walk order (descending tags reversed)
-    bool cursorEnd(int dir);   // first (dir > 0) or last entry in walk order
     bool descending() const;
     void goEnd(int dir);
 
@@ -171,6 +179,9 @@ private:
     std::unique_ptr<CdxTagCursor> cursor_;
     uint64_t indexVersion_ = 0;   // bumps on every index change
     uint64_t cursorVersion_ = ~0ull;
+
+    bool scoped_ = false;
+    std::string scopeTop_, scopeBottom_;  // key bytes of the bounds
 
     std::unique_ptr<Expression> query_;
     std::string queryText_;

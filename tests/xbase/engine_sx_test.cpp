@@ -198,6 +198,29 @@ TEST_F(EngineTest, SeekRules) {
     EXPECT_FALSE(sx_Seek("SMITH"));  // no order, no seek
 }
 
+TEST_F(EngineTest, ScopeKeepsOrderedMovesInsideItsKeys) {
+    ASSERT_NE(openEdge(kReadOnly), 0) << sx_LastError();
+    sx_SetOrder(sx_TagArea("NAME"));
+    ASSERT_TRUE(sx_SetScope("B", "D"));
+    EXPECT_EQ(walkOrder(), (std::vector<int>{4, 9, 3, 1, 8}));
+    std::vector<int> back;
+    for (sx_GoBottom(); !sx_Bof() && !sx_Eof(); sx_Skip(-1)) back.push_back(sx_RecNo());
+    EXPECT_EQ(back, (std::vector<int>{8, 1, 3, 9, 4}));
+    EXPECT_FALSE(sx_Seek("ZULU"));  // outside the scope
+    EXPECT_TRUE(sx_Seek("CH"));
+    EXPECT_EQ(sx_RecNo(), 3);
+    sx_SetOrder(sx_TagArea("NAMEDESC"));  // a new order starts unscoped
+    EXPECT_EQ(walkOrder().size(), 10u);
+    ASSERT_TRUE(sx_SetScope("B", "D"));
+    EXPECT_EQ(walkOrder(), (std::vector<int>{8, 1, 3, 9, 4}));
+    ASSERT_TRUE(sx_SetScope("", "ALPHA"));
+    EXPECT_EQ(walkOrder(), (std::vector<int>{5, 2, 6}));
+    sx_ClearScope();
+    EXPECT_EQ(walkOrder().size(), 10u);
+    sx_SetOrder(0);
+    EXPECT_FALSE(sx_SetScope("A", "B"));
+}
+
 TEST_F(EngineTest, UniqueTagsAndBadTags) {
     ASSERT_NE(openEdge(), 0) << sx_LastError();
     EXPECT_EQ(sx_IndexTag(nullptr, "BAD", "NAME +", 0, false, nullptr), 0);
