@@ -5,13 +5,14 @@
 #include <QStringList>
 #include <deque>
 #include <memory>
+#include <vector>
 
 class QWidget;
 
 namespace pc::text {
 
 class MessageService {
-public:
+  public:
     virtual ~MessageService() = default;
     // OK button, information icon, caption "Information".
     virtual void inform(const QString& text) = 0;
@@ -33,7 +34,7 @@ std::unique_ptr<MessageService> setMessageService(std::unique_ptr<MessageService
 // A service that records what was shown and answers from a script: each
 // question takes the next scripted answer (Yes when the script is empty).
 class RecordingMessageService : public MessageService {
-public:
+  public:
     struct Shown {
         QString kind;  // "inform", "ask", "askDefaultNo", "error"
         QString text;
@@ -47,9 +48,12 @@ public:
     void answer(bool yes) { answers_.push_back(yes); }
     const std::vector<Shown>& shown() const { return shown_; }
     QStringList texts() const;
-    void clear() { shown_.clear(); answers_.clear(); }
+    void clear() {
+        shown_.clear();
+        answers_.clear();
+    }
 
-private:
+  private:
     bool nextAnswer();
     std::vector<Shown> shown_;
     std::deque<bool> answers_;
@@ -57,13 +61,15 @@ private:
 
 // Installs a RecordingMessageService for the lifetime of the object.
 class ScopedRecordingMessages {
-public:
+  public:
     ScopedRecordingMessages();
     ~ScopedRecordingMessages();
+    ScopedRecordingMessages(const ScopedRecordingMessages&) = delete;
+    ScopedRecordingMessages& operator=(const ScopedRecordingMessages&) = delete;
     RecordingMessageService& operator*() { return *recorder_; }
     RecordingMessageService* operator->() { return recorder_; }
 
-private:
+  private:
     RecordingMessageService* recorder_;
     std::unique_ptr<MessageService> previous_;
 };

@@ -17,11 +17,18 @@ void setHome(const QString& dir);
 // The home with a trailing "/".
 QString homeDir();
 
-QString settingsPath();      // home + "POSTCR.ini"
-QString dataDir();           // home + "DATA/"
-QString sysdataDir();        // home + "sysdata/"
+QString settingsPath();        // home + "POSTCR.ini"
+QString dataDir();             // home + "DATA/"
+QString sysdataDir();          // home + "sysdata/"
 QString mainDictionaryPath();  // home + "postcr.dct"
 QString userDictionaryPath();  // home + "postcru.dct"
+
+// The copy of sysdata/ that came with the program: sysdata/ beside the
+// executable, else ../share/postcraft/sysdata; empty when neither exists.
+QString installedSysdataDir();
+// Copies `from` (with its subfolders) into `to` when `to` has no entries
+// yet; false when nothing was copied or a file failed to copy.
+bool seedSysdata(const QString& from, const QString& to);
 
 // A file inside a folder found without regard to letter case ("label.dbf"
 // for "LABEL.DBF"); the path as it would be created when none exists.

@@ -1,0 +1,25 @@
+#pragma once
+// The check the print commands make before they start: is there a printer,
+// and is one of them the default?
+#include <QString>
+#include <QStringList>
+
+namespace pc::text {
+
+// Always in the printer list, so a machine without printers can still
+// print to a file and preview.
+inline constexpr char16_t kPdfPrinterName[] = u"PDF file";
+
+// The installed printers followed by the "PDF file" printer.
+QStringList availablePrinters();
+// The system's default printer, or the "PDF file" printer when the system
+// has none.
+QString defaultPrinter();
+
+// Informs and returns false when `printers` is empty or `defaultName` is
+// empty; true otherwise.
+bool checkPrinters(const QStringList& printers, const QString& defaultName);
+// The same over the real printer list.
+bool checkPrinters();
+
+}  // namespace pc::text

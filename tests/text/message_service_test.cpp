@@ -1,0 +1,58 @@
+#include "text/message_service.h"
+
+#include <gtest/gtest.h>
+
+#include "text/printer_check.h"
+
+using namespace pc::text;
+
+namespace {
+
+TEST(MessageService, RecorderScriptsAnswersAndRestoresThePrevious) {
+    MessageService* before = &messages();
+    {
+        ScopedRecordingMessages recorded;
+        recorded->answer(false);
+        EXPECT_FALSE(messages().ask("Save changes?", "Save"));
+        EXPECT_TRUE(messages().askDefaultNo("Delete?", "Delete"));  // script empty: Yes
+        messages().inform("Done");
+        messages().error("Disk full", "Error");
+        ASSERT_EQ(recorded->shown().size(), 4u);
+        EXPECT_EQ(recorded->shown()[0].kind, "ask");
+        EXPECT_EQ(recorded->shown()[0].caption, "Save");
+        EXPECT_EQ(recorded->shown()[1].kind, "askDefaultNo");
+        EXPECT_EQ(recorded->shown()[2].caption, "Information");
+        EXPECT_EQ(recorded->texts(),
+                  QStringList({"Save changes?", "Delete?", "Done", "Disk full"}));
+        {
+            ScopedRecordingMessages inner;
+            messages().inform("inner");
+            EXPECT_EQ(inner->texts(), QStringList{"inner"});
+        }
+        messages().inform("outer again");
+        EXPECT_EQ(recorded->texts().last(), "outer again");
+    }
+    EXPECT_EQ(&messages(), before);
+}
+
+TEST(PrinterCheck, EmptyListOrNoDefaultInforms) {
+    ScopedRecordingMessages recorded;
+    EXPECT_FALSE(checkPrinters({}, {}));
+    EXPECT_FALSE(checkPrinters({"Laser"}, {}));
+    EXPECT_TRUE(checkPrinters({"Laser"}, "Laser"));
+    EXPECT_EQ(recorded->texts(),
+              QStringList({"There are no installed printers.\r\nUnable to perform printer related "
+                           "operations",
+                           "There is no default printer selected.\r\nUnable to perform printer "
+                           "related operations"}));
+}
+
+TEST(PrinterCheck, TheFilePrinterIsAlwaysThere) {
+    ScopedRecordingMessages recorded;
+    EXPECT_TRUE(availablePrinters().contains("PDF file"));
+    EXPECT_FALSE(defaultPrinter().isEmpty());
+    EXPECT_TRUE(checkPrinters());
+    EXPECT_TRUE(recorded->shown().empty());
+}
+
+}  // namespace
