@@ -12,6 +12,9 @@
 #include <set>
 #include <sstream>
 
+#ifdef PC_CLI_ADDRESS_VERBS
+#include "cli/address_command.h"
+#endif
 #include "cli/csv_reader.h"
 #include "cli/json_writer.h"
 #include "xbase/dbf_table.h"
@@ -45,6 +48,10 @@ const char* const kDbUsage =
     "  delete TABLE --query EXPR       deletion-mark matching records; prints the count\n"
     "  pack TABLE                      remove deletion-marked records for good\n"
     "  zap TABLE                       remove every record\n"
+    "  create-address TABLE [--home DIR]\n"
+    "                                  new address database with its 26 tags; field\n"
+    "                                  widths from DIR/POSTCR.ini (defaults without it)\n"
+    "  check-index TABLE               \"valid\", or \"invalid:\" and the missing tags\n"
     "\n"
     "Exit status: 0 success, 1 failure (or \"not found\"), 2 usage error.\n";
 
@@ -855,6 +862,9 @@ int runDbCommand(const std::vector<std::string>& args, std::ostream& out) {
     if (verb == "delete") return cmdDelete(args, out);
     if (verb == "pack") return cmdPackOrZap(args, true);
     if (verb == "zap") return cmdPackOrZap(args, false);
+#ifdef PC_CLI_ADDRESS_VERBS
+    if (isAddressVerb(verb)) return runAddressCommand(args, out);
+#endif
     usageError("unknown verb '" + verb + "'");
 }
 

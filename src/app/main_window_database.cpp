@@ -1,0 +1,201 @@
+// Opening address databases, the recent-files menu, the filter query and
+// the record order.
+#include <QAction>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QStackedWidget>
+
+#include "app/field_binder.h"
+#include "app/filter_query.h"
+#include "app/indicator_texts.h"
+#include "app/sort_orders.h"
+#include "app/t_address_main.h"
+#include "data/address_database.h"
+#include "data/address_schema.h"
+#include "data/data_error.h"
+#include "data/new_file_field_lengths.h"
+#include "data/t_apollo.h"
+#include "data/t_table.h"
+#include "text/busy_cursor.h"
+#include "text/message_service.h"
+#include "text/mru_list.h"
+#include "text/profile_file.h"
+#include "text/program_paths.h"
+
+namespace pc::app {
+
+using pc::data::DataError;
+
+bool TAddressMain::OpenPKWDBF(const QString& path) {
+    if (path.isEmpty()) return false;
+    TablePKW->disableControls();
+    binder_->detach();
+    Apollo1->setQuery({});
+
+    const pc::data::AddressOpenResult result =
+        pc::data::openAddressDatabase(path, *TablePKW, [this] { rebuildIndexWithProgress(); });
+
+    if (result.tableOpen) {
+        showNoDataPanel(false);
+        SetOrderTo("Last Name");
+        ApplyQuery();
+    } else {
+        if (TablePKW->active()) TablePKW->close();
+        showNoDataPanel(true);
+        SetCurrentOrder({});
+        OrderIndicator->clear();
+    }
+
+    TablePKW->enableControls();
+    binder_->attach();
+    if (result.fileOpened) {
+        pc::text::ProfileFile ini(pc::text::settingsPath());
+        pc::text::updateMruList(ini, path);
+        UpdateMenuMRUList();
+        openDatabasePath = path;
+    } else {
+        openDatabasePath.clear();
+    }
+    setWindowTitle("Postcraft - " + path);
+    SearchMemoNextButton->hide();
+    loadMemo();
+    RefreshControls();
+    return result.tableOpen;
+}
+
+bool TAddressMain::rebuildIndexWithProgress() {
+    QProgressDialog progress("Rebuilding the indexes...", QString(), 0, 100, this);
+    progress.setWindowTitle("Rebuild Indexes");
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    progress.setValue(0);
+    int sum = 0, lastTag = -1, lastPercent = 0;
+    const bool ok = pc::data::createAddressTags(*TablePKW, [&](int tag, int percent) {
+        if (tag != lastTag) {
+            lastTag = tag;
+            lastPercent = 0;
+        }
+        sum += percent - lastPercent;
+        lastPercent = percent;
+        progress.setValue(std::min(100, pc::data::rebuildGaugePercent(sum)));
+        QCoreApplication::processEvents();
+    });
+    progress.setValue(100);
+    return ok;
+}
+
+void TAddressMain::showNoDataPanel(bool show) {
+    PaneStack->setCurrentWidget(show ? static_cast<QWidget*>(NoDataPanel) : PaneStack->widget(0));
+}
+
+bool TAddressMain::createAddressTable(const QString& path) {
+    const pc::text::ProfileFile ini(pc::text::settingsPath());
+    const auto lengths = pc::data::NewFileFieldLengths::load(ini);
+    return pc::data::createAddressTable(path, lengths, *TAbleCreate);
+}
+
+bool TAddressMain::openDefaultDatabase() {
+    const QString path = pc::text::findNoCase(pc::text::dataDir(), "add0001.DBF");
+    if (!QFileInfo::exists(path) && !createAddressTable(path)) {
+        showNoDataPanel(true);
+        return false;
+    }
+    return OpenPKWDBF(path);
+}
+
+void TAddressMain::OpenDatabaseClick(const QString& chosen) {
+    QString path = chosen;
+    if (path.isEmpty()) {
+        path = QFileDialog::getOpenFileName(this, "Open Address DataBase", pc::text::dataDir(),
+                                            "DBF Files (*.dbf)");
+        if (path.isEmpty()) return;
+    }
+    if (QFileInfo(path).suffix().compare("DBF", Qt::CaseInsensitive) != 0) {
+        pc::text::messages().inform("Must be a DBF file");
+        return;
+    }
+    OpenPKWDBF(path);
+}
+
+void TAddressMain::UpdateMenuMRUList() {
+    for (QAction* action : mruActions) {
+        FileMenu->removeAction(action);
+        action->deleteLater();
+    }
+    mruActions.clear();
+    const QStringList list = pc::text::readMruList(pc::text::ProfileFile(pc::text::settingsPath()));
+    mruSeparator->setVisible(!list.isEmpty());
+    for (int i = 0; i < list.size(); ++i) {
+        // "&" in a path would otherwise turn into an accelerator.
+        QString text = list[i];
+        text.replace("&", "&&");
+        QAction* action = FileMenu->addAction(QString("&%1 %2").arg(i + 1).arg(text));
+        action->setData(list[i]);
+        connect(action, &QAction::triggered, this, [this, path = list[i]] { MRUItemClick(path); });
+        mruActions.push_back(action);
+    }
+}
+
+void TAddressMain::MRUItemClick(const QString& path) {
+    const QString previous = active() ? openDatabasePath : QString();
+    if (!OpenPKWDBF(path) && !active() && !previous.isEmpty()) OpenPKWDBF(previous);
+    RefreshControls();
+}
+
+int TAddressMain::ApplyQuery() {
+    if (!active()) return 0;
+    pc::text::BusyCursor busy;
+    int count = 0;
+    if (filterString.isEmpty()) {
+        Apollo1->setQuery(kNotDeletedQuery);
+    } else if (filterTooComplex(filterString)) {
+        pc::text::messages().inform("Sorry - filter is too complex.Please simplify it.");
+        Apollo1->setQuery(kNotDeletedQuery);
+        filterString.clear();
+    } else {
+        const QString query = engineQuery(filterString);
+        if (Apollo1->queryTest(query) && Apollo1->setQuery(query)) count = Apollo1->queryRecCount();
+        if (count == 0) {
+            filterString.clear();
+            Apollo1->setQuery(kNotDeletedQuery);
+        }
+    }
+    try {
+        TablePKW->first();
+    } catch (const DataError&) {
+        // An empty result leaves the table at its end; nothing to show.
+    }
+    return count;
+}
+
+void TAddressMain::ClearFilterClick() {
+    if (editing()) return;
+    filterString.clear();
+    ApplyQuery();
+    loadMemo();
+    RefreshControls();
+}
+
+void TAddressMain::SetOrderTo(const QString& name) {
+    const auto tag = tagForOrderName(name);
+    if (!tag) return;
+    SetCurrentOrder(*tag);
+    OrderIndicator->setText(orderIndicatorText(name));
+    for (QAction* action : sortActions)
+        action->setChecked(orderNameFromCaption(action->text()).toUpper() == name.toUpper());
+}
+
+void TAddressMain::SetCurrentOrder(const QString& tag) {
+    currentOrderTag = tag;
+    if (tag.isEmpty() || !active()) return;
+    // A missing tag gives physical order.
+    Apollo1->setOrder(Apollo1->tagArea(tag));
+    TablePKW->resync();
+}
+
+}  // namespace pc::app

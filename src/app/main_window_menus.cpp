@@ -1,0 +1,246 @@
+// The main window's menus and the wiring of its buttons to the same actions.
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QUrl>
+
+#include "app/about_box.h"
+#include "app/field_binder.h"
+#include "app/help_topics.h"
+#include "app/help_window.h"
+#include "app/preferences_dialog.h"
+#include "app/sort_orders.h"
+#include "app/t_address_main.h"
+#include "text/program_paths.h"
+#include "text/window_placement.h"
+
+namespace pc::app {
+
+namespace {
+
+constexpr char kNotAvailableTip[] =
+    "This command is not available yet in this version of Postcraft";
+constexpr char kLaterProperty[] = "pcNotAvailable";
+constexpr char kWebsite[] = "https://postcraft.example.org";
+
+QAction* item(QMenu* menu, const QString& text, const QKeySequence& shortcut = {}) {
+    QAction* action = menu->addAction(text);
+    if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+    return action;
+}
+
+// The edit box or memo the edit commands act on.
+template <typename Fn>
+void onFocusedEditor(Fn&& fn) {
+    QWidget* focus = QApplication::focusWidget();
+    if (auto* line = qobject_cast<QLineEdit*>(focus))
+        fn(line);
+    else if (auto* memo = qobject_cast<QPlainTextEdit*>(focus))
+        fn(memo);
+}
+
+}  // namespace
+
+void TAddressMain::createMenus() {
+    QMenuBar* bar = menuBar();
+
+    FileMenu = bar->addMenu("&File");
+    mnuNew = item(FileMenu, "&New Address Database");
+    mnuOpen = item(FileMenu, "&Open Address DataBase");
+    FileMenu->addSeparator();
+    mnuBrowse = item(FileMenu, "&Browse", QKeySequence("Ctrl+B"));
+    mnuSearch = item(FileMenu, "&Search", QKeySequence("Ctrl+S"));
+    ImportMenu = FileMenu->addMenu("&Import");
+    mnuImportDbf = item(ImportMenu, "Import from &DBF File");
+    mnuImportAscii = item(ImportMenu, "Import from &ASCII File");
+    mnuImport1x = item(ImportMenu, "Import from Postcraft 1.x DBF");
+    mnuImport2x = item(ImportMenu, "Import from Postcraft 2.x DBF");
+    mnuExport = item(FileMenu, "&Export");
+    FileMenu->addSeparator();
+    mnuSetFilter = item(FileMenu, "Set &Filter", QKeySequence("Ctrl+F"));
+    mnuClearFilter = item(FileMenu, "&Clear Filter");
+    mnuSaveFilter = item(FileMenu, "&Save Filter");
+    mnuRestoreFilter = item(FileMenu, "&Restore Filter");
+    FileMenu->addSeparator();
+    mnuClearTags = item(FileMenu, "Clear &Tags");
+    mnuTagAllFilterMatches = item(FileMenu, "&Tag All Filter Matches");
+    FileMenu->addSeparator();
+    mnuRebuildIndexes = item(FileMenu, "&Rebuild Indexes for this file");
+    mnuRebuildSystemIndexes = item(FileMenu, "Rebuild S&ystem File indexes");
+    FileMenu->addSeparator();
+    mnuPreferences = item(FileMenu, "Pre&ferences");
+    mnuExit = item(FileMenu, "E&xit");
+    mruSeparator = FileMenu->addSeparator();
+    mruSeparator->setVisible(false);
+
+    EditMenu = bar->addMenu("Ed&it");
+    mnuUndo = item(EditMenu, "&Undo typing");
+    mnuCut = item(EditMenu, "Cu&t");
+    mnuCopy = item(EditMenu, "&Copy");
+    mnuPaste = item(EditMenu, "&Paste");
+    // Hidden as designed; its items keep working from the keyboard.
+    EditMenu->menuAction()->setVisible(false);
+
+    RecordMenu = bar->addMenu("&Record");
+    mnuFirst = item(RecordMenu, "&First", QKeySequence("Ctrl+Up"));
+    mnuPrior = item(RecordMenu, "&Previous", QKeySequence("Ctrl+Left"));
+    mnuNext = item(RecordMenu, "&Next", QKeySequence("Ctrl+Right"));
+    mnuLast = item(RecordMenu, "&Last", QKeySequence("Ctrl+Down"));
+    RecordMenu->addSeparator();
+    mnuAdd = item(RecordMenu, "&Add");
+    mnuEdit = item(RecordMenu, "&Edit");
+    mnuDelete = item(RecordMenu, "&Delete");
+    mnuClone = item(RecordMenu, "Create a Duplicate &Record (Clone)");
+    RecordMenu->addSeparator();
+    mnuCopyToClipboard = item(RecordMenu, "Copy To &Clipboard");
+
+    SortMenu = bar->addMenu("&Sort");
+    for (const auto& order : sortOrders()) {
+        QAction* action = item(SortMenu, order.menuCaption);
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this,
+                [this, action] { SetOrderTo(orderNameFromCaption(action->text())); });
+        sortActions.push_back(action);
+    }
+
+    UtilitiesMenu = bar->addMenu("&Utilities");
+    mnuCountZips = item(UtilitiesMenu, "Count &Zip Codes");
+    mnuCheckStateZip = item(UtilitiesMenu, "Check && Repair &State and Zip Codes");
+    mnuCheckDuplicates = item(UtilitiesMenu, "Check && Repair &Duplicates");
+    mnuConvertCase = item(UtilitiesMenu, "Con&vert Case");
+    mnuSearchReplace = item(UtilitiesMenu, "&Search && Replace Field Values");
+    mnuDeleteRecords = item(UtilitiesMenu, "Delete &Records");
+
+    PrintMenu = bar->addMenu("&Print");
+    mnuPrintLabels = item(PrintMenu, "Print &Labels", QKeySequence("Ctrl+L"));
+    mnuPrintLetters = item(PrintMenu, "Print Le&tters", QKeySequence("Ctrl+T"));
+    mnuPrintEnvelopes = item(PrintMenu, "Print &Envelopes", QKeySequence("Ctrl+E"));
+    mnuPrintReports = item(PrintMenu, "Print &Reports", QKeySequence("Ctrl+R"));
+    mnuPrintCurrent = item(PrintMenu, "Print C&urrent Record", QKeySequence("Ctrl+P"));
+
+    OnlineMenu = bar->addMenu("Online");
+    mnuWebsite = item(OnlineMenu, "Visit Our Internet Website");
+
+    HelpMenu = bar->addMenu("&Help");
+    mnuContents = item(HelpMenu, "&Contents");
+    mnuGettingStarted = item(HelpMenu, "&Getting Started");
+    mnuAbout = item(HelpMenu, "&About...");
+    HelpMenu->addSeparator();
+    mnuSearchHelp = item(HelpMenu, "Search for Help On");
+    mnuHowToUseHelp = item(HelpMenu, "How to Use Help");
+
+    // Commands of the windows still to come stay in view, disabled, and say so.
+    markNotAvailable({mnuNew,
+                      mnuBrowse,
+                      mnuSearch,
+                      mnuImportDbf,
+                      mnuImportAscii,
+                      mnuImport1x,
+                      mnuImport2x,
+                      mnuExport,
+                      mnuSetFilter,
+                      mnuSaveFilter,
+                      mnuRestoreFilter,
+                      mnuClearTags,
+                      mnuTagAllFilterMatches,
+                      mnuRebuildIndexes,
+                      mnuRebuildSystemIndexes,
+                      mnuClone,
+                      mnuCountZips,
+                      mnuCheckStateZip,
+                      mnuCheckDuplicates,
+                      mnuConvertCase,
+                      mnuSearchReplace,
+                      mnuDeleteRecords,
+                      mnuPrintLabels,
+                      mnuPrintLetters,
+                      mnuPrintEnvelopes,
+                      mnuPrintReports,
+                      mnuPrintCurrent});
+    notAvailableWidgets_ = {LabelsButton,     LettersButton,    EnvelopesButton,
+                            ReportsButton,    BrowseButton,     SearchButton,
+                            FilterButton,     DateButton,       DialPhone1Button,
+                            DialPhone2Button, SearchMemoButton, SearchMemoNextButton};
+    for (QWidget* widget : notAvailableWidgets_) {
+        widget->setStatusTip(kNotAvailableTip);
+        widget->setToolTip(widget->toolTip().isEmpty()
+                               ? QString(kNotAvailableTip)
+                               : widget->toolTip() + "\n(" + kNotAvailableTip + ")");
+    }
+
+    // File
+    connect(mnuOpen, &QAction::triggered, this, [this] { OpenDatabaseClick(); });
+    connect(mnuClearFilter, &QAction::triggered, this, &TAddressMain::ClearFilterClick);
+    connect(mnuPreferences, &QAction::triggered, this, [this] {
+        TPreferencesDialog dialog(pc::text::settingsPath(), this);
+        pc::text::centreWindow(&dialog, this);
+        dialog.exec();
+        LoadPreferences();
+    });
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    // Edit
+    connect(mnuUndo, &QAction::triggered, this,
+            [] { onFocusedEditor([](auto* e) { e->undo(); }); });
+    connect(mnuCut, &QAction::triggered, this, [] { onFocusedEditor([](auto* e) { e->cut(); }); });
+    connect(mnuCopy, &QAction::triggered, this,
+            [] { onFocusedEditor([](auto* e) { e->copy(); }); });
+    connect(mnuPaste, &QAction::triggered, this,
+            [] { onFocusedEditor([](auto* e) { e->paste(); }); });
+    // Record
+    connect(mnuFirst, &QAction::triggered, this, &TAddressMain::FirstButtonClick);
+    connect(mnuPrior, &QAction::triggered, this, &TAddressMain::PriorButtonClick);
+    connect(mnuNext, &QAction::triggered, this, &TAddressMain::NextButtonClick);
+    connect(mnuLast, &QAction::triggered, this, &TAddressMain::LastButtonClick);
+    connect(mnuAdd, &QAction::triggered, this, &TAddressMain::AddButtonClick);
+    connect(mnuEdit, &QAction::triggered, this, &TAddressMain::EditButtonClick);
+    connect(mnuDelete, &QAction::triggered, this, &TAddressMain::DeleteButtonClick);
+    connect(mnuCopyToClipboard, &QAction::triggered, this, &TAddressMain::CopyToClipboardClick);
+    // Online and Help
+    connect(mnuWebsite, &QAction::triggered, this,
+            [] { QDesktopServices::openUrl(QUrl(kWebsite)); });
+    connect(mnuContents, &QAction::triggered, this, [] { HelpWindow::showContext(kHelpContents); });
+    connect(mnuGettingStarted, &QAction::triggered, this, &TAddressMain::ShowGettingStarted);
+    connect(mnuAbout, &QAction::triggered, this, [this] {
+        TAboutBox about(this);
+        pc::text::centreWindow(&about, this);
+        about.exec();
+    });
+    connect(mnuSearchHelp, &QAction::triggered, this, [] { HelpWindow::showSearch(); });
+    connect(mnuHowToUseHelp, &QAction::triggered, this,
+            [] { HelpWindow::showContext(kHelpUsingHelp); });
+
+    // Buttons run the same actions as their menu items.
+    connect(ExitButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(FirstButton, &QToolButton::clicked, this, &TAddressMain::FirstButtonClick);
+    connect(PriorButton, &QToolButton::clicked, this, &TAddressMain::PriorButtonClick);
+    connect(NextButton, &QToolButton::clicked, this, &TAddressMain::NextButtonClick);
+    connect(LastButton, &QToolButton::clicked, this, &TAddressMain::LastButtonClick);
+    connect(AddButton, &QPushButton::clicked, this, &TAddressMain::AddButtonClick);
+    connect(SaveButton, &QPushButton::clicked, this, &TAddressMain::SaveButtonClick);
+    connect(EditButton, &QPushButton::clicked, this, &TAddressMain::EditButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &TAddressMain::CancelButtonClick);
+    connect(DeleteButton, &QPushButton::clicked, this, &TAddressMain::DeleteButtonClick);
+    connect(ClearFilterButton, &QPushButton::clicked, this, &TAddressMain::ClearFilterClick);
+    connect(binder_, &FieldBinder::doubleClicked, this, &TAddressMain::startEditFromUser);
+}
+
+void TAddressMain::markNotAvailable(const std::vector<QAction*>& actions) {
+    for (QAction* action : actions) {
+        action->setProperty(kLaterProperty, true);
+        action->setStatusTip(kNotAvailableTip);
+        action->setToolTip(kNotAvailableTip);
+        action->setEnabled(false);
+    }
+}
+
+bool TAddressMain::available(const QAction* action) const {
+    return !action->property(kLaterProperty).toBool();
+}
+
+}  // namespace pc::app

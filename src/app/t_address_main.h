@@ -1,0 +1,192 @@
+#pragma once
+// The main window: shows the current record of the open address database and
+// is the hub from which every other window is entered. It owns the address
+// table, its data source and engine access, the order and the filter.
+#include <QMainWindow>
+#include <QString>
+#include <memory>
+#include <vector>
+
+#include "app/control_rules.h"
+#include "app/preferences.h"
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QStackedWidget;
+class QTabWidget;
+class QToolButton;
+
+namespace pc::data {
+class TApollo;
+class TApolloEnv;
+class TDataSource;
+class TTable;
+}  // namespace pc::data
+
+namespace pc::app {
+
+class FieldBinder;
+class OverwriteTyping;
+
+class TAddressMain : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit TAddressMain(QWidget* parent = nullptr);
+    ~TAddressMain() override;
+
+    // --- the objects other windows are handed ---
+    pc::data::TApolloEnv* ApolloEnv1 = nullptr;
+    pc::data::TTable* TablePKW = nullptr;
+    pc::data::TDataSource* DataSourcePKW = nullptr;
+    pc::data::TApollo* Apollo1 = nullptr;
+    pc::data::TTable* TAbleCreate = nullptr;  // only for creating new address tables
+    pc::data::TApollo* ApolloCreate = nullptr;
+
+    // --- window state ---
+    bool refreshOnPost = true;   // table events refresh the controls
+    bool bulkOperation = false;  // an import, tagging or checking dialog runs
+    QString currentOrderTag;
+    QString filterString;  // the query in force without the deleted clause
+    QString openDatabasePath;
+    int saveCounter = 0;
+    Preferences prefs;
+
+    // --- start-up and databases ---
+    // The work of the first activation; runs once, from the first show.
+    void FormActivate();
+    bool firstActivationDone() const { return !firstActivation_; }
+    bool OpenPKWDBF(const QString& path);
+    void LoadPreferences();
+    void UpdateMenuMRUList();
+    void MRUItemClick(const QString& path);
+    // Asks for a file and opens it; `chosen` skips the dialog (tests).
+    void OpenDatabaseClick(const QString& chosen = {});
+    // The engine query for the filter string; the number of records passing.
+    int ApplyQuery();
+    int queryCount() const;
+    void SetOrderTo(const QString& name);
+    void SetCurrentOrder(const QString& tag);
+
+    // --- state and controls ---
+    ControlState controlState() const;
+    // Applies the control rules and refreshes both indicators.
+    void RefreshControls();
+    bool editing() const;
+    bool active() const;
+
+    // --- records ---
+    void FirstButtonClick();
+    void PriorButtonClick();
+    void NextButtonClick();
+    void LastButtonClick();
+    void AddButtonClick();
+    void EditButtonClick();
+    bool SaveButtonClick();
+    void CancelButtonClick();
+    void DeleteButtonClick();
+    void ClearFilterClick();
+    void CopyToClipboardClick();
+
+    // --- subsystem entry (see subsystem_entry.h) ---
+    FieldBinder* binder() const { return binder_; }
+    void loadMemo();
+
+    // --- controls, named as the window's design names them ---
+    QToolButton *LabelsButton, *LettersButton, *EnvelopesButton, *ReportsButton, *BrowseButton,
+        *SearchButton, *FilterButton, *MouseHelpButton;
+    QLineEdit *LastEdit, *FirstEdit, *MiddleEdit, *PrefixEdit, *TitleEdit, *OrgEdit;
+    QTabWidget* Notebook;
+    QLineEdit *Street1Edit, *Street2Edit, *CityEdit, *StateEdit, *ZipEdit, *CountryEdit,
+        *DateDisplay, *Phone1Edit, *Phone2Edit, *FaxEdit, *EmailEdit, *CodesEdit, *Comment1Edit,
+        *Comment2Edit;
+    QPushButton *DateButton, *DialPhone1Button, *DialPhone2Button;
+    QCheckBox* TaggedCheck;
+    QPlainTextEdit* MemoEdit;
+    QPushButton *SearchMemoButton, *SearchMemoNextButton;
+    QLabel *OrderIndicator, *FilterIndicator;
+    QPushButton* ExitButton;
+    QToolButton *FirstButton, *PriorButton, *NextButton, *LastButton;
+    QPushButton *AddButton, *SaveButton, *EditButton, *CancelButton, *DeleteButton,
+        *ClearFilterButton;
+    QLabel* NoDataPanel;
+    QStackedWidget* PaneStack;  // the record panes or the no-data panel
+
+    QMenu *FileMenu, *EditMenu, *RecordMenu, *SortMenu, *UtilitiesMenu, *PrintMenu, *OnlineMenu,
+        *HelpMenu, *ImportMenu;
+    QAction *mnuNew, *mnuOpen, *mnuBrowse, *mnuSearch, *mnuImportDbf, *mnuImportAscii, *mnuImport1x,
+        *mnuImport2x, *mnuExport, *mnuSetFilter, *mnuClearFilter, *mnuSaveFilter, *mnuRestoreFilter,
+        *mnuClearTags, *mnuTagAllFilterMatches, *mnuRebuildIndexes, *mnuRebuildSystemIndexes,
+        *mnuPreferences, *mnuExit, *mruSeparator;
+    QAction *mnuUndo, *mnuCut, *mnuCopy, *mnuPaste;
+    QAction *mnuFirst, *mnuPrior, *mnuNext, *mnuLast, *mnuAdd, *mnuEdit, *mnuDelete, *mnuClone,
+        *mnuCopyToClipboard;
+    std::vector<QAction*> sortActions;
+    QAction *mnuCountZips, *mnuCheckStateZip, *mnuCheckDuplicates, *mnuConvertCase,
+        *mnuSearchReplace, *mnuDeleteRecords;
+    QAction *mnuPrintLabels, *mnuPrintLetters, *mnuPrintEnvelopes, *mnuPrintReports,
+        *mnuPrintCurrent;
+    QAction *mnuWebsite, *mnuContents, *mnuGettingStarted, *mnuAbout, *mnuSearchHelp,
+        *mnuHowToUseHelp;
+    std::vector<QAction*> mruActions;
+
+    // The designed client size at 96 dots per inch.
+    static constexpr int kClientWidth = 632;
+    static constexpr int kClientHeight = 434;
+
+  signals:
+    // The getting-started screen is about to open (tests answer it).
+    void gettingStartedRequested();
+
+  public slots:
+    void bringToFront();
+    void ShowGettingStarted();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // main_window_layout.cpp
+    void createLayout();
+    QWidget* createButtonBar();
+    QWidget* createNamePane();
+    QWidget* createAddressPage();
+    QWidget* createMemoPage();
+    QWidget* createStatusLine();
+    QWidget* createCommandBar();
+    void bindFields();
+    void setWhatsThisTexts();
+    // main_window_menus.cpp
+    void createMenus();
+    void markNotAvailable(const std::vector<QAction*>& actions);
+    bool available(const QAction* action) const;
+    // main_window_keys.cpp
+    bool handleKey(QKeyEvent* key);
+    // main_window_records.cpp
+    void connectTable();
+    void tableStateChanged();
+    void TablePKWAfterPost();
+    void startEditFromUser();
+    void moveWith(void (pc::data::TTable::*move)(), bool beepAtEnd);
+    // main_window_database.cpp
+    bool openDefaultDatabase();
+    bool createAddressTable(const QString& path);
+    bool rebuildIndexWithProgress();
+    void showNoDataPanel(bool show);
+    void refreshFilterIndicator();
+
+    bool firstActivation_ = true;
+    bool memoLoading_ = false;
+    FieldBinder* binder_ = nullptr;
+    OverwriteTyping* overwrite_ = nullptr;
+    std::vector<QWidget*> notAvailableWidgets_;
+};
+
+}  // namespace pc::app

@@ -1,0 +1,140 @@
+#include "cli/address_command.h"
+
+#include <QFileInfo>
+#include <QString>
+#include <QStringList>
+#include <cstdio>
+#include <ostream>
+
+#include "cli/db_command.h"
+#include "data/address_database.h"
+#include "data/address_schema.h"
+#include "data/new_file_field_lengths.h"
+#include "data/t_apollo_env.h"
+#include "data/t_table.h"
+#include "text/message_service.h"
+#include "text/profile_file.h"
+#include "text/program_paths.h"
+
+namespace pc::cli {
+
+namespace {
+
+[[noreturn]] void usageError(const std::string& message) {
+    throw CliError(message + "\n(run 'postcraft-cli db --help' for usage)", kExitUsage);
+}
+
+// What the routines would show in a message box goes to standard error;
+// questions are answered No.
+class StderrMessages : public pc::text::MessageService {
+  public:
+    void inform(const QString& text) override { print(text); }
+    bool ask(const QString& text, const QString&) override {
+        print(text);
+        return false;
+    }
+    bool askDefaultNo(const QString& text, const QString& caption) override {
+        return ask(text, caption);
+    }
+    void error(const QString& text, const QString&) override { print(text); }
+
+  private:
+    static void print(QString text) {
+        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        std::fprintf(stderr, "postcraft-cli: %s\n", qUtf8Printable(text));
+    }
+};
+
+class ScopedStderrMessages {
+  public:
+    ScopedStderrMessages()
+        : previous_(pc::text::setMessageService(std::make_unique<StderrMessages>())) {}
+    ~ScopedStderrMessages() { pc::text::setMessageService(std::move(previous_)); }
+    ScopedStderrMessages(const ScopedStderrMessages&) = delete;
+    ScopedStderrMessages& operator=(const ScopedStderrMessages&) = delete;
+
+  private:
+    std::unique_ptr<pc::text::MessageService> previous_;
+};
+
+struct Arguments {
+    QString table;
+    QString home;  // empty when not given
+};
+
+Arguments parse(const std::vector<std::string>& args, bool homeAllowed) {
+    const std::string& verb = args.front();
+    Arguments parsed;
+    bool haveTable = false, haveHome = false;
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (homeAllowed && (a == "--home" || a.rfind("--home=", 0) == 0)) {
+            if (haveHome) usageError("--home given twice");
+            std::string value;
+            if (a == "--home") {
+                if (i + 1 >= args.size()) usageError("--home needs a value");
+                value = args[++i];
+            } else {
+                value = a.substr(7);
+            }
+            if (value.empty()) usageError("--home is empty");
+            parsed.home = QString::fromStdString(value);
+            haveHome = true;
+        } else if (a.size() > 1 && a[0] == '-') {
+            usageError("unknown option '" + a + "' for 'db " + verb + "'");
+        } else if (!haveTable) {
+            parsed.table = QString::fromStdString(a);
+            haveTable = true;
+        } else {
+            usageError("unexpected argument '" + a + "' for 'db " + verb + "'");
+        }
+    }
+    if (!haveTable) usageError("'db " + verb + "' needs a TABLE");
+    if (QFileInfo(parsed.table).suffix().isEmpty()) parsed.table += QStringLiteral(".dbf");
+    return parsed;
+}
+
+int createAddress(const std::vector<std::string>& args) {
+    const Arguments parsed = parse(args, true);
+    pc::data::NewFileFieldLengths lengths;
+    if (!parsed.home.isEmpty()) {
+        pc::text::setHome(parsed.home);
+        lengths =
+            pc::data::NewFileFieldLengths::load(pc::text::ProfileFile(pc::text::settingsPath()));
+    }
+    pc::data::TTable creation;
+    return pc::data::createAddressTable(parsed.table, lengths, creation) ? 0 : kExitFailure;
+}
+
+int checkIndex(const std::vector<std::string>& args, std::ostream& out) {
+    const Arguments parsed = parse(args, false);
+    pc::data::TTable table;
+    pc::data::defineAddressFields(table, {});
+    if (!pc::data::OpenPKWFile(parsed.table, table)) return kExitFailure;
+    QStringList missing;
+    const bool valid = pc::data::CheckValidIndex(table, &missing);
+    table.close();
+    if (valid) {
+        out << "valid\n";
+        return 0;
+    }
+    out << "invalid:";
+    for (const QString& tag : missing) out << ' ' << tag.toStdString();
+    out << '\n';
+    return kExitFailure;
+}
+
+}  // namespace
+
+bool isAddressVerb(const std::string& verb) {
+    return verb == "create-address" || verb == "check-index";
+}
+
+int runAddressCommand(const std::vector<std::string>& args, std::ostream& out) {
+    ScopedStderrMessages messages;
+    if (!pc::data::TApolloEnv().activate()) return kExitFailure;
+    if (args.front() == "create-address") return createAddress(args);
+    return checkIndex(args, out);
+}
+
+}  // namespace pc::cli

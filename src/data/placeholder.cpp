@@ -1,1 +1,0 @@
-// placeholder until the layer's first unit lands
