@@ -50,6 +50,7 @@ void TAddressMain::FormActivate() {
     pc::text::checkPrinters();
 
     if (!prefs.gettingStartedOff) QTimer::singleShot(0, this, &TAddressMain::ShowGettingStarted);
+    emit startupFinished();
 }
 
 void TAddressMain::LoadPreferences() {

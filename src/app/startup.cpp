@@ -1,7 +1,10 @@
 #include "app/startup.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QIcon>
+#include <QTimer>
+#include <cstdio>
 
 #include "app/single_instance.h"
 #include "app/t_address_main.h"
@@ -30,6 +33,8 @@ void setUpApplication(QApplication& app) {
 }
 
 int runPostcraft(QApplication& app, const QStringList& arguments) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
     setUpApplication(app);
     const QString home = pc::text::resolveHome(arguments);
 
@@ -44,6 +49,18 @@ int runPostcraft(QApplication& app, const QStringList& arguments) {
     }
     QObject::connect(&instance, &SingleInstance::raiseRequested, window,
                      &TAddressMain::bringToFront);
+    // --startup-report: print how long the window took to show its database,
+    // then quit (for timing start-up on big databases).
+    if (arguments.contains(QStringLiteral("--startup-report"))) {
+        QObject::connect(window, &TAddressMain::startupFinished, window, [&sinceStart, window] {
+            QTimer::singleShot(0, window, [&sinceStart, window] {
+                std::fprintf(stdout, "startup %lld ms\n",
+                             static_cast<long long>(sinceStart.elapsed()));
+                std::fflush(stdout);
+                window->close();
+            });
+        });
+    }
     window->show();
     return app.exec();
 }

@@ -141,6 +141,8 @@ class TAddressMain : public QMainWindow {
   signals:
     // The getting-started screen is about to open (tests answer it).
     void gettingStartedRequested();
+    // The first activation has finished: the window shows its database.
+    void startupFinished();
 
   public slots:
     void bringToFront();
