@@ -231,50 +231,6 @@ std::string lower(std::string s) {
 
 }  // namespace
 
-const std::vector<AddressField>& addressFields() {
-    static const std::vector<AddressField> fields = {
-        {"LNAME", 'C', 30}, {"FNAME", 'C', 30}, {"MIDDLE", 'C', 1},  {"PREFIX", 'C', 12},
-        {"TITLE", 'C', 30}, {"ORG", 'C', 30},   {"STREET", 'C', 40}, {"STREET2", 'C', 40},
-        {"CITY", 'C', 30},  {"STATE", 'C', 20}, {"ZIP", 'C', 10},    {"COUNTRY", 'C', 30},
-        {"DATE", 'C', 15},  {"PHONE", 'C', 30}, {"PHONE2", 'C', 30}, {"FAX", 'C', 40},
-        {"EMAIL", 'C', 40}, {"CODES", 'C', 30}, {"USER1", 'C', 40},  {"USER2", 'C', 40},
-        {"ISDEL", 'L', 1},  {"TAG", 'C', 8},    {"MEMO", 'M', 10},
-    };
-    return fields;
-}
-
-const std::vector<AddressTag>& addressTags() {
-    static const std::vector<AddressTag> tags = {
-        {"NAME", "UPPER(LNAME-FNAME)"},
-        {"LNAME", "UPPER(LNAME)+UPPER(FNAME)"},
-        {"FNAME", "UPPER(FNAME)"},
-        {"TITLE", "UPPER(TITLE)"},
-        {"ORG", "UPPER(ORG)"},
-        {"STREET", "UPPER(STREET)"},
-        {"STREET2", "UPPER(STREET2)"},
-        {"CITY", "UPPER(CITY+STATE)"},
-        {"STATE", "UPPER(STATE)"},
-        {"ZIP", "UPPER(ZIP)"},
-        {"COUNTRY", "UPPER(COUNTRY)"},
-        {"PHONE", "UPPER(PHONE)"},
-        {"PHONE2", "UPPER(PHONE2)"},
-        {"EMAIL", "UPPER(EMAIL)"},
-        {"FAX", "UPPER(FAX)"},
-        {"USER1", "UPPER(USER1)"},
-        {"USER2", "UPPER(USER2)"},
-        {"DATE", "UPPER(DATE)"},
-        {"TAG", "UPPER(TAG)"},
-        {"CODES", "UPPER(CODES)"},
-        {"PREFIX", "UPPER(PREFIX)"},
-        {"MIDDLE", "UPPER(MIDDLE)"},
-        {"DELETED", "DELETED()"},
-        {"STATEZIP", "UPPER(STATE-ZIP)"},
-        {"ISDEL", "ISDEL"},
-        {"NOTISDEL", "!ISDEL"},
-    };
-    return tags;
-}
-
 AddressGenerator::AddressGenerator(uint64_t seed) : state_(seed) {}
 
 uint64_t AddressGenerator::nextBits() {

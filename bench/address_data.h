@@ -7,25 +7,18 @@
 #include <string>
 #include <vector>
 
+#include "data/address_schema.h"
+
 namespace pc::bench {
-
-struct AddressField {
-    const char* name;
-    char type;  // C, L or M
-    int width;
-};
-
-struct AddressTag {
-    const char* name;
-    const char* expression;
-};
 
 inline constexpr int kAddressFieldCount = 23;
 
-// LNAME, FNAME, MIDDLE, ... MEMO, in table order.
-const std::vector<AddressField>& addressFields();
+// LNAME, FNAME, MIDDLE, ... MEMO, in table order, at their default widths.
+inline const std::vector<data::AddressFieldDef>& addressFields() {
+    return data::addressStoredFields();
+}
 // NAME, LNAME, FNAME, ... NOTISDEL, in creation order.
-const std::vector<AddressTag>& addressTags();
+inline const std::vector<data::AddressTagDef>& addressTags() { return data::addressTags(); }
 
 // Positions (0-based) of the logical and the memo field.
 inline constexpr int kIsDelField = 20;
