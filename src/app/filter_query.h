@@ -1,17 +1,12 @@
 #pragma once
-// The engine query for a filter string: deleted records are always left out.
-#include <QString>
+// The filter query lives with the table layer so the command line can use it.
+#include "data/filter_query.h"
 
 namespace pc::app {
 
-inline constexpr char kNotDeletedQuery[] = "!ISDEL";
-// Longer filter strings would push the query past the engine's 255
-// characters once ".and. !ISDEL" is added.
-inline constexpr int kMaxFilterLength = 243;
-
-// "!ISDEL" alone for an empty filter string, else the string followed by
-// ".and. !ISDEL".
-QString engineQuery(const QString& filterString);
-bool filterTooComplex(const QString& filterString);
+using pc::data::engineQuery;
+using pc::data::filterTooComplex;
+using pc::data::kMaxFilterLength;
+using pc::data::kNotDeletedQuery;
 
 }  // namespace pc::app

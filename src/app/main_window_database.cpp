@@ -148,34 +148,25 @@ void TAddressMain::MRUItemClick(const QString& path) {
 }
 
 int TAddressMain::ApplyQuery() {
+    BuildQueryString();
     if (!active()) return 0;
     pc::text::BusyCursor busy;
-    int count = 0;
-    if (filterString.isEmpty()) {
-        Apollo1->setQuery(kNotDeletedQuery);
-    } else if (filterTooComplex(filterString)) {
+    const auto result = pc::data::runFilterQuery(*Apollo1, filterString);
+    if (result.tooComplex)
         pc::text::messages().inform("Sorry - filter is too complex.Please simplify it.");
-        Apollo1->setQuery(kNotDeletedQuery);
-        filterString.clear();
-    } else {
-        const QString query = engineQuery(filterString);
-        if (Apollo1->queryTest(query) && Apollo1->setQuery(query)) count = Apollo1->queryRecCount();
-        if (count == 0) {
-            filterString.clear();
-            Apollo1->setQuery(kNotDeletedQuery);
-        }
-    }
+    // A filter that is refused or matches nothing is not kept.
+    if (result.cleared) ClearQueryVars();
     try {
         TablePKW->first();
     } catch (const DataError&) {
         // An empty result leaves the table at its end; nothing to show.
     }
-    return count;
+    return result.count;
 }
 
 void TAddressMain::ClearFilterClick() {
     if (editing()) return;
-    filterString.clear();
+    ClearQueryVars();
     ApplyQuery();
     loadMemo();
     RefreshControls();

@@ -136,22 +136,11 @@ void TAddressMain::createMenus() {
     mnuHowToUseHelp = item(HelpMenu, "How to Use Help");
 
     // Commands of the windows still to come stay in view, disabled, and say so.
-    markNotAvailable({mnuNew,
-                      mnuBrowse,
-                      mnuSearch,
-                      mnuImportDbf,
+    markNotAvailable({mnuImportDbf,
                       mnuImportAscii,
                       mnuImport1x,
                       mnuImport2x,
                       mnuExport,
-                      mnuSetFilter,
-                      mnuSaveFilter,
-                      mnuRestoreFilter,
-                      mnuClearTags,
-                      mnuTagAllFilterMatches,
-                      mnuRebuildIndexes,
-                      mnuRebuildSystemIndexes,
-                      mnuClone,
                       mnuCountZips,
                       mnuCheckStateZip,
                       mnuCheckDuplicates,
@@ -164,9 +153,8 @@ void TAddressMain::createMenus() {
                       mnuPrintReports,
                       mnuPrintCurrent});
     notAvailableWidgets_ = {LabelsButton,     LettersButton,    EnvelopesButton,
-                            ReportsButton,    BrowseButton,     SearchButton,
-                            FilterButton,     DateButton,       DialPhone1Button,
-                            DialPhone2Button, SearchMemoButton, SearchMemoNextButton};
+                            ReportsButton,    DialPhone1Button,
+                            DialPhone2Button};
     for (QWidget* widget : notAvailableWidgets_) {
         widget->setStatusTip(kNotAvailableTip);
         widget->setToolTip(widget->toolTip().isEmpty()
@@ -228,6 +216,18 @@ void TAddressMain::createMenus() {
     connect(DeleteButton, &QPushButton::clicked, this, &TAddressMain::DeleteButtonClick);
     connect(ClearFilterButton, &QPushButton::clicked, this, &TAddressMain::ClearFilterClick);
     connect(binder_, &FieldBinder::doubleClicked, this, &TAddressMain::startEditFromUser);
+    // Orders, search, tagging and filters
+    connectSearchAndFilter();
+    // Browse, index maintenance and new databases
+    connect(mnuBrowse, &QAction::triggered, this, &TAddressMain::BrowseButtonClick);
+    connect(BrowseButton, &QToolButton::clicked, this, &TAddressMain::BrowseButtonClick);
+    connect(mnuRebuildIndexes, &QAction::triggered, this, &TAddressMain::RebuildIndexesMenuClick);
+    connect(mnuRebuildSystemIndexes, &QAction::triggered, this,
+            &TAddressMain::RebuildSystemFileindexesmnuClick);
+    connect(mnuNew, &QAction::triggered, this, &TAddressMain::NewFileMenuClick);
+    // Record entry
+    connect(mnuClone, &QAction::triggered, this, &TAddressMain::mnuCloneClick);
+    connect(DateButton, &QPushButton::clicked, this, &TAddressMain::DateLabelClick);
 }
 
 void TAddressMain::markNotAvailable(const std::vector<QAction*>& actions) {

@@ -1,18 +1,28 @@
-// Moving through the records, and adding, changing and deleting them.
+// Moving through the records, and adding, changing, cloning and deleting them.
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "app/aggressive_save.h"
+#include "app/carry_forward.h"
+#include "app/city_state_fill.h"
+#include "app/duplicate_name_check.h"
 #include "app/field_binder.h"
+#include "app/memo_text.h"
+#include "app/new_record_dialog.h"
+#include "app/select_date_dialog.h"
+#include "app/skip_fields.h"
 #include "app/t_address_main.h"
 #include "data/data_error.h"
 #include "data/t_apollo.h"
 #include "data/t_data_source.h"
 #include "data/t_table.h"
+#include "text/busy_cursor.h"
 #include "text/copy_record_dialog.h"
 #include "text/message_service.h"
+#include "text/stored_date.h"
 #include "xbase/engine.h"
 
 namespace pc::app {
@@ -27,12 +37,14 @@ void reportError(const DataError& error) {
     pc::text::messages().error(error.message(), "Postcraft");
 }
 
-// Memos are kept with CR LF line breaks, as other xBase tools expect.
-QString memoForStorage(const QString& text) {
-    QString stored = text;
-    stored.replace("\n", "\r\n");
-    return stored;
-}
+// Everything a clone copies; TAG and ISDEL stay those of a new record.
+const char* const kClonedFields[] = {"LNAME",  "FNAME",   "MIDDLE", "PREFIX", "TITLE", "ORG",
+                                     "STREET", "STREET2", "CITY",   "STATE",  "ZIP",   "COUNTRY",
+                                     "PHONE",  "PHONE2",  "EMAIL",  "FAX",    "CODES", "USER1",
+                                     "USER2",  "DATE",    "MEMO"};
+
+// The focus policy a box had before adding took it out of the Tab order.
+constexpr char kFocusPolicyProperty[] = "pcFocusPolicyBeforeSkip";
 
 }  // namespace
 
@@ -43,7 +55,10 @@ void TAddressMain::connectTable() {
     connect(TablePKW, &TTable::afterInsert, this, refreshAfterEvent);
     connect(TablePKW, &TTable::afterEdit, this, refreshAfterEvent);
     connect(TablePKW, &TTable::afterPost, this, &TAddressMain::TablePKWAfterPost);
-    connect(TablePKW, &TTable::afterCancel, this, refreshAfterEvent);
+    connect(TablePKW, &TTable::afterCancel, this, [this, refreshAfterEvent] {
+        refreshAfterEvent();
+        SetSkipFields(false);
+    });
     connect(DataSourcePKW, &pc::data::TDataSource::dataChange, this,
             [this](pc::data::TField* field) {
                 // The record changed under the window: show its memo.
@@ -59,15 +74,16 @@ void TAddressMain::connectTable() {
 
 void TAddressMain::TablePKWAfterPost() {
     if (refreshOnPost) RefreshControls();
+    SetSkipFields(false);
+    if (prefs.aggressiveSave != AggressiveSave::None && !bulkOperation) CheckCloseAndOpen();
 }
 
 void TAddressMain::loadMemo() {
     memoLoading_ = true;
     QString memo;
     if (active() && TablePKW->hasCurrentRecord()) {
-        if (auto* field = TablePKW->findField("MEMO")) memo = field->text();
+        if (auto* field = TablePKW->findField("MEMO")) memo = memoForEditor(field->text());
     }
-    memo.replace("\r\n", "\n");
     if (MemoEdit->toPlainText() != memo) MemoEdit->setPlainText(memo);
     memoLoading_ = false;
 }
@@ -107,17 +123,90 @@ void TAddressMain::PriorButtonClick() {
 void TAddressMain::AddButtonClick() {
     if (!active() || editing()) return;
     Notebook->setCurrentIndex(0);
+    auto currentValue = [this](const QString& name) {
+        const auto* field = TablePKW->hasCurrentRecord() ? TablePKW->findField(name) : nullptr;
+        return field ? field->text() : QString();
+    };
+    const CarriedFields carried = rememberCarriedFields(currentValue, prefs);
+
+    NewRecordStart start;
+    NewRecordFields asked;
+    asked.askName = prefs.switchOn("AutoDupCheck");
+    asked.askZip = prefs.switchOn("PlugCityState");
+    if (asked.askName || asked.askZip) {
+        auto width = [this](const char* name) {
+            const auto* field = TablePKW->findField(name);
+            return field ? field->width() : 0;
+        };
+        asked.lastWidth = width("LNAME");
+        asked.firstWidth = width("FNAME");
+        asked.zipWidth = width("ZIP");
+        const auto entry = promptNewRecord(asked, this);
+        if (!entry) return;
+        start.last = entry->last;
+        start.first = entry->first;
+        start.zip = entry->zip;
+    }
+    if (!start.zip.isEmpty()) {
+        QString city, state;
+        if (FillCityState(start.zip, city, state)) {
+            start.foundCity = city;
+            start.foundState = state;
+        }
+    }
+    if (!CheckDupName(start.first, start.last)) {
+        loadMemo();
+        RefreshControls();
+        return;
+    }
+
     try {
         memoLoading_ = true;
         MemoEdit->clear();
         memoLoading_ = false;
         TablePKW->insert();
+        for (const auto& [name, text] :
+             newRecordAssignments(start, carried, prefs, QDate::currentDate())) {
+            auto* field = TablePKW->findField(name);
+            // A default country longer than the file's field is cut to fit.
+            if (field) field->setText(field->width() > 0 ? text.left(field->width()) : text);
+        }
     } catch (const DataError& error) {
         memoLoading_ = false;
         reportError(error);
     }
     RefreshControls();
-    LastEdit->setFocus();
+    if (!editing()) return;
+    const QString focusField = addFocusField(prefs, TablePKW->fieldByName("LNAME").text().isEmpty(),
+                                             TablePKW->fieldByName("FNAME").text().isEmpty());
+    if (QWidget* box = binder_->widgetFor(focusField)) box->setFocus();
+    SetSkipFields(true);
+}
+
+bool TAddressMain::CheckDupName(const QString& first, const QString& last) {
+    if (!active()) return true;
+    return pc::app::CheckDupName(*TablePKW, *Apollo1, first, last);
+}
+
+bool TAddressMain::FillCityState(const QString& zip, QString& city, QString& state) {
+    if (!active()) return false;
+    return pc::app::FillCityState(*TablePKW, *Apollo1, zip, city, state);
+}
+
+void TAddressMain::SetSkipFields(bool adding) {
+    for (const SkipField& entry : skipFieldTable()) {
+        QWidget* box =
+            QString(entry.field) == "DATE" ? DateButton : binder_->widgetFor(entry.field);
+        if (!box) continue;
+        const QVariant before = box->property(kFocusPolicyProperty);
+        if (adding && prefs.switchOn(entry.key)) {
+            if (!before.isValid()) box->setProperty(kFocusPolicyProperty, int(box->focusPolicy()));
+            box->setFocusPolicy(Qt::ClickFocus);  // still reachable with the mouse
+        } else if (before.isValid()) {
+            box->setFocusPolicy(static_cast<Qt::FocusPolicy>(before.toInt()));
+            box->setProperty(kFocusPolicyProperty, QVariant());
+        }
+    }
 }
 
 void TAddressMain::EditButtonClick() {
@@ -140,9 +229,38 @@ bool TAddressMain::SaveButtonClick() {
         RefreshControls();
         return false;
     }
-    if (queryCount() == 0) ApplyQuery();
+    if (active() && queryCount() == 0) ApplyQuery();
+    loadMemo();
     RefreshControls();
     return true;
+}
+
+void TAddressMain::CheckCloseAndOpen() {
+    if (!countSaveForReopen(saveCounter, prefs.aggressiveSave)) return;
+    const int recno = Apollo1->recNo();
+    bool reopened = false;
+    {
+        pc::text::BusyCursor busy;
+        TablePKW->disableControls();
+        binder_->detach();
+        TablePKW->close();
+        reopened = reopenQuietly(openDatabasePath, *TablePKW);
+        if (reopened) {
+            SetCurrentOrder(currentOrderTag);
+            ApplyQuery();
+            Apollo1->go(recno);  // a record gone meanwhile leaves the first one
+        }
+        TablePKW->enableControls();
+        binder_->attach();
+    }
+    if (!reopened) {
+        openDatabasePath.clear();
+        showNoDataPanel(true);
+        pc::text::messages().inform(reopenFailedMessage());
+    }
+    loadMemo();
+    RefreshControls();
+    if (reopened) emit tableReopened();
 }
 
 void TAddressMain::CancelButtonClick() {
@@ -153,6 +271,7 @@ void TAddressMain::CancelButtonClick() {
     } catch (const DataError& error) {
         reportError(error);
     }
+    SetSkipFields(false);
     loadMemo();
     RefreshControls();
     if (wasInsert) LastEdit->setFocus();
@@ -178,12 +297,62 @@ void TAddressMain::DeleteButtonClick() {
     }
     sx_SetDeleted(previous);
     try {
-        TablePKW->prior();
+        if (active()) TablePKW->prior();
     } catch (const DataError&) {
         // Staying put is fine; the refresh below repositions if needed.
     }
-    if (queryCount() == 0) ApplyQuery();
+    if (active() && queryCount() == 0) ApplyQuery();
     loadMemo();
+    RefreshControls();
+}
+
+void TAddressMain::mnuCloneClick() {
+    if (!controlState().browsing()) return;
+    if (!pc::text::messages().ask("Clone this record?", "Clone")) return;
+    bool cloned = false;
+    {
+        pc::text::BusyCursor busy;
+        std::vector<std::pair<QString, QString>> values;
+        for (const char* name : kClonedFields)
+            if (const auto* field = TablePKW->findField(name))
+                values.emplace_back(name, field->text());
+        TablePKW->disableControls();
+        try {
+            TablePKW->insert();
+            for (const auto& [name, text] : values) TablePKW->fieldByName(name).setText(text);
+            TablePKW->post();
+            cloned = true;
+        } catch (const DataError& error) {
+            reportError(error);
+            try {
+                if (editing()) TablePKW->cancel();
+            } catch (const DataError&) {
+            }
+        }
+        TablePKW->enableControls();
+    }
+    loadMemo();
+    RefreshControls();
+    if (cloned) pc::text::messages().inform("Clone completed. Current record is an exact copy");
+}
+
+void TAddressMain::DateLabelClick() {
+    if (!active()) return;
+    if (!editing()) {
+        startEditFromUser();
+        if (!editing()) return;
+    }
+    const QDate initial =
+        initialCalendarDate(TablePKW->fieldByName("DATE").text(), QDate::currentDate());
+    const DateChoice choice = promptDate(initial, this);
+    try {
+        if (choice.kind == DateChoice::Kind::NoDate)
+            TablePKW->fieldByName("DATE").setText({});
+        else if (choice.kind == DateChoice::Kind::Date)
+            TablePKW->fieldByName("DATE").setText(pc::text::dateToStored(choice.date));
+    } catch (const DataError& error) {
+        reportError(error);
+    }
     RefreshControls();
 }
 

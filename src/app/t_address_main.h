@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "app/control_rules.h"
+#include "app/memo_search.h"
 #include "app/preferences.h"
+#include "data/filter_criteria.h"
 
 class QAction;
 class QCheckBox;
@@ -72,6 +74,25 @@ class TAddressMain : public QMainWindow {
     void SetOrderTo(const QString& name);
     void SetCurrentOrder(const QString& tag);
 
+    // --- orders, search, tagging and filters (main_window_search.cpp,
+    // main_window_filter.cpp); `chosen` arguments skip a dialog (tests) ---
+    pc::data::FilterCriteria filterCriteria;
+    MemoSearch memoSearch;
+    void BuildQueryString();
+    void ClearQueryVars();
+    void SearchButtonClick();
+    void SearchMemoButtonClick(const QString& chosen = {});
+    void SearchMemoNextButtonClick();
+    bool FindTextInMemo(bool first);
+    void ToggleTag();
+    void mnuClearTagsClick();
+    void mnuTagAllFilterMatchesClick();
+    void FilterButtonClick();
+    void mnuSaveFilterClick(const QString& chosen = {});
+    void mnuRestoreFilterClick(const QString& chosen = {});
+    bool SaveFilterTo(const QString& path);
+    bool RestoreFilterFrom(const QString& path);
+
     // --- state and controls ---
     ControlState controlState() const;
     // Applies the control rules and refreshes both indicators.
@@ -91,6 +112,20 @@ class TAddressMain : public QMainWindow {
     void DeleteButtonClick();
     void ClearFilterClick();
     void CopyToClipboardClick();
+
+    // --- record entry (main_window_records.cpp) ---
+    void mnuCloneClick();
+    void DateLabelClick();
+    bool CheckDupName(const QString& first, const QString& last);
+    bool FillCityState(const QString& zip, QString& city, QString& state);
+    void SetSkipFields(bool adding);
+    void CheckCloseAndOpen();
+
+    // --- browse, index maintenance and new databases (main_window_maintenance.cpp) ---
+    void BrowseButtonClick();
+    void RebuildIndexesMenuClick();
+    void RebuildSystemFileindexesmnuClick();
+    void NewFileMenuClick();
 
     // --- subsystem entry (see subsystem_entry.h) ---
     FieldBinder* binder() const { return binder_; }
@@ -143,6 +178,8 @@ class TAddressMain : public QMainWindow {
     void gettingStartedRequested();
     // The first activation has finished: the window shows its database.
     void startupFinished();
+    // The reopen-after-save safeguard closed and opened the table again.
+    void tableReopened();
 
   public slots:
     void bringToFront();
@@ -183,6 +220,8 @@ class TAddressMain : public QMainWindow {
     bool rebuildIndexWithProgress();
     void showNoDataPanel(bool show);
     void refreshFilterIndicator();
+    // main_window_search.cpp, main_window_filter.cpp
+    void connectSearchAndFilter();
 
     bool firstActivation_ = true;
     bool memoLoading_ = false;

@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "cli/db_command.h"
+#include "cli/rebuild_command.h"
 #include "data/address_database.h"
 #include "data/address_schema.h"
 #include "data/new_file_field_lengths.h"
@@ -127,13 +128,14 @@ int checkIndex(const std::vector<std::string>& args, std::ostream& out) {
 }  // namespace
 
 bool isAddressVerb(const std::string& verb) {
-    return verb == "create-address" || verb == "check-index";
+    return verb == "create-address" || verb == "check-index" || verb == "rebuild";
 }
 
 int runAddressCommand(const std::vector<std::string>& args, std::ostream& out) {
     ScopedStderrMessages messages;
     if (!pc::data::TApolloEnv().activate()) return kExitFailure;
     if (args.front() == "create-address") return createAddress(args);
+    if (args.front() == "rebuild") return rebuildAddress(parse(args, false).table, out);
     return checkIndex(args, out);
 }
 

@@ -52,6 +52,8 @@ const char* const kDbUsage =
     "                                  new address database with its 26 tags; field\n"
     "                                  widths from DIR/POSTCR.ini (defaults without it)\n"
     "  check-index TABLE               \"valid\", or \"invalid:\" and the missing tags\n"
+    "  rebuild TABLE                   remove deleted records and rebuild the 26 address\n"
+    "                                  tags; prints the number of records left\n"
     "\n"
     "Exit status: 0 success, 1 failure (or \"not found\"), 2 usage error.\n";
 

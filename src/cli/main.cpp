@@ -6,6 +6,9 @@
 #include <vector>
 
 #include "cli/db_command.h"
+#ifdef PC_CLI_ADDRESS_VERBS
+#include "cli/filter_command.h"
+#endif
 
 namespace {
 
@@ -14,6 +17,7 @@ const char* const kUsage =
     "\n"
     "commands:\n"
     "  db     look at and change xBase tables (.DBF with .FPT memos and .CDX indexes)\n"
+    "  filter show the query and matches of a saved filter (.FLT)\n"
     "\n"
     "Run 'postcraft-cli COMMAND --help' for the command's usage.\n";
 
@@ -32,6 +36,10 @@ int main(int argc, char** argv) {
             std::cout << kUsage;
             return 0;
         }
+#ifdef PC_CLI_ADDRESS_VERBS
+        if (command == "filter")
+            return pc::cli::runFilterCommand({args.begin() + 1, args.end()}, std::cout);
+#endif
         if (command == "db") {
             int status = pc::cli::runDbCommand({args.begin() + 1, args.end()}, std::cout);
             std::cout.flush();

@@ -41,7 +41,10 @@ void TField::setText(const QString& value) {
         value_ = type_ == TFieldType::Logical ? logicalText(value) : value;
         return;
     }
-    QString v = type_ == TFieldType::Logical ? logicalText(value) : withoutTrailingBlanks(value);
+    // Memos keep trailing blanks: they are free text, not padded fields.
+    QString v = type_ == TFieldType::Logical ? logicalText(value)
+                : type_ == TFieldType::Memo  ? value
+                                             : withoutTrailingBlanks(value);
     if (v == value_) return;
     value_ = v;
     modified_ = true;

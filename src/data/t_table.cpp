@@ -52,6 +52,8 @@ QString engineValue(const TField& f) {
             return QString::fromStdString(sx_GetDateString(name.constData()));
         case TFieldType::Number:
             return QString::fromStdString(sx_GetTrimString(name.constData())).trimmed();
+        case TFieldType::Memo:
+            return QString::fromStdString(sx_GetMemo(name.constData()));
         default:
             return QString::fromStdString(sx_GetTrimString(name.constData()));
     }

@@ -1,0 +1,85 @@
+// The main window's browse grid, index rebuilds and new databases.
+#include <QApplication>
+
+#include "app/address_browse.h"
+#include "app/new_database_dialog.h"
+#include "app/rebuild_indexes_dialog.h"
+#include "app/subsystem_entry.h"
+#include "app/t_address_main.h"
+#include "data/data_error.h"
+#include "data/t_apollo.h"
+#include "data/t_table.h"
+#include "text/message_service.h"
+#include "text/window_placement.h"
+
+namespace pc::app {
+
+void TAddressMain::BrowseButtonClick() {
+    if (!active()) return;
+    if (editing()) {
+        QApplication::beep();
+        return;
+    }
+    int chosen = 0;
+    {
+        SubsystemEntry entry(*this);
+        TAddressBrowse browse(
+            TablePKW, [this] { return prefs.globalTagId; }, entry.rememberedRecord(), this);
+        browse.exec();
+        chosen = browse.currentRecord();
+    }
+    // The grid's current record becomes the window's.
+    if (chosen > 0 && active()) {
+        try {
+            Apollo1->go(chosen);
+        } catch (const pc::data::DataError&) {
+            // The record went away; the window stays where it was.
+        }
+        loadMemo();
+        RefreshControls();
+    }
+}
+
+void TAddressMain::RebuildIndexesMenuClick() {
+    if (!active()) {
+        pc::text::messages().inform("You need to have a database file open first");
+        return;
+    }
+    if (editing()) {
+        QApplication::beep();
+        return;
+    }
+    TablePKW->disableControls();
+    {
+        TRebuildIndexesDialog dialog(TablePKW, this);
+        pc::text::centreWindow(&dialog, this);
+        dialog.exec();
+    }
+    TablePKW->enableControls();
+    SetCurrentOrder(currentOrderTag);
+    ApplyQuery();
+    loadMemo();
+    RefreshControls();
+}
+
+void TAddressMain::RebuildSystemFileindexesmnuClick() {
+    TRebuildIndexesDialog dialog(this);
+    pc::text::centreWindow(&dialog, this);
+    dialog.exec();
+}
+
+void TAddressMain::NewFileMenuClick() {
+    if (editing()) {
+        QApplication::beep();
+        return;
+    }
+    TNewDatabaseDialog dialog(TAbleCreate, this);
+    pc::text::centreWindow(&dialog, this);
+    if (dialog.exec() == QDialog::Accepted && !dialog.createdPath().isEmpty()) {
+        if (TAbleCreate->active()) TAbleCreate->close();
+        OpenPKWDBF(dialog.createdPath());
+    }
+    RefreshControls();
+}
+
+}  // namespace pc::app

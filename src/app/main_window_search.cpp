@@ -1,0 +1,216 @@
+// Finding records by key and by memo text, and tagging them.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QInputDialog>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "app/field_binder.h"
+#include "app/key_search.h"
+#include "app/record_tagging.h"
+#include "app/search_dialog.h"
+#include "app/searching_window.h"
+#include "app/sort_orders.h"
+#include "app/t_address_main.h"
+#include "app/tagging_window.h"
+#include "data/data_error.h"
+#include "data/t_apollo.h"
+#include "data/t_table.h"
+#include "text/message_service.h"
+#include "text/profile_file.h"
+#include "text/program_paths.h"
+#include "text/text_utils.h"
+
+namespace pc::app {
+
+using pc::data::DataError;
+
+namespace {
+
+void reportError(const DataError& error) {
+    pc::text::messages().error(error.message(), "Postcraft");
+}
+
+// A left press on the Tagged box toggles the tag; the box never changes
+// itself, it only shows the record.
+class TagClickFilter : public QObject {
+  public:
+    TagClickFilter(TAddressMain* window) : QObject(window), window_(window) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+                if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+                    window_->ToggleTag();
+                return true;
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+                return true;
+            default:
+                return false;
+        }
+    }
+
+  private:
+    TAddressMain* window_;
+};
+
+}  // namespace
+
+void TAddressMain::SearchButtonClick() {
+    if (!controlState().browsing()) return;
+    int checked = 0;
+    for (int i = 0; i < static_cast<int>(sortActions.size()); ++i) {
+        if (sortActions[i]->isChecked()) checked = i;
+    }
+    TSearchDialog dialog(checked, this);
+    if (dialog.exec() != QDialog::Accepted || dialog.text().isEmpty()) return;
+    const int chosen = dialog.orderIndex();
+    if (chosen >= 0 && chosen < static_cast<int>(sortActions.size()))
+        SetOrderTo(orderNameFromCaption(sortActions[chosen]->text()));
+    seekKeyStart(*Apollo1, dialog.text());
+    loadMemo();
+    RefreshControls();
+}
+
+void TAddressMain::SearchMemoButtonClick(const QString& chosen) {
+    if (!controlState().browsing()) return;
+    QString text = chosen;
+    if (text.isEmpty()) {
+        bool ok = false;
+        text = QInputDialog::getText(this, "Memo Search", "Search For", QLineEdit::Normal,
+                                     memoSearch.text(), &ok);
+        if (!ok) return;
+    }
+    memoSearch.start(text);
+    FindTextInMemo(true);
+}
+
+void TAddressMain::SearchMemoNextButtonClick() {
+    if (!controlState().browsing() || !memoSearch.found()) return;
+    FindTextInMemo(false);
+}
+
+bool TAddressMain::FindTextInMemo(bool first) {
+    TSearchingWindow searching(memoSearch.text(), this);
+    searching.show();
+    TablePKW->disableControls();
+    bool found = false;
+    try {
+        found = memoSearch.find(*TablePKW, *Apollo1, first, [&searching] {
+            QCoreApplication::processEvents();
+            return !searching.cancelled();
+        });
+    } catch (const DataError& error) {
+        reportError(error);
+    }
+    if (!found) QApplication::beep();
+    TablePKW->enableControls();
+    searching.close();
+    SearchMemoNextButton->setVisible(found);
+    loadMemo();
+    RefreshControls();
+    return found;
+}
+
+void TAddressMain::ToggleTag() {
+    if (!active() || !TablePKW->hasCurrentRecord()) return;
+    const bool wasEditing = editing();
+    if (!wasEditing) {
+        refreshOnPost = false;
+        bulkOperation = true;
+    }
+    try {
+        toggleTag(*TablePKW, prefs.globalTagId);
+    } catch (const DataError& error) {
+        reportError(error);
+        try {
+            if (!wasEditing && editing()) TablePKW->cancel();
+        } catch (const DataError&) {
+        }
+    }
+    if (!wasEditing) {
+        bulkOperation = false;
+        refreshOnPost = true;
+        if (!filterString.isEmpty() && queryCount() == 0) ApplyQuery();
+    }
+    loadMemo();
+    RefreshControls();
+}
+
+void TAddressMain::mnuClearTagsClick() {
+    if (!active() || editing()) return;
+    // The identifier counts seconds. Clearing twice within a second must not
+    // hand out the current one again, nor one used before it, or the records
+    // tagged with that one would be tagged again.
+    static QDateTime lastIssued;
+    QDateTime when = QDateTime::currentDateTime();
+    if (lastIssued.isValid() && when <= lastIssued) when = lastIssued.addSecs(1);
+    QString id = pc::text::newTagIdentifier(when);
+    while (id == prefs.globalTagId) {
+        when = when.addSecs(1);
+        id = pc::text::newTagIdentifier(when);
+    }
+    lastIssued = when;
+    prefs.globalTagId = id;
+    pc::text::ProfileFile(pc::text::settingsPath()).writeString("Misc", "GlobalTagId", id);
+    ApplyQuery();
+    TablePKW->refreshCalculatedFields();
+    loadMemo();
+    RefreshControls();
+}
+
+void TAddressMain::mnuTagAllFilterMatchesClick() {
+    if (!active() || editing() || filterString.isEmpty()) return;
+    if (!pc::text::messages().ask("Tag all records matching filter?", "TAG ALL")) return;
+    refreshOnPost = false;
+    bulkOperation = true;
+    TablePKW->disableControls();
+    TTaggingWindow tagging(this);
+    tagging.setWindowModality(Qt::WindowModal);
+    tagging.show();
+    try {
+        tagAllMatches(*TablePKW, prefs.globalTagId, [&tagging](int count) {
+            tagging.showCount(count);
+            QCoreApplication::processEvents();
+            return !tagging.cancelled();
+        });
+    } catch (const DataError& error) {
+        reportError(error);
+        try {
+            if (editing()) TablePKW->cancel();
+        } catch (const DataError&) {
+        }
+    }
+    TablePKW->enableControls();
+    try {
+        TablePKW->first();
+    } catch (const DataError&) {
+    }
+    tagging.finish();
+    tagging.exec();
+    refreshOnPost = true;
+    bulkOperation = false;
+    FirstButtonClick();
+}
+
+void TAddressMain::connectSearchAndFilter() {
+    connect(mnuSearch, &QAction::triggered, this, &TAddressMain::SearchButtonClick);
+    connect(SearchButton, &QToolButton::clicked, this, &TAddressMain::SearchButtonClick);
+    connect(SearchMemoButton, &QPushButton::clicked, this, [this] { SearchMemoButtonClick(); });
+    connect(SearchMemoNextButton, &QPushButton::clicked, this,
+            &TAddressMain::SearchMemoNextButtonClick);
+    connect(mnuClearTags, &QAction::triggered, this, &TAddressMain::mnuClearTagsClick);
+    connect(mnuTagAllFilterMatches, &QAction::triggered, this,
+            &TAddressMain::mnuTagAllFilterMatchesClick);
+    TaggedCheck->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    TaggedCheck->installEventFilter(new TagClickFilter(this));
+
+    connect(mnuSetFilter, &QAction::triggered, this, &TAddressMain::FilterButtonClick);
+    connect(FilterButton, &QToolButton::clicked, this, &TAddressMain::FilterButtonClick);
+    connect(mnuSaveFilter, &QAction::triggered, this, [this] { mnuSaveFilterClick(); });
+    connect(mnuRestoreFilter, &QAction::triggered, this, [this] { mnuRestoreFilterClick(); });
+}
+
+}  // namespace pc::app

@@ -1,0 +1,24 @@
+#pragma once
+// Tagging records: a record is tagged when its TAG field holds the global
+// tag identifier, so clearing all tags needs only a new identifier.
+#include <QString>
+#include <functional>
+
+namespace pc::data {
+class TTable;
+}
+
+namespace pc::app {
+
+// Sets TAG of the current record to the identifier, or empties it when it
+// already holds it. Outside an edit the record is edited and posted; during
+// an edit the change becomes part of it. Throws DataError.
+void toggleTag(pc::data::TTable& table, const QString& globalTagId);
+
+// Tags every record from the first on, in the current order and query.
+// `tagged` hears the running count after each record; returning false stops
+// after that record. Returns the number tagged. Throws DataError.
+int tagAllMatches(pc::data::TTable& table, const QString& globalTagId,
+                  const std::function<bool(int count)>& tagged);
+
+}  // namespace pc::app

@@ -1,0 +1,61 @@
+#pragma once
+// Rebuilding compound indexes: the open address database (deleted records
+// packed away, then the 26 tags made again) and the six system-data tables
+// (each packed and given its one tag). Progress goes to plain callbacks so
+// the dialog, the command line and the tests share one routine.
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace pc::data {
+
+class TTable;
+
+// The rebuild gauge over the 26 tags: each tag's engine percentage (0 to
+// 100) summed and divided by 21, rounded, and capped at 100 because the sum
+// of 26 tags passes 2100.
+class TagGauge {
+  public:
+    // The gauge value after the engine reported `percent` for tag `tagIndex`.
+    int report(int tagIndex, int percent);
+
+  private:
+    int sum_ = 0;
+    int tag_ = -1;
+    int lastPercent_ = 0;
+};
+
+enum class RebuildStep { Packing, Indexing };
+
+struct RebuildProgress {
+    std::function<void(RebuildStep)> step;  // a new step begins
+    std::function<void(int percent)> gauge;
+};
+
+// Deletes the table's index file, packs the table (deletion-marked records
+// go for good) and makes the 26 address tags. The table stays open, on its
+// first record in physical order. False when a step failed (the create-tags
+// routine has told the user).
+bool rebuildAddressIndexes(TTable& table, const RebuildProgress& progress = {});
+
+// One system table's entry in the system rebuild.
+struct SystemIndexJob {
+    const char* status;  // shown while the table is processed
+    const char* fileName;
+    const char* tag;
+    const char* expression;
+};
+// LETTER, LABEL, CSZ, LBLTPL, ENVELOPE and REPORT, in processing order.
+const std::vector<SystemIndexJob>& systemIndexJobs();
+
+struct SystemRebuildProgress {
+    std::function<void(const QString& status)> status;
+    std::function<void(int percent)> gauge;
+};
+
+// Rebuilds the six system tables in sysdata/. A table that cannot be opened
+// or fails a step is closed and skipped silently. Returns how many tables
+// were rebuilt.
+int rebuildSystemIndexes(const SystemRebuildProgress& progress = {});
+
+}  // namespace pc::data
