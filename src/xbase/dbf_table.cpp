@@ -421,6 +421,10 @@ uint32_t DbfTable::appendRecord(const char* data) {
     return ++d.count;
 }
 
+void DbfTable::prefaultForScan() const {
+    impl_->file->prefaultForScan();
+}
+
 std::string DbfTable::memoText(const char* record, int field) const {
     const FieldDef& f = impl_->memoField(field);
     uint32_t block = fieldMemoBlock(record, f);

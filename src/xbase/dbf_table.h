@@ -64,6 +64,8 @@ public:
     // the next append, pack or zap. Throws Error for a number out of range.
     const char* record(uint32_t recno) const;
     bool isDeleted(uint32_t recno) const;
+    // Call before reading every record in a row (counts, tag builds).
+    void prefaultForScan() const;
     // A record of blanks with a live deletion flag.
     std::string blankRecord() const;
 

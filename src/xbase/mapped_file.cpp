@@ -94,6 +94,7 @@ void MappedFile::mapAtLeast(uint64_t bytes) {
         ::munmap(base_, mapped_);
         base_ = nullptr;
         mapped_ = 0;
+        prefaulted_ = false;
     }
     int prot = PROT_READ | (writable_ ? PROT_WRITE : 0);
     void* p = ::mmap(nullptr, want, prot, MAP_SHARED, fd_, 0);
@@ -153,6 +154,14 @@ void MappedFile::write(uint64_t offset, const void* src, size_t n) {
         offset += static_cast<uint64_t>(done);
         n -= static_cast<size_t>(done);
     }
+}
+
+void MappedFile::prefaultForScan() {
+#ifdef MADV_POPULATE_READ
+    if (prefaulted_ || !base_ || size_ == 0) return;
+    prefaulted_ = true;
+    ::madvise(base_, size_, MADV_POPULATE_READ);
+#endif
 }
 
 void MappedFile::sync() {

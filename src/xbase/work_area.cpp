@@ -351,6 +351,7 @@ void WorkArea::ensureQueryCache() {
     uint32_t n = table_->recordCount();
     if (cache_.valid() && cache_.size() == n) return;
     cache_.reset(n);
+    table_->prefaultForScan();
     const bool deletedFilter = settings_->deletedFilter;
     for (uint32_t r = 1; r <= n; ++r) {
         const char* rec = table_->record(r);
@@ -609,6 +610,7 @@ int WorkArea::buildTag(const CdxTagInfo& wanted, const ProgressFn& progress) {
     info.keyType = key->keyType();
 
     uint32_t n = table_->recordCount();
+    table_->prefaultForScan();
     std::vector<uint8_t> keys;
     std::vector<uint32_t> recnos;
     keys.reserve(size_t(n) * info.keyLength);
