@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QStackedWidget>
 
@@ -14,6 +13,7 @@
 #include "app/filter_query.h"
 #include "app/indicator_texts.h"
 #include "app/sort_orders.h"
+#include "app/rebuild_indexes_dialog.h"
 #include "app/t_address_main.h"
 #include "data/address_database.h"
 #include "data/address_schema.h"
@@ -26,6 +26,7 @@
 #include "text/mru_list.h"
 #include "text/profile_file.h"
 #include "text/program_paths.h"
+#include "text/window_placement.h"
 
 namespace pc::app {
 
@@ -69,24 +70,12 @@ bool TAddressMain::OpenPKWDBF(const QString& path) {
 }
 
 bool TAddressMain::rebuildIndexWithProgress() {
-    QProgressDialog progress("Rebuilding the indexes...", QString(), 0, 100, this);
-    progress.setWindowTitle("Rebuild Indexes");
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(0);
-    progress.setValue(0);
-    int sum = 0, lastTag = -1, lastPercent = 0;
-    const bool ok = pc::data::createAddressTags(*TablePKW, [&](int tag, int percent) {
-        if (tag != lastTag) {
-            lastTag = tag;
-            lastPercent = 0;
-        }
-        sum += percent - lastPercent;
-        lastPercent = percent;
-        progress.setValue(std::min(100, pc::data::rebuildGaugePercent(sum)));
-        QCoreApplication::processEvents();
-    });
-    progress.setValue(100);
-    return ok;
+    // The same dialog as "&Rebuild Indexes for this file": pack, then the tags.
+    TRebuildIndexesDialog dialog(TablePKW, this);
+    pc::text::centreWindow(&dialog, this);
+    emit rebuildDialogOpened(&dialog);
+    dialog.exec();
+    return dialog.succeeded();
 }
 
 void TAddressMain::showNoDataPanel(bool show) {

@@ -33,6 +33,7 @@ class TTable;
 namespace pc::app {
 
 class FieldBinder;
+class TRebuildIndexesDialog;
 class OverwriteTyping;
 
 class TAddressMain : public QMainWindow {
@@ -178,6 +179,9 @@ class TAddressMain : public QMainWindow {
     void gettingStartedRequested();
     // The first activation has finished: the window shows its database.
     void startupFinished();
+    // The rebuild dialog offered for a damaged index is about to run modally
+    // (tests press its buttons).
+    void rebuildDialogOpened(TRebuildIndexesDialog* dialog);
     // The reopen-after-save safeguard closed and opened the table again.
     void tableReopened();
 

@@ -13,9 +13,11 @@
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "app/field_binder.h"
+#include "app/rebuild_indexes_dialog.h"
 #include "app/startup.h"
 #include "app/subsystem_entry.h"
 #include "app/t_address_main.h"
@@ -257,7 +259,15 @@ TEST_F(MainWindowTest, AcceptingTheRebuildOpensTheDatabase) {
     const QString path = tableMissingATag();
     ini().writeString("MRU", "Item1", path);
     messages->answer(true);
-    TAddressMain& w = start();
+    window = std::make_unique<TAddressMain>();
+    TAddressMain& w = *window;
+    bool dialogShown = false;
+    QObject::connect(&w, &TAddressMain::rebuildDialogOpened, [&](TRebuildIndexesDialog* d) {
+        dialogShown = true;
+        QTimer::singleShot(0, d, [d] { d->ReindexButtonClick(); });
+    });
+    w.FormActivate();
+    EXPECT_TRUE(dialogShown);
     ASSERT_TRUE(w.active()) << messages->texts().join('|').toStdString();
     EXPECT_TRUE(pc::data::CheckValidIndex(*w.TablePKW));
     EXPECT_FALSE(noDataPanelShown());
