@@ -18,7 +18,9 @@ inline const std::vector<data::AddressFieldDef>& addressFields() {
     return data::addressStoredFields();
 }
 // NAME, LNAME, FNAME, ... NOTISDEL, in creation order.
-inline const std::vector<data::AddressTagDef>& addressTags() { return data::addressTags(); }
+inline const std::vector<data::AddressTagDef>& addressTags() {
+    return data::addressTags();
+}
 
 // Positions (0-based) of the logical and the memo field.
 inline constexpr int kIsDelField = 20;

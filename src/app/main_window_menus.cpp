@@ -136,25 +136,12 @@ void TAddressMain::createMenus() {
     mnuHowToUseHelp = item(HelpMenu, "How to Use Help");
 
     // Commands of the windows still to come stay in view, disabled, and say so.
-    markNotAvailable({mnuImportDbf,
-                      mnuImportAscii,
-                      mnuImport1x,
-                      mnuImport2x,
-                      mnuExport,
-                      mnuCountZips,
-                      mnuCheckStateZip,
-                      mnuCheckDuplicates,
-                      mnuConvertCase,
-                      mnuSearchReplace,
-                      mnuDeleteRecords,
-                      mnuPrintLabels,
-                      mnuPrintLetters,
-                      mnuPrintEnvelopes,
-                      mnuPrintReports,
-                      mnuPrintCurrent});
-    notAvailableWidgets_ = {LabelsButton,     LettersButton,    EnvelopesButton,
-                            ReportsButton,    DialPhone1Button,
-                            DialPhone2Button};
+    markNotAvailable({mnuImportDbf, mnuImportAscii, mnuImport1x, mnuImport2x, mnuExport,
+                      mnuCountZips, mnuCheckStateZip, mnuCheckDuplicates, mnuConvertCase,
+                      mnuSearchReplace, mnuDeleteRecords, mnuPrintLabels, mnuPrintLetters,
+                      mnuPrintEnvelopes, mnuPrintReports, mnuPrintCurrent});
+    notAvailableWidgets_ = {LabelsButton,  LettersButton,    EnvelopesButton,
+                            ReportsButton, DialPhone1Button, DialPhone2Button};
     for (QWidget* widget : notAvailableWidgets_) {
         widget->setStatusTip(kNotAvailableTip);
         widget->setToolTip(widget->toolTip().isEmpty()

@@ -18,9 +18,9 @@ namespace pc::xbase {
 class CdxTagCursor;
 
 struct CdxTagInfo {
-    std::string name;      // upper case, at most 10 characters
-    std::string keyExpr;   // as the user wrote it
-    std::string forExpr;   // "" when the tag has no FOR condition
+    std::string name;     // upper case, at most 10 characters
+    std::string keyExpr;  // as the user wrote it
+    std::string forExpr;  // "" when the tag has no FOR condition
     uint16_t keyLength = 0;
     KeyType keyType = KeyType::Character;  // not stored in the file: set from the expression
     bool unique = false;
@@ -38,7 +38,7 @@ struct CdxStamp {
 using ProgressFn = std::function<void(int percent)>;
 
 class CdxIndex {
-public:
+  public:
     // Reads the tag directory and every tag header. Throws Error for a file
     // that is not a well-formed compound index.
     static std::unique_ptr<CdxIndex> open(const std::string& path, OpenMode mode, LockMode lock);
@@ -83,7 +83,7 @@ public:
 
     void flush();
 
-private:
+  private:
     CdxIndex() = default;
     struct Impl;
     std::unique_ptr<Impl> impl_;
@@ -95,7 +95,7 @@ private:
 // A cursor is invalidated by any change to its index: reposition it with
 // seekEntry() after a change.
 class CdxTagCursor {
-public:
+  public:
     virtual ~CdxTagCursor() = default;
     virtual bool first() = 0;
     virtual bool last() = 0;

@@ -8,8 +8,8 @@
 #include "xbase/codepage.h"
 #include "xbase/dbf_format.h"
 #include "xbase/error.h"
-#include "xbase/file_names.h"
 #include "xbase/field_codec.h"
+#include "xbase/file_names.h"
 
 namespace pc::xbase {
 namespace fs = std::filesystem;
@@ -115,7 +115,7 @@ struct DbfTable::Impl {
     uint32_t count = 0;
     std::vector<FieldDef> fields;
     std::vector<std::string> upperNames;  // field names for case-blind lookup
-    bool dirty = false;  // records changed since open or the last flush
+    bool dirty = false;                   // records changed since open or the last flush
     // Records past this one were appended in this session into pages the
     // mapping already holds writable, so stores into the mapping cost
     // nothing; older records are written through the page cache.

@@ -19,7 +19,7 @@ namespace pc::xbase {
 // A field as asked for when creating a table.
 struct FieldSpec {
     std::string name;
-    char type = 'C';  // C N F L D M
+    char type = 'C';     // C N F L D M
     uint16_t width = 0;  // ignored for L (1), D (8), M (10)
     uint8_t decimals = 0;
 };
@@ -27,7 +27,7 @@ struct FieldSpec {
 using ProgressFn = std::function<void(int percent)>;
 
 class DbfTable {
-public:
+  public:
     // Opens a table and, when its fields need one, its memo file (.FPT, else
     // .DBT; the extension's case follows the table's). Throws Error with a
     // clear message for missing, locked or malformed files. Fields of types
@@ -89,7 +89,7 @@ public:
 
     void flush();  // header date and count, then fdatasync of table and memo
 
-private:
+  private:
     DbfTable() = default;
     struct Impl;
     std::unique_ptr<Impl> impl_;

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "xbase/codepage.h"
-#include "xbase/file_names.h"
 #include "xbase/error.h"
 #include "xbase/field_codec.h"
+#include "xbase/file_names.h"
 #include "xbase/work_area.h"
 
 using namespace pc::xbase;
@@ -86,7 +86,9 @@ const FieldDef& fieldDef(WorkArea& w, int index) {
     return fields[index - 1];
 }
 
-std::string utf8(WorkArea& w, std::string_view raw) { return toUtf8(raw, w.codePage()); }
+std::string utf8(WorkArea& w, std::string_view raw) {
+    return toUtf8(raw, w.codePage());
+}
 
 std::string rtrim(std::string s) {
     while (!s.empty() && (s.back() == ' ' || s.back() == '\0')) s.pop_back();
@@ -133,7 +135,8 @@ int openArea(const std::string& path, std::string alias, int mode, int driver) {
     if (driver == kDriverNone) driver = sx_DefaultDriver(path.c_str());
     if (driver < kDriverNtx || driver > kDriverNsx)
         throw Error("Unknown driver " + std::to_string(driver));
-    if (mode < kShared || mode > kExclusive) throw Error("Unknown open mode " + std::to_string(mode));
+    if (mode < kShared || mode > kExclusive)
+        throw Error("Unknown open mode " + std::to_string(mode));
     if (alias.empty()) alias = sx_DefaultAlias(path.c_str());
     if (aliasInUse(alias)) throw Error("Alias " + alias + " is already in use");
     int slot = 0;
@@ -146,7 +149,9 @@ int openArea(const std::string& path, std::string alias, int mode, int driver) {
     return slot;
 }
 
-ProgressFn gauge() { return eng().gauge; }
+ProgressFn gauge() {
+    return eng().gauge;
+}
 
 }  // namespace
 
@@ -160,9 +165,13 @@ int sx_ErrorLevel(int level) {
     return prev;
 }
 
-std::string sx_Version() { return "Postcraft xBase engine 1.0 (DBF, FPT, CDX)"; }
+std::string sx_Version() {
+    return "Postcraft xBase engine 1.0 (DBF, FPT, CDX)";
+}
 
-const std::string& sx_LastError() { return eng().lastError; }
+const std::string& sx_LastError() {
+    return eng().lastError;
+}
 
 // ---------------------------------------------------------------- open/close
 
@@ -616,7 +625,9 @@ std::string sx_DBFilter() {
 
 // ---------------------------------------------------------------- progress, settings
 
-void sx_SetGaugeHook(std::function<void(int percent)> hook) { eng().gauge = std::move(hook); }
+void sx_SetGaugeHook(std::function<void(int percent)> hook) {
+    eng().gauge = std::move(hook);
+}
 
 bool sx_SetCentury(bool on) {
     bool prev = eng().settings.century;

@@ -15,18 +15,18 @@ enum : int { kDriverNone = 0, kDriverNtx = 1, kDriverCdx = 2, kDriverNsx = 3 };
 }  // namespace pc::xbase
 
 // Set-up
-void sx_SetStringType(int type);   // accepted for compatibility; strings are always std::string
-int sx_ErrorLevel(int level);      // returns the previous level; errors are return values at 0
+void sx_SetStringType(int type);  // accepted for compatibility; strings are always std::string
+int sx_ErrorLevel(int level);     // returns the previous level; errors are return values at 0
 std::string sx_Version();
-const std::string& sx_LastError(); // message of the last failure, "" after a success
+const std::string& sx_LastError();  // message of the last failure, "" after a success
 
 // Open, close, select. sx_Use returns the work area (1..250), 0 on failure.
 // A driver of 0 lets the file decide (see sx_DefaultDriver).
 int sx_Use(const char* path, const char* alias, int mode, int driver);
-int sx_Select(int area);           // returns the previously selected area
+int sx_Select(int area);             // returns the previously selected area
 int sx_WorkArea(const char* alias);  // 0 when no area has that alias
 std::string sx_Alias(int area = 0);
-void sx_Close();                   // closes the selected area
+void sx_Close();  // closes the selected area
 void sx_CloseAll();
 // The alias rules for a table file: base name cut to 8 characters, "~", "-"
 // and blank made "_", "_1", "_2", ... appended while an alias is in use.
@@ -46,8 +46,8 @@ void sx_GoTop();
 void sx_GoBottom();
 void sx_Skip(int count);
 void sx_Go(int recno);
-int sx_RecNo();        // record count + 1 at the end of file
-int sx_RecCount();     // all records, deletion-marked ones included
+int sx_RecNo();     // record count + 1 at the end of file
+int sx_RecCount();  // all records, deletion-marked ones included
 bool sx_Bof();
 bool sx_Eof();
 
@@ -57,14 +57,14 @@ std::string sx_FieldName(int index);  // 1-based
 std::string sx_FieldType(int index);  // "C", "N", ...
 int sx_FieldWidth(int index);
 int sx_FieldDecimals(int index);
-int sx_FieldNum(const char* name);    // 0 when absent
+int sx_FieldNum(const char* name);  // 0 when absent
 std::string sx_GetTrimString(const char* field);
-std::string sx_GetString(const char* field);   // padded as stored
+std::string sx_GetString(const char* field);  // padded as stored
 bool sx_GetLogical(const char* field);
 double sx_GetDouble(const char* field);
 bool sx_IsBlank(const char* field);
 std::string sx_GetMemo(const char* field);
-std::string sx_GetDateString(const char* field);   // "YYYYMMDD" or ""
+std::string sx_GetDateString(const char* field);  // "YYYYMMDD" or ""
 // Assigns a value given as text, by the field's type (memo fields too).
 // false when the text does not suit the field.
 bool sx_Replace(const char* field, const char* value);
@@ -78,7 +78,7 @@ void sx_Commit();
 void sx_Delete();
 void sx_Recall();
 bool sx_Deleted();
-bool sx_SetDeleted(bool on);   // returns the previous setting
+bool sx_SetDeleted(bool on);  // returns the previous setting
 bool sx_Pack();
 bool sx_Zap();
 
@@ -87,8 +87,8 @@ bool sx_Zap();
 // 0 on failure.
 int sx_IndexTag(const char* file, const char* tag, const char* expression, int option,
                 bool descending, const char* condition);
-int sx_TagArea(const char* tag);   // order number, 0 for a missing tag
-int sx_SetOrder(int order);        // 0 = physical; returns the previous order
+int sx_TagArea(const char* tag);  // order number, 0 for a missing tag
+int sx_SetOrder(int order);       // 0 = physical; returns the previous order
 int sx_IndexOrd();
 int sx_TagCount();
 std::string sx_TagName(int order);
@@ -96,7 +96,7 @@ std::string sx_IndexKey(int order);
 std::string sx_IndexFor(int order);
 bool sx_IndexDescending(int order);
 bool sx_IndexUnique(int order);
-std::string sx_IndexName(int order);   // the index file's path
+std::string sx_IndexName(int order);  // the index file's path
 void sx_CloseIndexes();
 bool sx_Reindex();
 // True when the table's structural index was found not to match the table
@@ -106,8 +106,8 @@ bool sx_IndexStale();
 // Seek on the current order
 bool sx_Seek(const char* key);
 bool sx_Found();
-bool sx_SetExact(bool on);      // returns the previous setting
-bool sx_SetSoftSeek(bool on);   // returns the previous setting
+bool sx_SetExact(bool on);     // returns the previous setting
+bool sx_SetSoftSeek(bool on);  // returns the previous setting
 
 // Scope: ordered moves keep to keys from top to bottom of the current order
 // (prefix comparison; null or "" leaves that end open). A change of order
@@ -116,7 +116,7 @@ bool sx_SetScope(const char* top, const char* bottom);
 void sx_ClearScope();
 
 // Query
-bool sx_Query(const char* expression);   // "" clears it
+bool sx_Query(const char* expression);  // "" clears it
 int sx_QueryRecCount();
 int sx_QueryTest(const char* expression);  // 1 valid logical expression, 0 not
 std::string sx_DBFilter();

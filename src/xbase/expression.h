@@ -26,31 +26,31 @@ enum class ValueType : uint8_t { Character, Numeric, Date, Logical };
 
 // Memo text for expressions that read memo fields.
 class MemoSource {
-public:
+  public:
     virtual ~MemoSource() = default;
     virtual std::string memoText(const char* record, int field) const = 0;
 };
 
 // The record an expression is evaluated on.
 struct RecordRef {
-    const char* data = nullptr;       // raw record, deletion flag first
+    const char* data = nullptr;  // raw record, deletion flag first
     uint32_t recno = 0;
-    const MemoSource* memo = nullptr; // may be null: memo fields then read ""
+    const MemoSource* memo = nullptr;  // may be null: memo fields then read ""
 };
 
 // Settings that change what an expression yields; the work area owns one
 // and passes it at compile time, so later changes (SET EXACT) take effect.
 struct ExprSettings {
-    bool exact = false;         // = compares whole strings (after trailing blanks)
-    bool century = true;        // DTOC gives four-digit years
+    bool exact = false;                     // = compares whole strings (after trailing blanks)
+    bool century = true;                    // DTOC gives four-digit years
     std::string dateFormat = "MM/DD/YYYY";  // DTOC/CTOD layout: MM DD YY/YYYY in any order
-    int codePage = 1252;        // for UPPER/LOWER and for literals given in UTF-8
+    int codePage = 1252;                    // for UPPER/LOWER and for literals given in UTF-8
 };
 
 struct Value {
     ValueType type = ValueType::Logical;
-    std::string text;  // Character: raw bytes in the table's code page
-    double number = 0; // Numeric; Date: Julian day (0 = empty date)
+    std::string text;   // Character: raw bytes in the table's code page
+    double number = 0;  // Numeric; Date: Julian day (0 = empty date)
     bool logical = false;
 };
 
@@ -65,7 +65,7 @@ struct ExprReads {
 };
 
 class Expression {
-public:
+  public:
     // Compiles against a table's fields. Literals in the text are UTF-8 and
     // are converted to the settings' code page. Returns null and sets *error
     // (e.g. "Unknown field or function: FOO", "Syntax error at position 7")

@@ -1,7 +1,8 @@
 #include "xbase/file_names.h"
 
-#include <filesystem>
 #include <strings.h>
+
+#include <filesystem>
 
 namespace pc::xbase {
 

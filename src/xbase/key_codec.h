@@ -16,8 +16,10 @@ inline void encodeNumericKey(double value, uint8_t out[8]) {
     if (value == 0) value = 0;  // -0.0 sorts with 0
     uint64_t bits;
     std::memcpy(&bits, &value, 8);
-    if (bits >> 63) bits = ~bits;
-    else bits |= uint64_t(1) << 63;
+    if (bits >> 63)
+        bits = ~bits;
+    else
+        bits |= uint64_t(1) << 63;
     for (int i = 7; i >= 0; --i) {
         out[i] = static_cast<uint8_t>(bits & 0xFF);
         bits >>= 8;
@@ -27,8 +29,10 @@ inline void encodeNumericKey(double value, uint8_t out[8]) {
 inline double decodeNumericKey(const uint8_t in[8]) {
     uint64_t bits = 0;
     for (int i = 0; i < 8; ++i) bits = bits << 8 | in[i];
-    if (bits >> 63) bits &= ~(uint64_t(1) << 63);
-    else bits = ~bits;
+    if (bits >> 63)
+        bits &= ~(uint64_t(1) << 63);
+    else
+        bits = ~bits;
     double v;
     std::memcpy(&v, &bits, 8);
     return v;

@@ -15,8 +15,8 @@
 namespace pc::xbase {
 namespace {
 
-constexpr uint64_t kMinGrowth = 1 << 20;        // 1 MiB
-constexpr uint64_t kMinReserve = 64ull << 20;   // address space kept for growth
+constexpr uint64_t kMinGrowth = 1 << 20;       // 1 MiB
+constexpr uint64_t kMinReserve = 64ull << 20;  // address space kept for growth
 
 std::string systemError(const std::string& what, const std::string& path) {
     return what + " " + path + ": " + std::strerror(errno);
@@ -79,7 +79,8 @@ std::unique_ptr<MappedFile> MappedFile::create(const std::string& path, LockMode
 MappedFile::~MappedFile() {
     if (base_) ::munmap(base_, mapped_);
     if (fd_ >= 0) {
-        if (writable_ && physical_ != size_) [[maybe_unused]] int rc = ::ftruncate(fd_, size_);
+        if (writable_ && physical_ != size_) [[maybe_unused]]
+            int rc = ::ftruncate(fd_, size_);
         ::close(fd_);
     }
 }
@@ -111,7 +112,8 @@ uint8_t* MappedFile::mutableData() {
 void MappedFile::resize(uint64_t newSize) {
     if (!writable_) throw Error("File " + path_ + " is open read-only");
     if (newSize > physical_) {
-        uint64_t grown = std::max<uint64_t>(newSize, physical_ + std::max(kMinGrowth, physical_ / 8));
+        uint64_t grown =
+            std::max<uint64_t>(newSize, physical_ + std::max(kMinGrowth, physical_ / 8));
         if (::ftruncate(fd_, static_cast<off_t>(grown)) != 0)
             throw Error(systemError("Cannot extend", path_));
         uint64_t before = physical_;
@@ -132,8 +134,7 @@ void MappedFile::resize(uint64_t newSize) {
 }
 
 void MappedFile::read(uint64_t offset, void* dst, size_t n) const {
-    if (offset > size_ || n > size_ - offset)
-        throw Error("Unexpected end of file in " + path_);
+    if (offset > size_ || n > size_ - offset) throw Error("Unexpected end of file in " + path_);
     std::memcpy(dst, base_ + offset, n);
 }
 

@@ -13,7 +13,7 @@ enum class OpenMode { ReadOnly, ReadWrite };
 enum class LockMode { None, Shared, Exclusive };
 
 class MappedFile {
-public:
+  public:
     // Opens an existing file. Throws Error with a clear message when the file
     // is missing, unreadable, or locked by another process.
     static std::unique_ptr<MappedFile> open(const std::string& path, OpenMode mode, LockMode lock);
@@ -52,7 +52,7 @@ public:
     // Cuts the physical file to the logical size now (close does it anyway).
     void trim();
 
-private:
+  private:
     MappedFile() = default;
     void mapAtLeast(uint64_t bytes);
 
@@ -60,9 +60,9 @@ private:
     int fd_ = -1;
     bool writable_ = false;
     uint8_t* base_ = nullptr;
-    uint64_t size_ = 0;       // logical size
-    uint64_t physical_ = 0;   // size of the file on disk (>= size_ when writable)
-    uint64_t mapped_ = 0;     // bytes of address space mapped
+    uint64_t size_ = 0;      // logical size
+    uint64_t physical_ = 0;  // size of the file on disk (>= size_ when writable)
+    uint64_t mapped_ = 0;    // bytes of address space mapped
     bool prefaulted_ = false;
 };
 

@@ -13,7 +13,7 @@ namespace pc::xbase {
 enum class MemoKind { Fpt, Dbt3, Dbt4 };
 
 class MemoFile {
-public:
+  public:
     static std::unique_ptr<MemoFile> open(const std::string& path, MemoKind kind, OpenMode mode,
                                           LockMode lock);
     // A new, empty .FPT with the given block size (64 for our tables).
@@ -36,7 +36,7 @@ public:
 
     void flush();
 
-private:
+  private:
     MemoFile() = default;
     struct Impl;
     std::unique_ptr<Impl> impl_;

@@ -34,7 +34,7 @@ inline std::optional<double> parseNumberText(const char* s, size_t n) {
         }
     }
     if (j == n && digits > 0) {
-        static const double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
+        static const double kPow10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
         double v = double(mant);
         if (frac > 0) v /= kPow10[frac];

@@ -10,7 +10,7 @@
 namespace pc::xbase {
 
 class QueryCache {
-public:
+  public:
     bool valid() const { return valid_; }
     void invalidate() {
         valid_ = false;
@@ -80,7 +80,7 @@ public:
         }
     }
 
-private:
+  private:
     std::vector<uint64_t> bits_;
     uint32_t size_ = 0;
     uint32_t count_ = 0;

@@ -6,9 +6,9 @@
 
 #include "xbase/codepage.h"
 #include "xbase/engine.h"
-#include "xbase/file_names.h"
 #include "xbase/error.h"
 #include "xbase/field_codec.h"
+#include "xbase/file_names.h"
 #include "xbase/number_text.h"
 #include "xbase/xbase_date.h"
 
@@ -39,7 +39,8 @@ std::string upperAscii(std::string s) {
 // Progress from `from` to `to` percent of a larger operation.
 ProgressFn scaled(const ProgressFn& progress, int from, int to) {
     if (!progress) return {};
-    return [progress, from, to](int p) { progress(from + (to - from) * std::clamp(p, 0, 100) / 100); };
+    return
+        [progress, from, to](int p) { progress(from + (to - from) * std::clamp(p, 0, 100) / 100); };
 }
 
 }  // namespace
@@ -106,7 +107,9 @@ std::string WorkArea::structuralIndexPath(bool mustExist) const {
     return mustExist ? std::string() : (p.parent_path() / want).string();
 }
 
-std::string WorkArea::indexPath() const { return index_ ? index_->path() : std::string(); }
+std::string WorkArea::indexPath() const {
+    return index_ ? index_->path() : std::string();
+}
 
 void WorkArea::openStructuralIndex() {
     std::string path = structuralIndexPath(true);
@@ -135,8 +138,8 @@ void WorkArea::loadTags() {
         Tag t;
         t.key = compile(infos[i].keyExpr, &err);
         if (!t.key)
-            throw Error("Index tag " + infos[i].name + " has a key this engine cannot evaluate: " +
-                        err);
+            throw Error("Index tag " + infos[i].name +
+                        " has a key this engine cannot evaluate: " + err);
         if (!infos[i].forExpr.empty()) {
             t.forCond = compile(infos[i].forExpr, &err);
             if (!t.forCond || t.forCond->type() != ValueType::Logical)
@@ -366,7 +369,9 @@ bool WorkArea::visible(uint32_t recno) {
     return cache_.test(recno);
 }
 
-void WorkArea::visibilityChanged() { cache_.invalidate(); }
+void WorkArea::visibilityChanged() {
+    cache_.invalidate();
+}
 
 uint32_t WorkArea::queryCount() {
     flush();
@@ -413,7 +418,9 @@ bool WorkArea::physicalNext(uint32_t from, int dir, uint32_t* out) {
     return false;
 }
 
-bool WorkArea::descending() const { return order_ > 0 && index_->tags()[order_ - 1].descending; }
+bool WorkArea::descending() const {
+    return order_ > 0 && index_->tags()[order_ - 1].descending;
+}
 
 bool WorkArea::cursorStep(int dir) {
     bool forward = descending() ? dir < 0 : dir > 0;
@@ -438,9 +445,12 @@ bool WorkArea::orderedNext(int dir) {
     int pos = positionCursorOnCurrent();
     bool storedForward = descending() ? dir < 0 : dir > 0;
     bool ok;
-    if (pos == kOnCurrent) ok = cursorStep(dir);
-    else if (pos == kAfterCurrent) ok = storedForward ? true : cursor_->prev();
-    else ok = storedForward ? false : cursor_->last();
+    if (pos == kOnCurrent)
+        ok = cursorStep(dir);
+    else if (pos == kAfterCurrent)
+        ok = storedForward ? true : cursor_->prev();
+    else
+        ok = storedForward ? false : cursor_->last();
     ok = settle(ok, dir);
     cursorVersion_ = indexVersion_;
     return ok;
@@ -520,8 +530,12 @@ void WorkArea::goEnd(int dir) {
     }
 }
 
-void WorkArea::goTop() { goEnd(+1); }
-void WorkArea::goBottom() { goEnd(-1); }
+void WorkArea::goTop() {
+    goEnd(+1);
+}
+void WorkArea::goBottom() {
+    goEnd(-1);
+}
 
 void WorkArea::skip(int64_t count) {
     flush();
@@ -566,7 +580,9 @@ void WorkArea::go(uint32_t recno) {
 
 // ---------------------------------------------------------------- orders
 
-int WorkArea::tagCount() const { return index_ ? static_cast<int>(index_->tags().size()) : 0; }
+int WorkArea::tagCount() const {
+    return index_ ? static_cast<int>(index_->tags().size()) : 0;
+}
 
 const CdxTagInfo& WorkArea::tagInfo(int order) const {
     if (order < 1 || order > tagCount()) throw Error("There is no order " + std::to_string(order));

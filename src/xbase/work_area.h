@@ -25,7 +25,7 @@ struct EngineSettings {
 };
 
 class WorkArea : private MemoSource {
-public:
+  public:
     // Opens the table and, for the CDX driver, its structural index when one
     // exists. A structural index that no longer matches the table is left
     // closed and reported by indexStale().
@@ -58,9 +58,7 @@ public:
 
     // --- the current record ---
     // The record bytes as edited so far (blank at end of file).
-    const char* current() const {
-        return dirty_ || eof_ ? buffer_.data() : table_->record(recno_);
-    }
+    const char* current() const { return dirty_ || eof_ ? buffer_.data() : table_->record(recno_); }
     std::string memo(int field) const;
     bool replaceText(int field, const std::string& raw);  // raw = table code page
     bool replaceLogical(int field, bool value);
@@ -107,7 +105,7 @@ public:
 
     std::unique_ptr<Expression> compile(const std::string& text, std::string* error) const;
 
-private:
+  private:
     struct Tag {
         std::unique_ptr<Expression> key;
         std::unique_ptr<Expression> forCond;
@@ -145,9 +143,9 @@ private:
     bool physicalNext(uint32_t from, int dir, uint32_t* out);
     int positionCursorOnCurrent();
     bool orderedNext(int dir);
-    int scopeSide() const;            // cursor key: -1 before the scope, 0 in it, 1 after it
-    bool settle(bool ok, int dir);    // on to the first visible entry inside the scope
-    bool cursorToScopeEnd(int dir);   // first (dir > 0) or last entry the scope allows
+    int scopeSide() const;           // cursor key: -1 before the scope, 0 in it, 1 after it
+    bool settle(bool ok, int dir);   // on to the first visible entry inside the scope
+    bool cursorToScopeEnd(int dir);  // first (dir > 0) or last entry the scope allows
     // The significant bytes of a seek key or scope bound for a tag.
     std::string seekKey(const std::string& utf8Key, const CdxTagInfo& info) const;
     bool cursorStep(int dir);  // in walk order (descending tags reversed)
@@ -169,15 +167,15 @@ private:
 
     uint32_t recno_ = 1;
     bool bof_ = true, eof_ = true, found_ = false;
-    std::string buffer_;      // current record, possibly edited
-    std::string blank_;       // a blank record, made once
-    std::string oldRecord_;   // the record as on disk while a flush runs
-    bool dirty_ = false;      // buffer differs from the file
-    bool isNew_ = false;      // appended; its keys are not in the index yet
+    std::string buffer_;     // current record, possibly edited
+    std::string blank_;      // a blank record, made once
+    std::string oldRecord_;  // the record as on disk while a flush runs
+    bool dirty_ = false;     // buffer differs from the file
+    bool isNew_ = false;     // appended; its keys are not in the index yet
 
     int order_ = 0;
     std::unique_ptr<CdxTagCursor> cursor_;
-    uint64_t indexVersion_ = 0;   // bumps on every index change
+    uint64_t indexVersion_ = 0;  // bumps on every index change
     uint64_t cursorVersion_ = ~0ull;
 
     bool scoped_ = false;

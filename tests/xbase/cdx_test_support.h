@@ -22,6 +22,8 @@ inline std::vector<Entry> walk(const xbase::CdxIndex& idx, int tag) {
     return out;
 }
 
-inline const uint8_t* u8(const std::string& s) { return reinterpret_cast<const uint8_t*>(s.data()); }
+inline const uint8_t* u8(const std::string& s) {
+    return reinterpret_cast<const uint8_t*>(s.data());
+}
 
 }  // namespace pc::test

@@ -22,7 +22,7 @@ std::vector<int> walkOrder() {
 }
 
 class EngineTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { sx_CloseAll(); }
     void TearDown() override {
         sx_CloseAll();
@@ -293,7 +293,8 @@ TEST_F(EngineTest, DetectsAnIndexThatNoLongerMatches) {
     EXPECT_FALSE(sx_IndexStale());
     EXPECT_EQ(sx_TagCount(), 8);
     sx_SetOrder(sx_TagArea("NAME"));
-    EXPECT_EQ(walkOrder(), (std::vector<int>{6, 2, 5, 4, 9, 3, 1, 8, 11, 7, 10}));  // 11 is a copy of "delta"
+    EXPECT_EQ(walkOrder(),
+              (std::vector<int>{6, 2, 5, 4, 9, 3, 1, 8, 11, 7, 10}));  // 11 is a copy of "delta"
 }
 
 TEST_F(EngineTest, DetectsAnIndexLeftMidWrite) {

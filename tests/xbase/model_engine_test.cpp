@@ -38,7 +38,7 @@ std::string padded(const std::string& s, size_t n) {
 }
 
 class Model {
-public:
+  public:
     std::vector<Row> rows;  // index = recno - 1
 
     // Record numbers of one tag, in walk order.
@@ -48,11 +48,14 @@ public:
             const Row& r = rows[i];
             int recno = static_cast<int>(i + 1);
             if (deletedFilter && r.deleted) continue;
-            if (tag == "NAME" || tag == "NAMEDESC") keys.emplace_back(padded(upper(r.name), 10), 0, recno);
-            else if (tag == "NUM") keys.emplace_back("", r.num, recno);
+            if (tag == "NAME" || tag == "NAMEDESC")
+                keys.emplace_back(padded(upper(r.name), 10), 0, recno);
+            else if (tag == "NUM")
+                keys.emplace_back("", r.num, recno);
             else if (tag == "BIGNUM") {
                 if (r.num > 50) keys.emplace_back("", r.num, recno);
-            } else if (tag == "DEL") keys.emplace_back(r.deleted ? "T" : "F", 0, recno);
+            } else if (tag == "DEL")
+                keys.emplace_back(r.deleted ? "T" : "F", 0, recno);
             else if (tag == "NAMENUM") {
                 char buf[16];
                 std::snprintf(buf, sizeof buf, "%6d", r.num);
@@ -75,8 +78,10 @@ public:
 };
 
 const char* kTags[][3] = {
-    {"NAME", "UPPER(NAME)", ""},   {"NUM", "NUM", ""},
-    {"BIGNUM", "NUM", "NUM > 50"}, {"DEL", "DELETED()", ""},
+    {"NAME", "UPPER(NAME)", ""},
+    {"NUM", "NUM", ""},
+    {"BIGNUM", "NUM", "NUM > 50"},
+    {"DEL", "DELETED()", ""},
     {"NAMENUM", "UPPER(NAME)+STR(NUM,6)", ""},
 };
 
@@ -92,7 +97,7 @@ std::vector<int> walk(bool backwards) {
 }
 
 class ModelEngineTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         sx_CloseAll();
         path_ = dir_.file("MODEL.DBF");
@@ -102,7 +107,8 @@ protected:
         ASSERT_TRUE(sx_CreateField("FLAG", "L", 1, 0));
         ASSERT_TRUE(sx_CreateField("NOTE", "M", 10, 0));
         ASSERT_NE(sx_CreateExec(), 0) << sx_LastError();
-        for (auto& t : kTags) ASSERT_NE(sx_IndexTag(nullptr, t[0], t[1], 0, false, t[2]), 0) << sx_LastError();
+        for (auto& t : kTags)
+            ASSERT_NE(sx_IndexTag(nullptr, t[0], t[1], 0, false, t[2]), 0) << sx_LastError();
         ASSERT_NE(sx_IndexTag(nullptr, "NAMEDESC", "UPPER(NAME)", 0, true, nullptr), 0);
     }
     void TearDown() override {
@@ -193,8 +199,10 @@ TEST_F(ModelEngineTest, RandomOperationsMatchModel) {
                 int recno = static_cast<int>(pick(m.rows.size()) + 1);
                 sx_Go(recno);
                 bool del = pick(3) != 0;
-                if (del) sx_Delete();
-                else sx_Recall();
+                if (del)
+                    sx_Delete();
+                else
+                    sx_Recall();
                 m.rows[recno - 1].deleted = del;
             } else {
                 // Seek on NAME by a prefix, deleted filter on: the first visible
@@ -205,14 +213,15 @@ TEST_F(ModelEngineTest, RandomOperationsMatchModel) {
                 bool found = sx_Seek(prefix.c_str());
                 int expect = 0;
                 for (int r : m.order("NAME", true))
-                    if (upper(m.rows[r - 1].name).rfind(prefix, 0) == 0 ||
-                        (prefix.empty())) {
+                    if (upper(m.rows[r - 1].name).rfind(prefix, 0) == 0 || (prefix.empty())) {
                         expect = r;
                         break;
                     }
                 ASSERT_EQ(found, expect != 0) << "seek " << prefix;
-                if (expect) ASSERT_EQ(sx_RecNo(), expect) << "seek " << prefix;
-                else ASSERT_TRUE(sx_Eof());
+                if (expect)
+                    ASSERT_EQ(sx_RecNo(), expect) << "seek " << prefix;
+                else
+                    ASSERT_TRUE(sx_Eof());
                 sx_SetDeleted(false);
                 sx_SetOrder(0);
             }
