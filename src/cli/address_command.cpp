@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <ostream>
 
+#include "cli/cli_messages.h"
 #include "cli/db_command.h"
 #include "cli/rebuild_command.h"
 #include "data/address_database.h"
@@ -24,39 +25,6 @@ namespace {
 [[noreturn]] void usageError(const std::string& message) {
     throw CliError(message + "\n(run 'postcraft-cli db --help' for usage)", kExitUsage);
 }
-
-// What the routines would show in a message box goes to standard error;
-// questions are answered No.
-class StderrMessages : public pc::text::MessageService {
-  public:
-    void inform(const QString& text) override { print(text); }
-    bool ask(const QString& text, const QString&) override {
-        print(text);
-        return false;
-    }
-    bool askDefaultNo(const QString& text, const QString& caption) override {
-        return ask(text, caption);
-    }
-    void error(const QString& text, const QString&) override { print(text); }
-
-  private:
-    static void print(QString text) {
-        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        std::fprintf(stderr, "postcraft-cli: %s\n", qUtf8Printable(text));
-    }
-};
-
-class ScopedStderrMessages {
-  public:
-    ScopedStderrMessages()
-        : previous_(pc::text::setMessageService(std::make_unique<StderrMessages>())) {}
-    ~ScopedStderrMessages() { pc::text::setMessageService(std::move(previous_)); }
-    ScopedStderrMessages(const ScopedStderrMessages&) = delete;
-    ScopedStderrMessages& operator=(const ScopedStderrMessages&) = delete;
-
-  private:
-    std::unique_ptr<pc::text::MessageService> previous_;
-};
 
 struct Arguments {
     QString table;

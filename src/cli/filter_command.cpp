@@ -6,6 +6,7 @@
 #include <map>
 #include <ostream>
 
+#include "cli/cli_messages.h"
 #include "cli/db_command.h"
 #include "data/address_database.h"
 #include "data/address_schema.h"
@@ -33,27 +34,6 @@ namespace {
 [[noreturn]] void usageError(const std::string& message) {
     throw CliError(message + "\n(run 'postcraft-cli filter --help' for usage)", kExitUsage);
 }
-
-// Messages the table layer would show go to standard error; questions are
-// answered No.
-class StderrMessages : public pc::text::MessageService {
-  public:
-    void inform(const QString& text) override { print(text); }
-    bool ask(const QString& text, const QString&) override {
-        print(text);
-        return false;
-    }
-    bool askDefaultNo(const QString& text, const QString& caption) override {
-        return ask(text, caption);
-    }
-    void error(const QString& text, const QString&) override { print(text); }
-
-  private:
-    static void print(QString text) {
-        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        std::fprintf(stderr, "postcraft-cli: %s\n", qUtf8Printable(text));
-    }
-};
 
 std::map<std::string, QString> parse(const std::vector<std::string>& args) {
     std::map<std::string, QString> values;
@@ -85,10 +65,7 @@ int runFilterCommand(const std::vector<std::string>& args, std::ostream& out) {
         return 0;
     }
     auto values = parse(args);
-    struct Restore {
-        std::unique_ptr<pc::text::MessageService> service;
-        ~Restore() { pc::text::setMessageService(std::move(service)); }
-    } restore{pc::text::setMessageService(std::make_unique<StderrMessages>())};
+    ScopedStderrMessages messages;
 
     if (values.count("--home")) pc::text::setHome(values["--home"]);
     const QString tagId =
