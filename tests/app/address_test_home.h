@@ -7,12 +7,12 @@
 #include <QTemporaryDir>
 #include <map>
 
-#include "app/startup.h"
 #include "data/address_database.h"
 #include "data/address_schema.h"
 #include "data/new_file_field_lengths.h"
 #include "data/t_apollo_env.h"
 #include "data/t_table.h"
+#include "scratch_home.h"
 #include "text/message_service.h"
 #include "text/profile_file.h"
 #include "text/program_paths.h"
@@ -23,13 +23,7 @@ namespace pc::app::test {
 class AddressHome : public ::testing::Test {
   protected:
     void SetUp() override {
-        initResources();
-        home = tempHome.path() + "/";
-        pc::text::setHome(tempHome.path());
-        QDir().mkpath(home + "DATA");
-        QDir().mkpath(home + "sysdata");
-        // No getting-started screen when a main window starts.
-        ini().writeBool("Misc", "GettingStarted", true);
+        home = makeScratchHome(tempHome);
         ini().writeString("Misc", "GlobalTagId", "TAG0001");
         // The program's engine settings: deletion-marked records stay out of moves.
         pc::data::TApolloEnv().activate();

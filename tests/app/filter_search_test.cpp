@@ -26,6 +26,7 @@
 #include "data/filter_file.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
+#include "scratch_home.h"
 #include "text/message_service.h"
 #include "text/profile_file.h"
 #include "text/program_paths.h"
@@ -56,12 +57,7 @@ void onNextDialog(Fn fn, std::function<bool(Dialog*)> ready = {}) {
 class FilterSearchTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        initResources();
-        home = tempHome.path() + "/";
-        pc::text::setHome(tempHome.path());
-        QDir().mkpath(home + "DATA");
-        QDir().mkpath(home + "sysdata");
-        pc::text::ProfileFile(home + "POSTCR.ini").writeBool("Misc", "GettingStarted", true);
+        home = test::makeScratchHome(tempHome);
         w = std::make_unique<TAddressMain>();
         w->FormActivate();
         ASSERT_TRUE(w->active());

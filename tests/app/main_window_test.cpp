@@ -26,6 +26,7 @@
 #include "data/new_file_field_lengths.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
+#include "scratch_home.h"
 #include "text/message_service.h"
 #include "text/profile_file.h"
 #include "text/program_paths.h"
@@ -38,14 +39,7 @@ using pc::text::RecordingMessageService;
 
 class MainWindowTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        initResources();
-        home = tempHome.path() + "/";
-        pc::text::setHome(tempHome.path());
-        QDir().mkpath(home + "DATA");
-        QDir().mkpath(home + "sysdata");
-        ini().writeBool("Misc", "GettingStarted", true);
-    }
+    void SetUp() override { home = test::makeScratchHome(tempHome); }
     void TearDown() override {
         window.reset();
         sx_CloseAll();

@@ -23,6 +23,7 @@
 #include "data/address_schema.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
+#include "scratch_home.h"
 #include "text/message_service.h"
 #include "text/profile_file.h"
 #include "text/program_paths.h"
@@ -37,11 +38,7 @@ using Values = std::vector<std::pair<QString, QString>>;
 class RecordEntryTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        home = tempHome.path() + "/";
-        pc::text::setHome(tempHome.path());
-        QDir().mkpath(home + "DATA");
-        QDir().mkpath(home + "sysdata");
-        ini().writeBool("Misc", "GettingStarted", true);
+        home = test::makeScratchHome(tempHome);
         ini().writeInt("Editing", "AggressiveSave", 0);
     }
     void TearDown() override {
