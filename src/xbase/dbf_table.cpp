@@ -16,6 +16,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kTempSuffix = ".pctmp";
+// Present while a pack swaps in its finished files (see finishInterruptedPack).
+constexpr const char* kPackMarkSuffix = ".pcpack";
 
 char upperAscii(char c) {
     return c >= 'a' && c <= 'z' ? char(c - 32) : c;
@@ -54,6 +56,37 @@ std::optional<std::string> findMemo(const std::string& table, MemoKind kind) {
     std::string found = findFileNoCase(exact.parent_path().string(), exact.filename().string());
     if (found.empty()) return std::nullopt;
     return found;
+}
+
+// A pack writes the new table and memo file beside the old ones, marks that
+// both are complete, then renames them over the old ones. A crash between the
+// two renames would pair the old table with the new memo file; the mark left
+// behind lets the next open finish the renames instead.
+void finishInterruptedPack(const std::string& path, OpenMode mode) {
+    const std::string mark = path + kPackMarkSuffix;
+    std::error_code ec;
+    if (!fs::exists(mark, ec)) return;
+    if (mode == OpenMode::ReadOnly)
+        throw Error("A pack of table " + path +
+                    " was interrupted; open it for writing once to finish it");
+    // Holding the old table exclusively proves no pack is still running.
+    auto guard = MappedFile::open(path, OpenMode::ReadWrite, LockMode::Exclusive);
+    const std::string tmpTable = path + kTempSuffix;
+    fs::path memoExact(memoPathFor(path, MemoKind::Fpt));
+    std::string memo =
+        findFileNoCase(memoExact.parent_path().string(), memoExact.filename().string());
+    if (memo.empty()) memo = memoExact.string();
+    const std::string tmpMemo = memo + kTempSuffix;
+    if (fs::exists(tmpMemo, ec) && std::rename(tmpMemo.c_str(), memo.c_str()) != 0)
+        throw Error("Cannot finish the interrupted pack of " + path + ": " + std::strerror(errno));
+    if (fs::exists(tmpTable, ec) && std::rename(tmpTable.c_str(), path.c_str()) != 0)
+        throw Error("Cannot finish the interrupted pack of " + path + ": " + std::strerror(errno));
+    fs::remove(mark, ec);
+}
+
+void writePackMark(const std::string& path) {
+    auto mark = MappedFile::create(path + kPackMarkSuffix, LockMode::None);
+    mark->sync();
 }
 
 void checkFieldSpecs(const std::vector<FieldSpec>& specs, const std::string& path) {
@@ -166,6 +199,7 @@ struct DbfTable::Impl {
 };
 
 std::unique_ptr<DbfTable> DbfTable::open(const std::string& path, OpenMode mode, LockMode lock) {
+    finishInterruptedPack(path, mode);
     auto file = MappedFile::open(path, mode, lock);
     dbf::Layout l = dbf::parseHeader(file->data(), file->size(), path);
 
@@ -502,18 +536,17 @@ void DbfTable::pack(const ProgressFn& progress) {
         tmp->trim();
         tmp->sync();
         if (tmpMemo) tmpMemo->flush();
-        // Memo first: its records' pointers only make sense with the new table.
-        if (tmpMemo) d.installMemo(std::move(tmpMemo));
-        madeMemo = false;
+        if (tmpMemo) writePackMark(d.path);
     } catch (...) {
         cleanUp();
         throw;
     }
-    if (std::rename(tmpPath.c_str(), d.path.c_str()) != 0) {
-        int err = errno;
-        cleanUp();
-        throw Error("Cannot replace table " + d.path + ": " + std::strerror(err));
-    }
+    // From here on both new files are complete: a failure leaves the mark,
+    // and the next open finishes the swap.
+    if (tmpMemo) d.installMemo(std::move(tmpMemo));
+    if (std::rename(tmpPath.c_str(), d.path.c_str()) != 0)
+        throw Error("Cannot replace table " + d.path + ": " + std::strerror(errno));
+    std::remove((d.path + kPackMarkSuffix).c_str());
     d.file = MappedFile::open(d.path, OpenMode::ReadWrite, LockMode::None);
     d.fileLock = std::move(tmp);
     d.count = live;

@@ -305,6 +305,35 @@ TEST(DbfTable, PackKeepsLiveRecordsAndTheirMemos) {
     EXPECT_EQ(text(*again, again->recordCount(), "LNAME"), "Last");
 }
 
+// A crash between the memo file's rename and the table's leaves the old
+// table beside the new memo file; the mark a pack leaves makes the next open
+// finish the swap, so every record keeps its own memo.
+TEST(DbfTable, OpenFinishesAPackInterruptedBetweenItsRenames) {
+    TempDir dir;
+    auto path = copyFixture(dir, "tags26", {".dbf", ".fpt"});
+    const std::string oldTable = readFile(path);
+    std::vector<std::string> liveMemos;
+    {
+        auto t = DbfTable::open(path, OpenMode::ReadWrite, LockMode::Exclusive);
+        for (uint32_t r = 1; r <= t->recordCount(); ++r)
+            if (!t->isDeleted(r)) liveMemos.push_back(memo(*t, r, "MEMO"));
+        t->pack();
+    }
+    EXPECT_FALSE(std::filesystem::exists(path + ".pcpack"));
+    // Put the files back as the crash would have left them.
+    std::filesystem::rename(path, path + ".pctmp");
+    writeFile(path, oldTable);
+    writeFile(path + ".pcpack", "");
+
+    EXPECT_THROW(DbfTable::open(path, OpenMode::ReadOnly, LockMode::Shared), Error);
+    auto t = DbfTable::open(path, OpenMode::ReadWrite, LockMode::Exclusive);
+    ASSERT_EQ(t->recordCount(), liveMemos.size());
+    for (uint32_t r = 1; r <= t->recordCount(); ++r)
+        EXPECT_EQ(memo(*t, r, "MEMO"), liveMemos[r - 1]) << r;
+    EXPECT_FALSE(std::filesystem::exists(path + ".pcpack"));
+    EXPECT_FALSE(std::filesystem::exists(path + ".pctmp"));
+}
+
 TEST(DbfTable, ZapEmptiesTableAndMemo) {
     TempDir dir;
     auto path = copyFixture(dir, "edge", {".dbf", ".fpt"});
