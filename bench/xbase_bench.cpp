@@ -300,6 +300,14 @@ void BM_QueryCount(benchmark::State& state) {
     });
 }
 
+// Deletion-marks records 10, 20, 30, ...
+void deleteEveryTenth(int records) {
+    for (int r = 10; r <= records; r += 10) {
+        sx_Go(r);
+        sx_Delete();
+    }
+}
+
 void BM_DeleteEvery10th(benchmark::State& state) {
     const int records = static_cast<int>(state.range(0));
     guarded(state, [&] {
@@ -309,10 +317,7 @@ void BM_DeleteEvery10th(benchmark::State& state) {
             open(work, pc::xbase::kExclusive);
             check(sx_TagCount() == 26, "26 tags open");
             auto start = Clock::now();
-            for (int r = 10; r <= records; r += 10) {
-                sx_Go(r);
-                sx_Delete();
-            }
+            deleteEveryTenth(records);
             sx_Close();
             state.SetIterationTime(seconds(start));
         }
@@ -326,10 +331,7 @@ void BM_Pack(benchmark::State& state) {
         for (auto _ : state) {
             std::string work = workCopy(stem);
             open(work, pc::xbase::kExclusive);
-            for (int r = 10; r <= records; r += 10) {
-                sx_Go(r);
-                sx_Delete();
-            }
+            deleteEveryTenth(records);
             sx_Commit();
             auto start = Clock::now();
             check(sx_Pack(), "sx_Pack");

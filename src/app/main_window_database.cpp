@@ -10,7 +10,6 @@
 #include <QStackedWidget>
 
 #include "app/field_binder.h"
-#include "app/filter_query.h"
 #include "app/indicator_texts.h"
 #include "app/rebuild_indexes_dialog.h"
 #include "app/sort_orders.h"
@@ -18,6 +17,7 @@
 #include "data/address_database.h"
 #include "data/address_schema.h"
 #include "data/data_error.h"
+#include "data/filter_query.h"
 #include "data/new_file_field_lengths.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"

@@ -80,28 +80,26 @@ void TreeCursor::loadLeaf(uint32_t offset) {
     leafGeneration_ = *ref_.generation;
 }
 
-bool TreeCursor::stepRight() {
+// Moves along the leaf level to the next non-empty leaf; guarded against
+// sibling links that form a loop in a damaged file.
+bool TreeCursor::stepLeaf(bool right) {
     const uint64_t limit = pageLimit(*ref_.file);
     do {
-        if (leafHeader_.right == kNoPage) return invalidate();
+        const uint32_t next = right ? leafHeader_.right : leafHeader_.left;
+        if (next == kNoPage) return invalidate();
         if (++hops_ > limit)
             throw Error("Index " + ref_.file->path() + " is damaged: its page links form a loop");
-        loadLeaf(leafHeader_.right);
+        loadLeaf(next);
     } while (entries_.size() == 0);
-    pos_ = 0;
+    pos_ = right ? 0 : entries_.size() - 1;
     return valid_ = true;
 }
 
+bool TreeCursor::stepRight() {
+    return stepLeaf(true);
+}
 bool TreeCursor::stepLeft() {
-    const uint64_t limit = pageLimit(*ref_.file);
-    do {
-        if (leafHeader_.left == kNoPage) return invalidate();
-        if (++hops_ > limit)
-            throw Error("Index " + ref_.file->path() + " is damaged: its page links form a loop");
-        loadLeaf(leafHeader_.left);
-    } while (entries_.size() == 0);
-    pos_ = entries_.size() - 1;
-    return valid_ = true;
+    return stepLeaf(false);
 }
 
 bool TreeCursor::first() {

@@ -42,6 +42,7 @@ class TreeCursor final : public CdxTagCursor {
     // lies past the last entry (or the tree is empty for First/Last).
     bool descend(Pick pick, const uint8_t* key, size_t len, uint32_t recno);
     void loadLeaf(uint32_t offset);
+    bool stepLeaf(bool right);
     bool stepRight();  // to the first entry of the next non-empty leaf
     bool stepLeft();   // to the last entry of the previous non-empty leaf
     bool invalidate() { return valid_ = false; }

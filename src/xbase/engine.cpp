@@ -575,7 +575,9 @@ bool sx_SetExact(bool on) {
     Engine& e = eng();
     bool prev = e.settings.exact;
     e.settings.exact = on;
-    forEachArea([](WorkArea& w) { w.settingsChanged(); });
+    // Callers set it before every search; only a real change may cost the
+    // areas their cached query results.
+    if (prev != on) forEachArea([](WorkArea& w) { w.settingsChanged(); });
     return prev;
 }
 

@@ -76,6 +76,9 @@ int WorkArea::codePage() const {
 }
 
 void WorkArea::settingsChanged() {
+    if (exprSettings_.exact == settings_->exact && exprSettings_.century == settings_->century &&
+        exprSettings_.dateFormat == settings_->dateFormat)
+        return;
     exprSettings_.exact = settings_->exact;
     exprSettings_.century = settings_->century;
     exprSettings_.dateFormat = settings_->dateFormat;

@@ -3,12 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include "app/filter_query.h"
 #include "app/indicator_texts.h"
 #include "app/sort_orders.h"
+#include "data/filter_query.h"
 
 namespace pc::app {
 namespace {
+
+using pc::data::engineQuery;
+using pc::data::filterTooComplex;
 
 ControlState state(bool active, bool editing, bool positioned, bool filterEmpty) {
     ControlState s;
