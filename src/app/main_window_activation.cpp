@@ -9,12 +9,12 @@
 #include "app/t_address_main.h"
 #include "data/t_apollo_env.h"
 #include "data/t_table.h"
-#include "text/busy_cursor.h"
+#include "print/printer_check.h"
 #include "text/mru_list.h"
-#include "text/printer_check.h"
 #include "text/profile_file.h"
 #include "text/program_paths.h"
-#include "text/window_placement.h"
+#include "widgets/busy_cursor.h"
+#include "widgets/window_placement.h"
 
 namespace pc::app {
 

@@ -9,10 +9,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 
-#include "app/field_binder.h"
 #include "app/indicator_texts.h"
-#include "app/rebuild_indexes_dialog.h"
-#include "app/sort_orders.h"
 #include "app/t_address_main.h"
 #include "data/address_database.h"
 #include "data/address_schema.h"
@@ -21,12 +18,15 @@
 #include "data/new_file_field_lengths.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
-#include "text/busy_cursor.h"
+#include "maintenance/rebuild_indexes_dialog.h"
+#include "records/sort_orders.h"
 #include "text/message_service.h"
 #include "text/mru_list.h"
 #include "text/profile_file.h"
 #include "text/program_paths.h"
-#include "text/window_placement.h"
+#include "widgets/busy_cursor.h"
+#include "widgets/field_binder.h"
+#include "widgets/window_placement.h"
 
 namespace pc::app {
 

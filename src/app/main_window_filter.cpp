@@ -3,13 +3,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "app/filter_dialog.h"
 #include "app/t_address_main.h"
 #include "data/filter_file.h"
 #include "data/t_table.h"
+#include "records/filter_dialog.h"
 #include "text/message_service.h"
 #include "text/program_paths.h"
-#include "text/window_placement.h"
+#include "widgets/window_placement.h"
 
 namespace pc::app {
 

@@ -16,8 +16,8 @@
 #include <QValidator>
 #include <QWhatsThis>
 
-#include "app/field_binder.h"
 #include "app/t_address_main.h"
+#include "widgets/field_binder.h"
 
 namespace pc::app {
 

@@ -1,16 +1,16 @@
 // The main window's browse grid, index rebuilds and new databases.
 #include <QApplication>
 
-#include "app/address_browse.h"
-#include "app/new_database_dialog.h"
-#include "app/rebuild_indexes_dialog.h"
 #include "app/subsystem_entry.h"
 #include "app/t_address_main.h"
 #include "data/data_error.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
+#include "maintenance/new_database_dialog.h"
+#include "maintenance/rebuild_indexes_dialog.h"
+#include "records/address_browse.h"
 #include "text/message_service.h"
-#include "text/window_placement.h"
+#include "widgets/window_placement.h"
 
 namespace pc::app {
 

@@ -11,14 +11,14 @@
 #include <QUrl>
 
 #include "app/about_box.h"
-#include "app/field_binder.h"
 #include "app/help_topics.h"
 #include "app/help_window.h"
 #include "app/preferences_dialog.h"
-#include "app/sort_orders.h"
 #include "app/t_address_main.h"
+#include "records/sort_orders.h"
 #include "text/program_paths.h"
-#include "text/window_placement.h"
+#include "widgets/field_binder.h"
+#include "widgets/window_placement.h"
 
 namespace pc::app {
 

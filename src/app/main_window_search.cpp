@@ -7,21 +7,21 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "app/field_binder.h"
-#include "app/key_search.h"
-#include "app/record_tagging.h"
-#include "app/search_dialog.h"
-#include "app/searching_window.h"
-#include "app/sort_orders.h"
 #include "app/t_address_main.h"
-#include "app/tagging_window.h"
 #include "data/data_error.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
+#include "records/key_search.h"
+#include "records/record_tagging.h"
+#include "records/search_dialog.h"
+#include "records/searching_window.h"
+#include "records/sort_orders.h"
+#include "records/tagging_window.h"
 #include "text/message_service.h"
 #include "text/profile_file.h"
 #include "text/program_paths.h"
 #include "text/text_utils.h"
+#include "widgets/field_binder.h"
 
 namespace pc::app {
 

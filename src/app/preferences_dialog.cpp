@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/help_window.h"
-#include "app/preferences.h"
+#include "records/preferences.h"
 #include "text/profile_file.h"
 
 namespace pc::app {

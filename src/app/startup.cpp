@@ -8,8 +8,8 @@
 
 #include "app/single_instance.h"
 #include "app/t_address_main.h"
-#include "text/busy_cursor.h"
 #include "text/program_paths.h"
+#include "widgets/busy_cursor.h"
 
 static void registerPostcraftResources() {
     Q_INIT_RESOURCE(postcraft);

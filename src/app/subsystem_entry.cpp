@@ -2,12 +2,12 @@
 
 #include <QLabel>
 
-#include "app/field_binder.h"
-#include "app/sort_orders.h"
 #include "app/t_address_main.h"
 #include "data/data_error.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
+#include "records/sort_orders.h"
+#include "widgets/field_binder.h"
 
 namespace pc::app {
 

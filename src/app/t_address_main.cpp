@@ -16,17 +16,17 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "app/field_binder.h"
 #include "app/help_topics.h"
 #include "app/indicator_texts.h"
-#include "app/overwrite_typing.h"
 #include "data/address_schema.h"
 #include "data/data_error.h"
 #include "data/t_apollo.h"
 #include "data/t_apollo_env.h"
 #include "data/t_data_source.h"
 #include "data/t_table.h"
-#include "text/window_placement.h"
+#include "records/overwrite_typing.h"
+#include "widgets/field_binder.h"
+#include "widgets/window_placement.h"
 
 namespace pc::app {
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "app/control_rules.h"
-#include "app/memo_search.h"
-#include "app/preferences.h"
 #include "data/filter_criteria.h"
+#include "records/memo_search.h"
+#include "records/preferences.h"
 
 class QAction;
 class QCheckBox;

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "app/indicator_texts.h"
-#include "app/sort_orders.h"
 #include "data/filter_query.h"
+#include "records/sort_orders.h"
 
 namespace pc::app {
 namespace {

@@ -16,8 +16,6 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "app/field_binder.h"
-#include "app/rebuild_indexes_dialog.h"
 #include "app/startup.h"
 #include "app/subsystem_entry.h"
 #include "app/t_address_main.h"
@@ -26,10 +24,12 @@
 #include "data/new_file_field_lengths.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
+#include "maintenance/rebuild_indexes_dialog.h"
 #include "scratch_home.h"
 #include "text/message_service.h"
 #include "text/profile_file.h"
 #include "text/program_paths.h"
+#include "widgets/field_binder.h"
 #include "xbase/engine.h"
 
 namespace pc::app {

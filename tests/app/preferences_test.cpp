@@ -1,5 +1,5 @@
 // Preferences, the getting-started screen and the help pages.
-#include "app/preferences.h"
+#include "records/preferences.h"
 
 #include <gtest/gtest.h>
 

@@ -13,16 +13,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/aggressive_save.h"
-#include "app/duplicate_name_check.h"
-#include "app/memo_text.h"
-#include "app/new_record_dialog.h"
-#include "app/select_date_dialog.h"
 #include "app/t_address_main.h"
 #include "data/address_database.h"
 #include "data/address_schema.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
+#include "records/aggressive_save.h"
+#include "records/duplicate_name_check.h"
+#include "records/memo_text.h"
+#include "records/new_record_dialog.h"
+#include "records/select_date_dialog.h"
 #include "scratch_home.h"
 #include "text/message_service.h"
 #include "text/profile_file.h"

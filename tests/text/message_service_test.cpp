@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "text/printer_check.h"
+#include "print/printer_check.h"
 
 using namespace pc::text;
 

@@ -1,0 +1,151 @@
+// New address databases: the proposed name, the name rule, the field
+// lengths dialog's leaving rule and settings, and opening what was made.
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "address_test_home.h"
+#include "app/t_address_main.h"
+#include "data/t_field.h"
+#include "maintenance/field_lengths_dialog.h"
+#include "maintenance/new_database_dialog.h"
+#include "maintenance/new_database_name.h"
+
+namespace pc::app::test {
+namespace {
+
+class NewDatabaseTest : public AddressHome {
+  protected:
+    void TearDown() override {
+        window.reset();
+        AddressHome::TearDown();
+    }
+    void touch(const QString& name) {
+        QFile f(home + "DATA/" + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    std::unique_ptr<TAddressMain> window;
+};
+
+TEST_F(NewDatabaseTest, ProposesTheFirstFreeNumberInAnyLetterCase) {
+    EXPECT_EQ(proposeDatabaseName(home + "DATA"), "ADD0001");
+    touch("add0001.DBF");
+    touch("ADD0003.DBF");
+    touch("ADD0002.CDX");  // only tables count
+    EXPECT_EQ(proposeDatabaseName(home + "DATA"), "ADD0002");
+    touch("Add0002.dbf");
+    EXPECT_EQ(proposeDatabaseName(home + "DATA"), "ADD0004");
+    EXPECT_EQ(proposeDatabaseName(home + "no-such-folder"), "ADD0001");
+}
+
+TEST_F(NewDatabaseTest, NameRuleAcceptsIdentifiersOnly) {
+    for (const char* good : {"A", "_", "ADD0001", "my_list", "x9_"})
+        EXPECT_TRUE(isValidDatabaseName(good)) << good;
+    for (const char* bad :
+         {"", "1ADD", "9", "my list", "a.b", "a-b", "../x", "a/b", "\xc3\xa9t\xc3\xa9"})
+        EXPECT_FALSE(isValidDatabaseName(QString::fromUtf8(bad))) << bad;
+}
+
+TEST_F(NewDatabaseTest, DialogEnablesOkOnlyForAValidNameAndRefusesAnExistingFile) {
+    touch("add0001.DBF");
+    TNewDatabaseDialog dialog(&table);
+    EXPECT_EQ(dialog.windowTitle(), "Create new database");
+    EXPECT_EQ(dialog.NameEdit->text(), "ADD0002");
+    EXPECT_EQ(dialog.OkButton->text(), "Ok [PgDn]");
+    EXPECT_TRUE(dialog.OkButton->isEnabled());
+    EXPECT_TRUE(dialog.InvalidNote->isHidden());
+
+    dialog.NameEdit->setText("2nd");
+    EXPECT_FALSE(dialog.OkButton->isEnabled());
+    EXPECT_FALSE(dialog.InvalidNote->isHidden());
+    EXPECT_EQ(dialog.InvalidNote->text(),
+              "Invalid name. Must start with A..Z, followed by A..Z,0..9 or \"_\" (underscore)");
+
+    dialog.NameEdit->setText("ADD0001");  // exists as add0001.DBF
+    dialog.OkButtonClick();
+    EXPECT_EQ(messages->texts(),
+              QStringList({"That file already exists.Please select another name"}));
+    EXPECT_TRUE(dialog.createdPath().isEmpty());
+}
+
+TEST_F(NewDatabaseTest, CreatesWithTheChosenLengthsAndTheMainWindowOpensIt) {
+    window = std::make_unique<TAddressMain>();
+    window->FormActivate();  // makes and opens DATA/add0001.DBF
+    ASSERT_TRUE(window->active());
+    QTimer::singleShot(0, [] {
+        auto* d = qobject_cast<TNewDatabaseDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        EXPECT_EQ(d->NameEdit->text(), "ADD0002");
+        d->lengths().setWidth("LNAME", 22);
+        d->NameEdit->setText("Friends");
+        d->OkButton->click();
+    });
+    window->NewFileMenuClick();
+    const QString path = home + "DATA/Friends.DBF";
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_EQ(window->openDatabasePath, path);
+    EXPECT_EQ(window->windowTitle(), "Postcraft - " + path);
+    EXPECT_EQ(window->TablePKW->fieldByName("LNAME").width(), 22);
+    EXPECT_FALSE(window->TAbleCreate->active());
+}
+
+TEST_F(NewDatabaseTest, LeavingABoxKeepsTenToEightyElseRestores) {
+    EXPECT_EQ(lengthAfterLeaving("9", 30), 30);
+    EXPECT_EQ(lengthAfterLeaving("10", 30), 10);
+    EXPECT_EQ(lengthAfterLeaving("80", 30), 80);
+    EXPECT_EQ(lengthAfterLeaving(" 45 ", 30), 45);
+    EXPECT_EQ(lengthAfterLeaving("81", 30), 30);
+    EXPECT_EQ(lengthAfterLeaving("", 30), 30);
+    EXPECT_EQ(lengthAfterLeaving("4x", 30), 30);
+    EXPECT_EQ(lengthAfterLeaving("-20", 30), 30);
+}
+
+TEST_F(NewDatabaseTest, FieldLengthsDialogRevertsDefaultsAndSavesForAllDatabases) {
+    ini().writeInt("NewFileFieldLengths", "FieldCITY", 7);  // allowed in the settings
+    pc::data::NewFileFieldLengths lengths = pc::data::NewFileFieldLengths::load(ini());
+    TFieldLengthsDialog dialog(lengths, home + "POSTCR.ini");
+    EXPECT_EQ(dialog.boxes.size(), 18u);
+    EXPECT_EQ(dialog.boxes[0].field, QString("FNAME"));
+    auto box = [&](const QString& field) {
+        for (auto& b : dialog.boxes)
+            if (field == b.field) return b.edit;
+        return static_cast<QLineEdit*>(nullptr);
+    };
+    EXPECT_EQ(box("CITY")->text(), "7");
+
+    box("LNAME")->setText("9");
+    dialog.boxLeft(1);
+    EXPECT_EQ(box("LNAME")->text(), "30");
+    box("LNAME")->setText("80");
+    dialog.boxLeft(1);
+    EXPECT_EQ(box("LNAME")->text(), "80");
+
+    dialog.DefaultsButtonClick();
+    EXPECT_EQ(box("FAX")->text(), "30");
+    EXPECT_EQ(box("LNAME")->text(), "30");
+    box("ZIP")->setText("12");
+    box("STATE")->setText("oops");  // Ok applies the rule to every box
+    dialog.UseForAllCheck->setChecked(true);
+    dialog.OkButtonClick();
+    EXPECT_EQ(lengths.width("ZIP"), 12);
+    EXPECT_EQ(lengths.width("STATE"), 20);
+    EXPECT_EQ(lengths.width("FAX"), 30);
+    EXPECT_EQ(ini().readInt("NewFileFieldLengths", "FieldZIP", 0), 12);
+    EXPECT_EQ(ini().readInt("NewFileFieldLengths", "FieldFAX", 0), 30);
+}
+
+TEST_F(NewDatabaseTest, FieldLengthsWithoutTheTickStayOutOfTheSettings) {
+    pc::data::NewFileFieldLengths lengths;
+    TFieldLengthsDialog dialog(lengths, home + "POSTCR.ini");
+    dialog.boxes[0].edit->setText("50");
+    dialog.OkButtonClick();
+    EXPECT_EQ(lengths.width("FNAME"), 50);
+    EXPECT_FALSE(ini().hasKey("NewFileFieldLengths", "FieldFNAME"));
+}
+
+}  // namespace
+}  // namespace pc::app::test
