@@ -6,10 +6,14 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "app/help_window.h"
 #include "app/single_instance.h"
 #include "app/t_address_main.h"
+#include "text/message_service.h"
 #include "text/program_paths.h"
 #include "widgets/busy_cursor.h"
+#include "widgets/help_link.h"
+#include "widgets/message_box_service.h"
 
 static void registerPostcraftResources() {
     Q_INIT_RESOURCE(postcraft);
@@ -30,6 +34,8 @@ void setUpApplication(QApplication& app) {
     app.setApplicationDisplayName("Postcraft");
     app.setApplicationVersion(QStringLiteral(POSTCRAFT_VERSION));
     app.setWindowIcon(QIcon(":/icons/postcraft.png"));
+    pc::text::setMessageService(std::make_unique<pc::widgets::MessageBoxService>());
+    pc::widgets::setHelpOpener([](int context) { HelpWindow::showContext(context); });
 }
 
 int runPostcraft(QApplication& app, const QStringList& arguments) {

@@ -9,7 +9,8 @@ namespace pc::app {
 // Registers the compiled-in help pages and icons (the resources live in a
 // static library, so they need registering once).
 void initResources();
-// Application name, version and icon.
+// Application name, version and icon; message boxes and the help window
+// for every window of the program.
 void setUpApplication(QApplication& app);
 // Runs the program and returns its exit code: 0 at once when another
 // Postcraft already runs on the same home (it is brought forward instead).

@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/help_window.h"
 #include "text/profile_file.h"
+#include "widgets/help_link.h"
 
 namespace pc::app {
 
@@ -90,7 +90,7 @@ TFieldLengthsDialog::TFieldLengthsDialog(pc::data::NewFileFieldLengths& lengths,
 
     connect(OkButton, &QPushButton::clicked, this, &TFieldLengthsDialog::OkButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(HelpButton, &QPushButton::clicked, this, [] { HelpWindow::showContext(kHelpContext); });
+    connect(HelpButton, &QPushButton::clicked, this, [] { pc::widgets::showHelp(kHelpContext); });
     connect(DefaultsButton, &QPushButton::clicked, this, &TFieldLengthsDialog::DefaultsButtonClick);
 }
 

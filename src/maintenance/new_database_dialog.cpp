@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/help_window.h"
 #include "data/address_database.h"
 #include "maintenance/field_lengths_dialog.h"
 #include "maintenance/new_database_name.h"
@@ -16,6 +15,7 @@
 #include "text/profile_file.h"
 #include "text/program_paths.h"
 #include "widgets/busy_cursor.h"
+#include "widgets/help_link.h"
 #include "widgets/window_placement.h"
 
 namespace pc::app {
@@ -64,7 +64,7 @@ TNewDatabaseDialog::TNewDatabaseDialog(pc::data::TTable* creationTable, QWidget*
 
     connect(NameEdit, &QLineEdit::textChanged, this, &TNewDatabaseDialog::nameChanged);
     connect(OkButton, &QPushButton::clicked, this, &TNewDatabaseDialog::OkButtonClick);
-    connect(HelpButton, &QPushButton::clicked, this, [] { HelpWindow::showContext(kHelpContext); });
+    connect(HelpButton, &QPushButton::clicked, this, [] { pc::widgets::showHelp(kHelpContext); });
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(FieldLengthsButton, &QPushButton::clicked, this,
             &TNewDatabaseDialog::FieldLengthsButtonClick);

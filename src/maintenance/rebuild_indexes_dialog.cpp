@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/help_window.h"
 #include "data/index_maintenance.h"
 #include "data/t_table.h"
 #include "widgets/busy_cursor.h"
+#include "widgets/help_link.h"
 
 namespace pc::app {
 
@@ -58,7 +58,7 @@ void TRebuildIndexesDialog::build() {
     layout->addLayout(buttons);
 
     connect(ReindexButton, &QPushButton::clicked, this, &TRebuildIndexesDialog::ReindexButtonClick);
-    connect(HelpButton, &QPushButton::clicked, this, [] { HelpWindow::showContext(kHelpContext); });
+    connect(HelpButton, &QPushButton::clicked, this, [] { pc::widgets::showHelp(kHelpContext); });
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -8,10 +8,10 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "app/help_window.h"
 #include "data/t_table.h"
 #include "records/address_table_model.h"
 #include "records/fields_list_file.h"
+#include "widgets/help_link.h"
 #include "widgets/window_placement.h"
 
 namespace pc::app {
@@ -83,7 +83,7 @@ TAddressBrowse::TAddressBrowse(pc::data::TTable* table, std::function<QString()>
     layout->addLayout(buttons);
 
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(HelpButton, &QPushButton::clicked, this, [] { HelpWindow::showContext(kHelpContext); });
+    connect(HelpButton, &QPushButton::clicked, this, [] { pc::widgets::showHelp(kHelpContext); });
     connect(FirstButton, &QPushButton::clicked, this, &TAddressBrowse::FirstButtonClick);
     connect(PriorButton, &QPushButton::clicked, this, &TAddressBrowse::PriorButtonClick);
     connect(NextButton, &QPushButton::clicked, this, &TAddressBrowse::NextButtonClick);

@@ -12,9 +12,8 @@
 #include <QSizePolicy>
 #include <QVBoxLayout>
 
-#include "app/help_topics.h"
-#include "app/help_window.h"
 #include "text/message_service.h"
+#include "widgets/help_link.h"
 
 namespace pc::app {
 
@@ -23,6 +22,8 @@ using pc::data::FilterCriteria;
 
 namespace {
 
+// The main window's topic.
+constexpr int kHelpContext = 1029;
 constexpr char kDateHint[] =
     "Note: enter dates in the form: YYYYMMDD\n(i.e. 19970428 for April 28, 1997)";
 constexpr char kHint[] =
@@ -69,8 +70,7 @@ TFilterDialog::TFilterDialog(const FilterCriteria& criteria,
     connect(ClearButton, &QPushButton::clicked, this, &TFilterDialog::ClearButtonClick);
     connect(OkButton, &QPushButton::clicked, this, &TFilterDialog::OkButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(HelpButton, &QPushButton::clicked, this,
-            [] { HelpWindow::showContext(kHelpMainWindow); });
+    connect(HelpButton, &QPushButton::clicked, this, [] { pc::widgets::showHelp(kHelpContext); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

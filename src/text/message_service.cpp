@@ -1,49 +1,34 @@
 #include "text/message_service.h"
 
-#include <QApplication>
-#include <QMessageBox>
 #include <cstdio>
 
 namespace pc::text {
 namespace {
 
-// Real message boxes, modal and owned by the active window. Without a
-// widget application (command-line tools) the text goes to stderr and
-// questions are answered No, the safe answer.
-class DefaultMessageService : public MessageService {
+// Without a window system (command-line tools, or before the program
+// installs its message boxes) the text goes to stderr and questions are
+// answered No, the safe answer.
+class StderrMessageService : public MessageService {
   public:
-    void inform(const QString& text) override {
-        show(QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok,
-             QMessageBox::Ok);
-    }
+    void inform(const QString& text) override { print(QStringLiteral("Information"), text); }
     bool ask(const QString& text, const QString& caption) override {
-        return show(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
-                    QMessageBox::Yes) == QMessageBox::Yes;
+        print(caption, text);
+        return false;
     }
     bool askDefaultNo(const QString& text, const QString& caption) override {
-        return show(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
-                    QMessageBox::No) == QMessageBox::Yes;
+        print(caption, text);
+        return false;
     }
-    void error(const QString& text, const QString& caption) override {
-        show(QMessageBox::Warning, caption, text, QMessageBox::Ok, QMessageBox::Ok);
-    }
+    void error(const QString& text, const QString& caption) override { print(caption, text); }
 
   private:
-    static int show(QMessageBox::Icon icon, const QString& caption, const QString& text,
-                    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton preset) {
-        if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
-            std::fprintf(stderr, "%s: %s\n", qUtf8Printable(caption), qUtf8Printable(text));
-            return QMessageBox::No;
-        }
-        QMessageBox box(icon, caption, text, buttons, QApplication::activeWindow());
-        box.setWindowModality(Qt::ApplicationModal);
-        box.setDefaultButton(preset);
-        return box.exec();
+    static void print(const QString& caption, const QString& text) {
+        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(caption), qUtf8Printable(text));
     }
 };
 
-DefaultMessageService& defaultService() {
-    static DefaultMessageService service;
+StderrMessageService& defaultService() {
+    static StderrMessageService service;
     return service;
 }
 

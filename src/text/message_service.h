@@ -7,8 +7,6 @@
 #include <memory>
 #include <vector>
 
-class QWidget;
-
 namespace pc::text {
 
 class MessageService {
@@ -24,8 +22,8 @@ class MessageService {
     virtual void error(const QString& text, const QString& caption) = 0;
 };
 
-// The service in force. The default shows real message boxes over the
-// active window.
+// The service in force. The default writes to stderr and answers No; the
+// desktop program installs message boxes (widgets/message_box_service.h).
 MessageService& messages();
 // Installs another service (tests); returns the previous one. Passing null
 // restores the default.

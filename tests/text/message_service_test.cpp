@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "print/printer_check.h"
-
 using namespace pc::text;
 
 namespace {
@@ -35,24 +33,10 @@ TEST(MessageService, RecorderScriptsAnswersAndRestoresThePrevious) {
     EXPECT_EQ(&messages(), before);
 }
 
-TEST(PrinterCheck, EmptyListOrNoDefaultInforms) {
-    ScopedRecordingMessages recorded;
-    EXPECT_FALSE(checkPrinters({}, {}));
-    EXPECT_FALSE(checkPrinters({"Laser"}, {}));
-    EXPECT_TRUE(checkPrinters({"Laser"}, "Laser"));
-    EXPECT_EQ(recorded->texts(),
-              QStringList({"There are no installed printers.\r\nUnable to perform printer related "
-                           "operations",
-                           "There is no default printer selected.\r\nUnable to perform printer "
-                           "related operations"}));
-}
-
-TEST(PrinterCheck, TheFilePrinterIsAlwaysThere) {
-    ScopedRecordingMessages recorded;
-    EXPECT_TRUE(availablePrinters().contains("PDF file"));
-    EXPECT_FALSE(defaultPrinter().isEmpty());
-    EXPECT_TRUE(checkPrinters());
-    EXPECT_TRUE(recorded->shown().empty());
+TEST(MessageService, TheDefaultAnswersQuestionsNoWithoutAWindowSystem) {
+    MessageService& service = messages();
+    EXPECT_FALSE(service.ask("Delete?", "Delete"));
+    EXPECT_FALSE(service.askDefaultNo("Delete?", "Delete"));
 }
 
 }  // namespace
