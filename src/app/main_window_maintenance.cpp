@@ -8,7 +8,7 @@
 #include "data/t_table.h"
 #include "maintenance/new_database_dialog.h"
 #include "maintenance/rebuild_indexes_dialog.h"
-#include "records/address_browse.h"
+#include "records/browse_entry.h"
 #include "text/message_service.h"
 #include "widgets/window_placement.h"
 
@@ -22,11 +22,8 @@ void TAddressMain::BrowseButtonClick() {
     }
     int chosen = 0;
     {
-        SubsystemEntry entry(*this);
-        TAddressBrowse browse(
-            TablePKW, [this] { return prefs.globalTagId; }, entry.rememberedRecord(), this);
-        browse.exec();
-        chosen = browse.currentRecord();
+        SubsystemEntry entry(session());
+        chosen = browseRecords(session(), entry.rememberedRecord(), this);
     }
     // The grid's current record becomes the window's.
     if (chosen > 0 && active()) {

@@ -5,9 +5,11 @@
 // dialog's exec().
 #include <QString>
 
-namespace pc::app {
+namespace pc::data {
+class Session;
+}
 
-class TAddressMain;
+namespace pc::app {
 
 class SubsystemEntry {
   public:
@@ -16,8 +18,8 @@ class SubsystemEntry {
         bool reapplyFilter = true;   // the dialog may have changed records
     };
 
-    SubsystemEntry(TAddressMain& window, Options options);
-    explicit SubsystemEntry(TAddressMain& window) : SubsystemEntry(window, Options{}) {}
+    SubsystemEntry(pc::data::Session& session, Options options);
+    explicit SubsystemEntry(pc::data::Session& session) : SubsystemEntry(session, Options{}) {}
     ~SubsystemEntry();
     SubsystemEntry(const SubsystemEntry&) = delete;
     SubsystemEntry& operator=(const SubsystemEntry&) = delete;
@@ -27,10 +29,8 @@ class SubsystemEntry {
     const QString& rememberedFilter() const { return filter_; }
 
   private:
-    TAddressMain& window_;
+    pc::data::Session& session_;
     Options options_;
-    bool refreshOnPost_;
-    bool bulkOperation_;
     QString orderTag_;
     QString filter_;
     int record_ = 0;

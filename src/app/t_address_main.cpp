@@ -18,8 +18,10 @@
 
 #include "app/help_topics.h"
 #include "app/indicator_texts.h"
+#include "app/main_window_session.h"
 #include "data/address_schema.h"
 #include "data/data_error.h"
+#include "data/session.h"
 #include "data/t_apollo.h"
 #include "data/t_apollo_env.h"
 #include "data/t_data_source.h"
@@ -52,6 +54,8 @@ TAddressMain::TAddressMain(QWidget* parent) : QMainWindow(parent) {
     TAbleCreate->setObjectName("TAbleCreate");
     ApolloCreate = new pc::data::TApollo(TAbleCreate);
 
+    sessionHost_ = std::make_unique<MainWindowSessionHost>(*this);
+    session_ = std::make_unique<pc::data::Session>(*TablePKW, *Apollo1, *sessionHost_);
     binder_ = new FieldBinder(TablePKW, this);
     overwrite_ = new OverwriteTyping(this);
     createLayout();

@@ -24,6 +24,7 @@ class QTabWidget;
 class QToolButton;
 
 namespace pc::data {
+class Session;
 class TApollo;
 class TApolloEnv;
 class TDataSource;
@@ -33,6 +34,7 @@ class TTable;
 namespace pc::app {
 
 class FieldBinder;
+class MainWindowSessionHost;
 class TRebuildIndexesDialog;
 class OverwriteTyping;
 
@@ -129,6 +131,8 @@ class TAddressMain : public QMainWindow {
     void NewFileMenuClick();
 
     // --- subsystem entry (see subsystem_entry.h) ---
+    // What subsystem windows are handed instead of this window.
+    pc::data::Session& session() const { return *session_; }
     FieldBinder* binder() const { return binder_; }
     void loadMemo();
 
@@ -231,6 +235,8 @@ class TAddressMain : public QMainWindow {
     bool memoLoading_ = false;
     FieldBinder* binder_ = nullptr;
     OverwriteTyping* overwrite_ = nullptr;
+    std::unique_ptr<MainWindowSessionHost> sessionHost_;
+    std::unique_ptr<pc::data::Session> session_;
     std::vector<QWidget*> notAvailableWidgets_;
 };
 

@@ -339,7 +339,7 @@ TEST_F(MainWindowTest, SubsystemEntryDetachesAndPutsOrderFilterAndRecordBack) {
     const int record = w.Apollo1->recNo();
     const QString shownCity = w.CityEdit->text();
     {
-        SubsystemEntry entry(w, {.bulkOperation = true, .reapplyFilter = true});
+        SubsystemEntry entry(w.session(), {.bulkOperation = true, .reapplyFilter = true});
         EXPECT_FALSE(w.refreshOnPost);
         EXPECT_TRUE(w.bulkOperation);
         EXPECT_FALSE(w.binder()->attached());
