@@ -19,6 +19,7 @@
 #include "app/help_topics.h"
 #include "app/indicator_texts.h"
 #include "app/main_window_session.h"
+#include "app/subsystem_tables.h"
 #include "data/address_schema.h"
 #include "data/data_error.h"
 #include "data/session.h"
@@ -40,6 +41,7 @@ TAddressMain::TAddressMain(QWidget* parent) : QMainWindow(parent) {
     setWindowIcon(QIcon(":/icons/postcraft.png"));
     setFont(QFont("Arial", 8));
 
+    registerSubsystemTables();
     ApolloEnv1 = new pc::data::TApolloEnv;
     TablePKW = new pc::data::TTable(this);
     TablePKW->setObjectName("TablePKW");

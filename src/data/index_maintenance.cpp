@@ -7,6 +7,7 @@
 
 #include "data/address_database.h"
 #include "data/data_error.h"
+#include "data/system_tables.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
 #include "text/program_paths.h"
@@ -64,29 +65,17 @@ bool rebuildAddressIndexes(TTable& table, const RebuildProgress& progress) {
     return ok;
 }
 
-const std::vector<SystemIndexJob>& systemIndexJobs() {
-    static const std::vector<SystemIndexJob> jobs = {
-        {"Rebuilding Letters File indexes", "LETTER.DBF", "DESCRIPT", "UPPER(DESCRIPT)"},
-        {"Rebuilding Label File indexes", "LABEL.DBF", "DESCRIPT", "UPPER(DESCRIPT)"},
-        {"Rebuilding State/Province File indexes", "CSZ.DBF", "STATE", "UPPER(STATE)"},
-        {"Rebuilding Label Setup File indexes", "LBLTPL.DBF", "DESCRIPT", "UPPER(descript)"},
-        {"Rebuilding Envelope File indexes", "ENVELOPE.DBF", "DESCRIPT", "UPPER(descript)"},
-        {"Rebuilding Report File indexes", "REPORT.DBF", "DESCRIPT", "UPPER(descript)"},
-    };
-    return jobs;
-}
-
 namespace {
 
-bool rebuildSystemTable(const SystemIndexJob& job, const SystemRebuildProgress& progress) {
-    const QString path = pc::text::findNoCase(pc::text::sysdataDir(), job.fileName);
+bool rebuildSystemTable(const SystemTableSpec& spec, const SystemRebuildProgress& progress) {
+    const QString path = pc::text::findNoCase(pc::text::sysdataDir(), spec.fileName);
     if (!QFileInfo::exists(path)) return false;
     TTable table;
     table.setFolder(pc::text::sysdataDir());
     table.setFileName(QFileInfo(path).fileName());
     table.setExclusive(true);
     // A damaged index may lack the tag: the table then opens in physical order.
-    table.setOrderTagName(QString::fromLatin1(job.tag));
+    table.setOrderTagName(spec.tag);
     try {
         table.open();
     } catch (const DataError&) {
@@ -97,8 +86,9 @@ bool rebuildSystemTable(const SystemIndexJob& job, const SystemRebuildProgress& 
     apollo.closeIndexes();
     QFile::remove(indexFile);
     if (progress.gauge) apollo.setGaugeHook(progress.gauge);
-    const bool ok = apollo.pack() && apollo.indexTag(QString::fromLatin1(job.tag),
-                                                     QString::fromLatin1(job.expression)) > 0;
+    const QString expression =
+        spec.rebuildExpression.isEmpty() ? spec.tagExpression : spec.rebuildExpression;
+    const bool ok = apollo.pack() && apollo.indexTag(spec.tag, expression) > 0;
     apollo.setGaugeHook({});
     table.close();
     return ok;
@@ -108,10 +98,10 @@ bool rebuildSystemTable(const SystemIndexJob& job, const SystemRebuildProgress& 
 
 int rebuildSystemIndexes(const SystemRebuildProgress& progress) {
     int rebuilt = 0;
-    for (const SystemIndexJob& job : systemIndexJobs()) {
-        if (progress.status) progress.status(QString::fromLatin1(job.status));
+    for (const SystemTableSpec& spec : registeredSystemTables()) {
+        if (progress.status) progress.status(spec.rebuildStatus);
         if (progress.gauge) progress.gauge(0);
-        if (rebuildSystemTable(job, progress)) ++rebuilt;
+        if (rebuildSystemTable(spec, progress)) ++rebuilt;
     }
     return rebuilt;
 }

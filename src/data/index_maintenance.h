@@ -38,23 +38,14 @@ struct RebuildProgress {
 // routine has told the user).
 bool rebuildAddressIndexes(TTable& table, const RebuildProgress& progress = {});
 
-// One system table's entry in the system rebuild.
-struct SystemIndexJob {
-    const char* status;  // shown while the table is processed
-    const char* fileName;
-    const char* tag;
-    const char* expression;
-};
-// LETTER, LABEL, CSZ, LBLTPL, ENVELOPE and REPORT, in processing order.
-const std::vector<SystemIndexJob>& systemIndexJobs();
-
 struct SystemRebuildProgress {
     std::function<void(const QString& status)> status;
     std::function<void(int percent)> gauge;
 };
 
-// Rebuilds the six system tables in sysdata/. A table that cannot be opened
-// or fails a step is closed and skipped silently. Returns how many tables
+// Rebuilds the registered system tables (system_tables.h) in sysdata/, in
+// their rebuild order. A table that cannot be opened or fails a step is
+// closed and skipped silently. Returns how many tables
 // were rebuilt.
 int rebuildSystemIndexes(const SystemRebuildProgress& progress = {});
 

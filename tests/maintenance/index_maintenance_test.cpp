@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "address_test_home.h"
+#include "app/subsystem_tables.h"
 #include "app/t_address_main.h"
 #include "data/system_tables.h"
 #include "data/t_apollo.h"
@@ -122,11 +123,9 @@ TEST_F(IndexMaintenanceTest, RebuildFromTheMainWindowDropsDeletedRecordsFromTheI
 }
 
 TEST_F(IndexMaintenanceTest, SystemRebuildSkipsMissingTablesAndReindexesTheRest) {
-    using pc::data::SystemTable;
-    for (SystemTable t : {SystemTable::Letter, SystemTable::Label, SystemTable::Report}) {
-        ASSERT_TRUE(
-            pc::data::createSystemTable(t, home + "sysdata/" + pc::data::systemTableFileName(t)));
-    }
+    pc::app::registerSubsystemTables();
+    for (const char* t : {"LETTER.DBF", "LABEL.DBF", "REPORT.DBF"})
+        ASSERT_TRUE(pc::data::createSystemTable(t, home + "sysdata/" + t));
     // The envelope table is not a table at all.
     QFile junk(home + "sysdata/ENVELOPE.DBF");
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
