@@ -39,13 +39,14 @@ class TFieldLengthsDialog : public QDialog {
         int restore;  // shown on opening or after Defaults
     };
     std::vector<Box> boxes;
-    QCheckBox* UseForAllCheck;
-    QPushButton *OkButton, *CancelButton, *HelpButton, *DefaultsButton;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    QCheckBox* UseForAllCheck;
+    QPushButton *OkButton, *CancelButton, *HelpButton, *DefaultsButton;
+
     void showLengths(const pc::data::NewFileFieldLengths& lengths);
 
     pc::data::NewFileFieldLengths& lengths_;

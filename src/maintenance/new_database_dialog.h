@@ -28,14 +28,14 @@ class TNewDatabaseDialog : public QDialog {
     const QString& createdPath() const { return createdPath_; }
     pc::data::NewFileFieldLengths& lengths() { return lengths_; }
 
-    QLineEdit* NameEdit;
-    QLabel* InvalidNote;
-    QPushButton *OkButton, *HelpButton, *CancelButton, *FieldLengthsButton;
-
   protected:
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    QLineEdit* NameEdit;
+    QLabel* InvalidNote;
+    QPushButton *OkButton, *HelpButton, *CancelButton, *FieldLengthsButton;
+
     void nameChanged();
 
     pc::data::TTable* creationTable_;

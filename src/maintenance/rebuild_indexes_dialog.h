@@ -26,15 +26,15 @@ class TRebuildIndexesDialog : public QDialog {
     void ReindexButtonClick();
     bool succeeded() const { return succeeded_; }
 
-    QLabel* StatusLabel;
-    QProgressBar* Gauge;
-    QPushButton *ReindexButton, *HelpButton, *CancelButton;
-
   protected:
     // Neither Escape nor the window's close button stops a rebuild half-way.
     void reject() override;
 
   private:
+    QLabel* StatusLabel;
+    QProgressBar* Gauge;
+    QPushButton *ReindexButton, *HelpButton, *CancelButton;
+
     void build();
     void setStatus(const QString& text);
     void setGauge(int percent);

@@ -38,6 +38,9 @@ TNewRecordDialog::TNewRecordDialog(const NewRecordFields& fields, QWidget* paren
     LastLabel = new QLabel("Last Name", this);
     FirstLabel = new QLabel("First Name", this);
     ZipLabel = new QLabel("Zip Code or Postal Code", this);
+    LastLabel->setObjectName("LastLabel");
+    FirstLabel->setObjectName("FirstLabel");
+    ZipLabel->setObjectName("ZipLabel");
     LastEdit = box("LastEdit", fields.lastWidth);
     FirstEdit = box("FirstEdit", fields.firstWidth);
     ZipEdit = box("ZipEdit", fields.zipWidth);

@@ -32,14 +32,14 @@ class TNewRecordDialog : public QDialog {
 
     NewRecordEntry entry() const;
 
-    QLabel *LastLabel, *FirstLabel, *ZipLabel;
-    QLineEdit *LastEdit, *FirstEdit, *ZipEdit;
-    QPushButton *OkButton, *CancelButton;
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    QLabel *LastLabel, *FirstLabel, *ZipLabel;
+    QLineEdit *LastEdit, *FirstEdit, *ZipEdit;
+    QPushButton *OkButton, *CancelButton;
+
     NewRecordFields fields_;
 };
 

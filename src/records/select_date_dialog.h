@@ -25,11 +25,11 @@ class TSelectDateDialog : public QDialog {
     DateChoice choice() const { return choice_; }
     QDate selectedDate() const;
 
+  private:
     QCalendarWidget* Calendar;
     QPushButton *YearBackButton, *MonthBackButton, *TodayButton, *MonthForwardButton,
         *YearForwardButton, *OkButton, *CancelButton, *NoDateButton;
 
-  private:
     void moveTo(const QDate& date);
     void finish(DateChoice::Kind kind);
 

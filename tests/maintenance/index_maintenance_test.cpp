@@ -15,9 +15,12 @@
 #include "data/system_tables.h"
 #include "data/t_apollo.h"
 #include "maintenance/rebuild_indexes_dialog.h"
+#include "named_child.h"
 
 namespace pc::app::test {
 namespace {
+
+using pc::test::named;
 
 class IndexMaintenanceTest : public AddressHome {
   protected:
@@ -104,7 +107,7 @@ TEST_F(IndexMaintenanceTest, RebuildFromTheMainWindowDropsDeletedRecordsFromTheI
         auto* d = qobject_cast<TRebuildIndexesDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(d, nullptr);
         EXPECT_EQ(d->windowTitle(), "Rebuild indexes for people.DBF");
-        d->CancelButton->click();
+        named<QPushButton>(d, "CancelButton")->click();
     });
     window->RebuildIndexesMenuClick();
     EXPECT_EQ(window->Apollo1->recCount(), 5);
@@ -112,7 +115,7 @@ TEST_F(IndexMaintenanceTest, RebuildFromTheMainWindowDropsDeletedRecordsFromTheI
     QTimer::singleShot(0, [] {
         auto* d = qobject_cast<TRebuildIndexesDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(d, nullptr);
-        d->ReindexButton->click();
+        named<QPushButton>(d, "ReindexButton")->click();
     });
     window->RebuildIndexesMenuClick();
     EXPECT_EQ(window->Apollo1->recCount(), 3);

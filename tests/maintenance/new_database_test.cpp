@@ -14,9 +14,12 @@
 #include "maintenance/field_lengths_dialog.h"
 #include "maintenance/new_database_dialog.h"
 #include "maintenance/new_database_name.h"
+#include "named_child.h"
 
 namespace pc::app::test {
 namespace {
+
+using pc::test::named;
 
 class NewDatabaseTest : public AddressHome {
   protected:
@@ -54,18 +57,18 @@ TEST_F(NewDatabaseTest, DialogEnablesOkOnlyForAValidNameAndRefusesAnExistingFile
     touch("add0001.DBF");
     TNewDatabaseDialog dialog(&table);
     EXPECT_EQ(dialog.windowTitle(), "Create new database");
-    EXPECT_EQ(dialog.NameEdit->text(), "ADD0002");
-    EXPECT_EQ(dialog.OkButton->text(), "Ok [PgDn]");
-    EXPECT_TRUE(dialog.OkButton->isEnabled());
-    EXPECT_TRUE(dialog.InvalidNote->isHidden());
+    EXPECT_EQ(named<QLineEdit>(dialog, "NameEdit")->text(), "ADD0002");
+    EXPECT_EQ(named<QPushButton>(dialog, "OkButton")->text(), "Ok [PgDn]");
+    EXPECT_TRUE(named<QPushButton>(dialog, "OkButton")->isEnabled());
+    EXPECT_TRUE(named<QLabel>(dialog, "InvalidNote")->isHidden());
 
-    dialog.NameEdit->setText("2nd");
-    EXPECT_FALSE(dialog.OkButton->isEnabled());
-    EXPECT_FALSE(dialog.InvalidNote->isHidden());
-    EXPECT_EQ(dialog.InvalidNote->text(),
+    named<QLineEdit>(dialog, "NameEdit")->setText("2nd");
+    EXPECT_FALSE(named<QPushButton>(dialog, "OkButton")->isEnabled());
+    EXPECT_FALSE(named<QLabel>(dialog, "InvalidNote")->isHidden());
+    EXPECT_EQ(named<QLabel>(dialog, "InvalidNote")->text(),
               "Invalid name. Must start with A..Z, followed by A..Z,0..9 or \"_\" (underscore)");
 
-    dialog.NameEdit->setText("ADD0001");  // exists as add0001.DBF
+    named<QLineEdit>(dialog, "NameEdit")->setText("ADD0001");  // exists as add0001.DBF
     dialog.OkButtonClick();
     EXPECT_EQ(messages->texts(),
               QStringList({"That file already exists.Please select another name"}));
@@ -79,10 +82,10 @@ TEST_F(NewDatabaseTest, CreatesWithTheChosenLengthsAndTheMainWindowOpensIt) {
     QTimer::singleShot(0, [] {
         auto* d = qobject_cast<TNewDatabaseDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(d, nullptr);
-        EXPECT_EQ(d->NameEdit->text(), "ADD0002");
+        EXPECT_EQ(named<QLineEdit>(d, "NameEdit")->text(), "ADD0002");
         d->lengths().setWidth("LNAME", 22);
-        d->NameEdit->setText("Friends");
-        d->OkButton->click();
+        named<QLineEdit>(d, "NameEdit")->setText("Friends");
+        named<QPushButton>(d, "OkButton")->click();
     });
     window->NewFileMenuClick();
     const QString path = home + "DATA/Friends.DBF";
@@ -129,7 +132,7 @@ TEST_F(NewDatabaseTest, FieldLengthsDialogRevertsDefaultsAndSavesForAllDatabases
     EXPECT_EQ(box("LNAME")->text(), "30");
     box("ZIP")->setText("12");
     box("STATE")->setText("oops");  // Ok applies the rule to every box
-    dialog.UseForAllCheck->setChecked(true);
+    named<QCheckBox>(dialog, "UseForAllCheck")->setChecked(true);
     dialog.OkButtonClick();
     EXPECT_EQ(lengths.width("ZIP"), 12);
     EXPECT_EQ(lengths.width("STATE"), 20);

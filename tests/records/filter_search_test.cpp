@@ -22,6 +22,7 @@
 #include "data/filter_file.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
+#include "named_child.h"
 #include "records/filter_dialog.h"
 #include "records/key_search.h"
 #include "records/search_dialog.h"
@@ -34,6 +35,8 @@
 
 namespace pc::app {
 namespace {
+
+using pc::test::named;
 
 using pc::data::Criterion;
 
@@ -116,10 +119,10 @@ TEST_F(FilterSearchTest, KeySearchFindsTheKeyStartOrStaysOnTheRecord) {
 
     // Through the dialog, in the City order: the key is city then state.
     onNextDialog<TSearchDialog>([](TSearchDialog* d) {
-        EXPECT_EQ(d->OrderList->currentItem()->text(), "Last Name");
-        d->OrderList->setCurrentRow(5);
+        EXPECT_EQ(named<QListWidget>(d, "OrderList")->currentItem()->text(), "Last Name");
+        named<QListWidget>(d, "OrderList")->setCurrentRow(5);
         EXPECT_EQ(d->TextLabel->text(), "Search City starting with...");
-        d->TextEdit->setText("bostw");
+        named<QLineEdit>(d, "TextEdit")->setText("bostw");
         d->accept();
     });
     w->SearchButtonClick();

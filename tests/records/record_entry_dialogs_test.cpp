@@ -9,11 +9,14 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "named_child.h"
 #include "records/new_record_dialog.h"
 #include "records/select_date_dialog.h"
 
 namespace pc::app {
 namespace {
+
+using pc::test::named;
 
 NewRecordFields askFor(bool name, bool zip) {
     NewRecordFields fields;
@@ -36,21 +39,21 @@ TEST(NewRecordDialogTest, EnterWalksTheBoxesAndAcceptsInTheZip) {
     TNewRecordDialog dialog(askFor(true, true));
     open(dialog);
     EXPECT_EQ(dialog.windowTitle(), "New Record");
-    EXPECT_EQ(dialog.OkButton->text(), "Ok [PgDn]");
-    EXPECT_EQ(dialog.LastEdit->maxLength(), 25);
-    EXPECT_EQ(dialog.FirstEdit->maxLength(), 12);
-    EXPECT_EQ(dialog.ZipEdit->maxLength(), 10);
+    EXPECT_EQ(named<QPushButton>(dialog, "OkButton")->text(), "Ok [PgDn]");
+    EXPECT_EQ(named<QLineEdit>(dialog, "LastEdit")->maxLength(), 25);
+    EXPECT_EQ(named<QLineEdit>(dialog, "FirstEdit")->maxLength(), 12);
+    EXPECT_EQ(named<QLineEdit>(dialog, "ZipEdit")->maxLength(), 10);
 
-    QTest::keyClicks(dialog.LastEdit, "Smith");
-    QTest::keyClick(dialog.LastEdit, Qt::Key_Return);
+    QTest::keyClicks(named<QLineEdit>(dialog, "LastEdit"), "Smith");
+    QTest::keyClick(named<QLineEdit>(dialog, "LastEdit"), Qt::Key_Return);
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_TRUE(dialog.FirstEdit->hasFocus());
-    QTest::keyClicks(dialog.FirstEdit, "Ann");
-    QTest::keyClick(dialog.FirstEdit, Qt::Key_Enter);
+    EXPECT_TRUE(named<QLineEdit>(dialog, "FirstEdit")->hasFocus());
+    QTest::keyClicks(named<QLineEdit>(dialog, "FirstEdit"), "Ann");
+    QTest::keyClick(named<QLineEdit>(dialog, "FirstEdit"), Qt::Key_Enter);
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_TRUE(dialog.ZipEdit->hasFocus());
-    QTest::keyClicks(dialog.ZipEdit, "12345-67890123");
-    QTest::keyClick(dialog.ZipEdit, Qt::Key_Return);
+    EXPECT_TRUE(named<QLineEdit>(dialog, "ZipEdit")->hasFocus());
+    QTest::keyClicks(named<QLineEdit>(dialog, "ZipEdit"), "12345-67890123");
+    QTest::keyClick(named<QLineEdit>(dialog, "ZipEdit"), Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     const NewRecordEntry entry = dialog.entry();
     EXPECT_EQ(entry.last, "Smith");
@@ -62,8 +65,8 @@ TEST(NewRecordDialogTest, PageDownAcceptsAndCancelEndsWithNothing) {
     {
         TNewRecordDialog dialog(askFor(true, true));
         open(dialog);
-        QTest::keyClicks(dialog.LastEdit, "Jones");
-        QTest::keyClick(dialog.LastEdit, Qt::Key_PageDown);
+        QTest::keyClicks(named<QLineEdit>(dialog, "LastEdit"), "Jones");
+        QTest::keyClick(named<QLineEdit>(dialog, "LastEdit"), Qt::Key_PageDown);
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
         EXPECT_EQ(dialog.entry().last, "Jones");
         EXPECT_EQ(dialog.entry().zip, "");
@@ -71,14 +74,14 @@ TEST(NewRecordDialogTest, PageDownAcceptsAndCancelEndsWithNothing) {
     {
         TNewRecordDialog dialog(askFor(true, true));
         open(dialog);
-        QTest::keyClicks(dialog.LastEdit, "Jones");
-        QTest::mouseClick(dialog.CancelButton, Qt::LeftButton);
+        QTest::keyClicks(named<QLineEdit>(dialog, "LastEdit"), "Jones");
+        QTest::mouseClick(named<QPushButton>(dialog, "CancelButton"), Qt::LeftButton);
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
     }
     {
         TNewRecordDialog dialog(askFor(false, true));
         open(dialog);
-        QTest::keyClick(dialog.ZipEdit, Qt::Key_Escape);
+        QTest::keyClick(named<QLineEdit>(dialog, "ZipEdit"), Qt::Key_Escape);
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
     }
 }
@@ -87,19 +90,19 @@ TEST(NewRecordDialogTest, WithoutTheZipLeavingTheFirstNameAccepts) {
     for (Qt::Key leave : {Qt::Key_Return, Qt::Key_Tab}) {
         TNewRecordDialog dialog(askFor(true, false));
         open(dialog);
-        EXPECT_TRUE(dialog.ZipEdit->isHidden());
-        QTest::keyClicks(dialog.LastEdit, "Lee");
-        QTest::keyClick(dialog.LastEdit, Qt::Key_Return);
-        QTest::keyClicks(dialog.FirstEdit, "Kim");
-        QTest::keyClick(dialog.FirstEdit, leave);
+        EXPECT_TRUE(named<QLineEdit>(dialog, "ZipEdit")->isHidden());
+        QTest::keyClicks(named<QLineEdit>(dialog, "LastEdit"), "Lee");
+        QTest::keyClick(named<QLineEdit>(dialog, "LastEdit"), Qt::Key_Return);
+        QTest::keyClicks(named<QLineEdit>(dialog, "FirstEdit"), "Kim");
+        QTest::keyClick(named<QLineEdit>(dialog, "FirstEdit"), leave);
         EXPECT_EQ(dialog.result(), QDialog::Accepted) << leave;
         EXPECT_EQ(dialog.entry().first, "Kim");
     }
     // Clicking Cancel from the first name still cancels.
     TNewRecordDialog dialog(askFor(true, false));
     open(dialog);
-    dialog.FirstEdit->setFocus();
-    QTest::mouseClick(dialog.CancelButton, Qt::LeftButton);
+    named<QLineEdit>(dialog, "FirstEdit")->setFocus();
+    QTest::mouseClick(named<QPushButton>(dialog, "CancelButton"), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
 
@@ -108,13 +111,13 @@ TEST(NewRecordDialogTest, ZipAloneTakesTheLastNamesPlace) {
     TNewRecordDialog zipOnly(askFor(false, true));
     open(both);
     open(zipOnly);
-    EXPECT_TRUE(zipOnly.LastEdit->isHidden());
-    EXPECT_TRUE(zipOnly.ZipEdit->hasFocus());
-    EXPECT_EQ(zipOnly.ZipEdit->y(), both.LastEdit->y());
-    EXPECT_EQ(zipOnly.ZipLabel->y(), both.LastLabel->y());
+    EXPECT_TRUE(named<QLineEdit>(zipOnly, "LastEdit")->isHidden());
+    EXPECT_TRUE(named<QLineEdit>(zipOnly, "ZipEdit")->hasFocus());
+    EXPECT_EQ(named<QLineEdit>(zipOnly, "ZipEdit")->y(), named<QLineEdit>(both, "LastEdit")->y());
+    EXPECT_EQ(named<QLabel>(zipOnly, "ZipLabel")->y(), named<QLabel>(both, "LastLabel")->y());
     EXPECT_LT(zipOnly.height(), both.height());
-    QTest::keyClicks(zipOnly.ZipEdit, " 02134 ");
-    QTest::keyClick(zipOnly.ZipEdit, Qt::Key_Return);
+    QTest::keyClicks(named<QLineEdit>(zipOnly, "ZipEdit"), " 02134 ");
+    QTest::keyClick(named<QLineEdit>(zipOnly, "ZipEdit"), Qt::Key_Return);
     EXPECT_EQ(zipOnly.result(), QDialog::Accepted);
     EXPECT_EQ(zipOnly.entry().zip, "02134");
     EXPECT_EQ(zipOnly.entry().last, "");
@@ -134,20 +137,20 @@ TEST(SelectDateDialogTest, StepButtonsMoveTheCalendar) {
     open(dialog);
     EXPECT_EQ(dialog.windowTitle(), "Select a Date");
     EXPECT_EQ(dialog.selectedDate(), QDate(2024, 1, 31));
-    QTest::mouseClick(dialog.MonthForwardButton, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(dialog, "MonthForwardButton"), Qt::LeftButton);
     EXPECT_EQ(dialog.selectedDate(), QDate(2024, 2, 29));  // no 31 February
-    QTest::mouseClick(dialog.YearForwardButton, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(dialog, "YearForwardButton"), Qt::LeftButton);
     EXPECT_EQ(dialog.selectedDate(), QDate(2025, 2, 28));
-    QTest::mouseClick(dialog.YearBackButton, Qt::LeftButton);
-    QTest::mouseClick(dialog.YearBackButton, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(dialog, "YearBackButton"), Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(dialog, "YearBackButton"), Qt::LeftButton);
     EXPECT_EQ(dialog.selectedDate(), QDate(2023, 2, 28));
-    QTest::mouseClick(dialog.MonthBackButton, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(dialog, "MonthBackButton"), Qt::LeftButton);
     EXPECT_EQ(dialog.selectedDate(), QDate(2023, 1, 28));
-    EXPECT_EQ(dialog.Calendar->monthShown(), 1);
-    QTest::mouseClick(dialog.TodayButton, Qt::LeftButton);
+    EXPECT_EQ(named<QCalendarWidget>(dialog, "Calendar")->monthShown(), 1);
+    QTest::mouseClick(named<QPushButton>(dialog, "TodayButton"), Qt::LeftButton);
     EXPECT_EQ(dialog.selectedDate(), today);
-    EXPECT_EQ(dialog.Calendar->yearShown(), 2026);
-    QTest::mouseClick(dialog.OkButton, Qt::LeftButton);
+    EXPECT_EQ(named<QCalendarWidget>(dialog, "Calendar")->yearShown(), 2026);
+    QTest::mouseClick(named<QPushButton>(dialog, "OkButton"), Qt::LeftButton);
     EXPECT_EQ(dialog.choice().kind, DateChoice::Kind::Date);
     EXPECT_EQ(dialog.choice().date, today);
 }
@@ -158,15 +161,15 @@ TEST(SelectDateDialogTest, CancelAndNoDateAndTheStartingDate) {
         TSelectDateDialog dialog(QDate(), today);
         open(dialog);
         EXPECT_EQ(dialog.selectedDate(), today);
-        QTest::mouseClick(dialog.NoDateButton, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(dialog, "NoDateButton"), Qt::LeftButton);
         EXPECT_EQ(dialog.choice().kind, DateChoice::Kind::NoDate);
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
     }
     {
         TSelectDateDialog dialog(QDate(2020, 5, 5), today);
         open(dialog);
-        QTest::mouseClick(dialog.YearForwardButton, Qt::LeftButton);
-        QTest::mouseClick(dialog.CancelButton, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(dialog, "YearForwardButton"), Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(dialog, "CancelButton"), Qt::LeftButton);
         EXPECT_EQ(dialog.choice().kind, DateChoice::Kind::Cancel);
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
     }
