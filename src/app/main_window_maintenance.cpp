@@ -6,6 +6,7 @@
 #include "data/data_error.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
+#include "maintenance/maintenance_entry.h"
 #include "maintenance/new_database_dialog.h"
 #include "maintenance/rebuild_indexes_dialog.h"
 #include "records/browse_entry.h"
@@ -47,11 +48,7 @@ void TAddressMain::RebuildIndexesMenuClick() {
         return;
     }
     TablePKW->disableControls();
-    {
-        TRebuildIndexesDialog dialog(TablePKW, this);
-        pc::text::centreWindow(&dialog, this);
-        dialog.exec();
-    }
+    rebuildIndexes(session(), this);
     TablePKW->enableControls();
     SetCurrentOrder(currentOrderTag);
     ApplyQuery();
