@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QObject>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -22,6 +23,11 @@ T* named(const QObject& parent, const char* name) {
 
 template <class T>
 T* named(const QObject* parent, const char* name) {
+    return named<T>(*parent, name);
+}
+
+template <class T, class Owner>
+T* named(const std::unique_ptr<Owner>& parent, const char* name) {
     return named<T>(*parent, name);
 }
 

@@ -136,26 +136,6 @@ class TAddressMain : public QMainWindow {
     FieldBinder* binder() const { return binder_; }
     void loadMemo();
 
-    // --- controls, named as the window's design names them ---
-    QToolButton *LabelsButton, *LettersButton, *EnvelopesButton, *ReportsButton, *BrowseButton,
-        *SearchButton, *FilterButton, *MouseHelpButton;
-    QLineEdit *LastEdit, *FirstEdit, *MiddleEdit, *PrefixEdit, *TitleEdit, *OrgEdit;
-    QTabWidget* Notebook;
-    QLineEdit *Street1Edit, *Street2Edit, *CityEdit, *StateEdit, *ZipEdit, *CountryEdit,
-        *DateDisplay, *Phone1Edit, *Phone2Edit, *FaxEdit, *EmailEdit, *CodesEdit, *Comment1Edit,
-        *Comment2Edit;
-    QPushButton *DateButton, *DialPhone1Button, *DialPhone2Button;
-    QCheckBox* TaggedCheck;
-    QPlainTextEdit* MemoEdit;
-    QPushButton *SearchMemoButton, *SearchMemoNextButton;
-    QLabel *OrderIndicator, *FilterIndicator;
-    QPushButton* ExitButton;
-    QToolButton *FirstButton, *PriorButton, *NextButton, *LastButton;
-    QPushButton *AddButton, *SaveButton, *EditButton, *CancelButton, *DeleteButton,
-        *ClearFilterButton;
-    QLabel* NoDataPanel;
-    QStackedWidget* PaneStack;  // the record panes or the no-data panel
-
     QMenu *FileMenu, *EditMenu, *RecordMenu, *SortMenu, *UtilitiesMenu, *PrintMenu, *OnlineMenu,
         *HelpMenu, *ImportMenu;
     QAction *mnuNew, *mnuOpen, *mnuBrowse, *mnuSearch, *mnuImportDbf, *mnuImportAscii, *mnuImport1x,
@@ -230,6 +210,27 @@ class TAddressMain : public QMainWindow {
     void refreshFilterIndicator();
     // main_window_search.cpp, main_window_filter.cpp
     void connectSearchAndFilter();
+
+    // --- controls, named as the window's design names them (tests find
+    // them by these object names) ---
+    QToolButton *LabelsButton, *LettersButton, *EnvelopesButton, *ReportsButton, *BrowseButton,
+        *SearchButton, *FilterButton, *MouseHelpButton;
+    QLineEdit *LastEdit, *FirstEdit, *MiddleEdit, *PrefixEdit, *TitleEdit, *OrgEdit;
+    QTabWidget* Notebook;
+    QLineEdit *Street1Edit, *Street2Edit, *CityEdit, *StateEdit, *ZipEdit, *CountryEdit,
+        *DateDisplay, *Phone1Edit, *Phone2Edit, *FaxEdit, *EmailEdit, *CodesEdit, *Comment1Edit,
+        *Comment2Edit;
+    QPushButton *DateButton, *DialPhone1Button, *DialPhone2Button;
+    QCheckBox* TaggedCheck;
+    QPlainTextEdit* MemoEdit;
+    QPushButton *SearchMemoButton, *SearchMemoNextButton;
+    QLabel *OrderIndicator, *FilterIndicator;
+    QPushButton* ExitButton;
+    QToolButton *FirstButton, *PriorButton, *NextButton, *LastButton;
+    QPushButton *AddButton, *SaveButton, *EditButton, *CancelButton, *DeleteButton,
+        *ClearFilterButton;
+    QLabel* NoDataPanel;
+    QStackedWidget* PaneStack;  // the record panes or the no-data panel
 
     bool firstActivation_ = true;
     bool memoLoading_ = false;

@@ -25,6 +25,7 @@
 #include "data/t_apollo.h"
 #include "data/t_table.h"
 #include "maintenance/rebuild_indexes_dialog.h"
+#include "named_child.h"
 #include "scratch_home.h"
 #include "text/message_service.h"
 #include "text/profile_file.h"
@@ -34,6 +35,8 @@
 
 namespace pc::app {
 namespace {
+
+using pc::test::named;
 
 using pc::text::RecordingMessageService;
 
@@ -83,10 +86,11 @@ class MainWindowTest : public ::testing::Test {
     }
 
     bool noDataPanelShown() const {
-        return window->PaneStack->currentWidget() == window->NoDataPanel;
+        // The record panes and this panel share one stack: only the current one shows.
+        return named<QLabel>(window, "NoDataPanel")->isVisibleTo(window.get());
     }
     int recordsInIndicator() const {
-        return window->FilterIndicator->text().section(' ', 0, 0).toInt();
+        return named<QLabel>(window.get(), "FilterIndicator")->text().section(' ', 0, 0).toInt();
     }
 
     QTemporaryDir tempHome;
@@ -105,18 +109,18 @@ TEST_F(MainWindowTest, FirstStartCreatesTheDefaultDatabaseAndOpensItEmpty) {
     EXPECT_EQ(w.Apollo1->tagCount(), 26);
     EXPECT_FALSE(noDataPanelShown());
     EXPECT_EQ(w.windowTitle(), "Postcraft - " + path);
-    EXPECT_EQ(w.OrderIndicator->text(), "Sorted by Last Name");
-    EXPECT_EQ(w.FilterIndicator->text(), "No records");
+    EXPECT_EQ(named<QLabel>(w, "OrderIndicator")->text(), "Sorted by Last Name");
+    EXPECT_EQ(named<QLabel>(w, "FilterIndicator")->text(), "No records");
 
     // With no record positioned, Add is the only record command.
-    EXPECT_TRUE(w.AddButton->isEnabled());
+    EXPECT_TRUE(named<QAbstractButton>(w, "AddButton")->isEnabled());
     EXPECT_TRUE(w.mnuAdd->isEnabled());
-    EXPECT_FALSE(w.EditButton->isEnabled());
-    EXPECT_FALSE(w.DeleteButton->isEnabled());
+    EXPECT_FALSE(named<QAbstractButton>(w, "EditButton")->isEnabled());
+    EXPECT_FALSE(named<QAbstractButton>(w, "DeleteButton")->isEnabled());
     EXPECT_FALSE(w.mnuEdit->isEnabled());
     EXPECT_FALSE(w.mnuDelete->isEnabled());
-    EXPECT_TRUE(w.FirstButton->isHidden());
-    EXPECT_TRUE(w.SaveButton->isHidden());
+    EXPECT_TRUE(named<QAbstractButton>(w, "FirstButton")->isHidden());
+    EXPECT_TRUE(named<QAbstractButton>(w, "SaveButton")->isHidden());
     EXPECT_FALSE(w.SortMenu->isEnabled());
     EXPECT_EQ(pc::text::ProfileFile(home + "POSTCR.ini").readString("MRU", "Item1"), path);
 }
@@ -125,22 +129,22 @@ TEST_F(MainWindowTest, AddTypeAndSaveMakesTheFirstRecordBrowsable) {
     TAddressMain& w = start();
     w.AddButtonClick();
     ASSERT_TRUE(w.editing());
-    EXPECT_FALSE(w.SaveButton->isHidden());
-    EXPECT_TRUE(w.AddButton->isHidden());
+    EXPECT_FALSE(named<QAbstractButton>(w, "SaveButton")->isHidden());
+    EXPECT_TRUE(named<QAbstractButton>(w, "AddButton")->isHidden());
     EXPECT_FALSE(w.FileMenu->isEnabled());
-    EXPECT_FALSE(w.LastEdit->isReadOnly());
-    QTest::keyClicks(w.LastEdit, "Smith");
-    QTest::keyClicks(w.MiddleEdit, "q");
-    EXPECT_EQ(w.MiddleEdit->text(), "Q");
+    EXPECT_FALSE(named<QLineEdit>(w, "LastEdit")->isReadOnly());
+    QTest::keyClicks(named<QLineEdit>(w, "LastEdit"), "Smith");
+    QTest::keyClicks(named<QLineEdit>(w, "MiddleEdit"), "q");
+    EXPECT_EQ(named<QLineEdit>(w, "MiddleEdit")->text(), "Q");
 
     ASSERT_TRUE(w.SaveButtonClick());
     EXPECT_FALSE(w.editing());
-    EXPECT_EQ(w.FilterIndicator->text(), "1 records (no filter)");
+    EXPECT_EQ(named<QLabel>(w, "FilterIndicator")->text(), "1 records (no filter)");
     EXPECT_EQ(w.TablePKW->fieldByName("LNAME").text(), "Smith");
     EXPECT_EQ(w.TablePKW->fieldByName("MIDDLE").text(), "Q");
-    EXPECT_FALSE(w.FirstButton->isHidden());
-    EXPECT_TRUE(w.EditButton->isEnabled());
-    EXPECT_TRUE(w.LastEdit->isReadOnly());
+    EXPECT_FALSE(named<QAbstractButton>(w, "FirstButton")->isHidden());
+    EXPECT_TRUE(named<QAbstractButton>(w, "EditButton")->isEnabled());
+    EXPECT_TRUE(named<QLineEdit>(w, "LastEdit")->isReadOnly());
 }
 
 TEST_F(MainWindowTest, OpensTheRecentDatabaseAndNavigatesInLastNameOrder) {
@@ -148,8 +152,8 @@ TEST_F(MainWindowTest, OpensTheRecentDatabaseAndNavigatesInLastNameOrder) {
     ini().writeString("MRU", "Item1", path);
     TAddressMain& w = start();
     ASSERT_TRUE(w.active()) << messages->texts().join('|').toStdString();
-    EXPECT_EQ(w.OrderIndicator->text(), "Sorted by Last Name");
-    EXPECT_TRUE(w.FilterIndicator->text().endsWith(" records (no filter)"));
+    EXPECT_EQ(named<QLabel>(w, "OrderIndicator")->text(), "Sorted by Last Name");
+    EXPECT_TRUE(named<QLabel>(w, "FilterIndicator")->text().endsWith(" records (no filter)"));
     const int count = recordsInIndicator();
     EXPECT_GT(count, 250);
     EXPECT_LT(count, 300);  // deleted records are left out
@@ -158,7 +162,7 @@ TEST_F(MainWindowTest, OpensTheRecentDatabaseAndNavigatesInLastNameOrder) {
 
     // Walk the whole order: names ascend and every record is visited once.
     w.FirstButtonClick();
-    QString previous = w.LastEdit->text().toUpper();
+    QString previous = named<QLineEdit>(w, "LastEdit")->text().toUpper();
     int visited = 1;
     const int firstRecno = w.Apollo1->recNo();
     for (;;) {
@@ -166,7 +170,7 @@ TEST_F(MainWindowTest, OpensTheRecentDatabaseAndNavigatesInLastNameOrder) {
         w.NextButtonClick();
         if (w.Apollo1->recNo() == before) break;
         ++visited;
-        const QString name = w.LastEdit->text().toUpper();
+        const QString name = named<QLineEdit>(w, "LastEdit")->text().toUpper();
         EXPECT_LE(previous, name);
         previous = name;
     }
@@ -181,7 +185,7 @@ TEST_F(MainWindowTest, OpensTheRecentDatabaseAndNavigatesInLastNameOrder) {
 
     // Sorting by zip re-labels the status line and checks only that item.
     w.SetOrderTo("Zip");
-    EXPECT_EQ(w.OrderIndicator->text(), "Sorted by Zip");
+    EXPECT_EQ(named<QLabel>(w, "OrderIndicator")->text(), "Sorted by Zip");
     EXPECT_EQ(w.currentOrderTag, "ZIP");
     int checked = 0;
     for (QAction* a : w.sortActions) checked += a->isChecked();
@@ -195,26 +199,26 @@ TEST_F(MainWindowTest, KeysAskTheDesignedQuestions) {
     ASSERT_TRUE(w.active());
     w.FirstButtonClick();
     const int first = w.Apollo1->recNo();
-    QTest::keyClick(w.LastEdit, Qt::Key_PageDown);
+    QTest::keyClick(named<QLineEdit>(w, "LastEdit"), Qt::Key_PageDown);
     EXPECT_NE(w.Apollo1->recNo(), first);
-    QTest::keyClick(w.LastEdit, Qt::Key_PageUp, Qt::ControlModifier);
+    QTest::keyClick(named<QLineEdit>(w, "LastEdit"), Qt::Key_PageUp, Qt::ControlModifier);
     EXPECT_EQ(w.Apollo1->recNo(), first);
-    QTest::keyClick(w.LastEdit, Qt::Key_Right, Qt::ControlModifier);
+    QTest::keyClick(named<QLineEdit>(w, "LastEdit"), Qt::Key_Right, Qt::ControlModifier);
     EXPECT_NE(w.Apollo1->recNo(), first);
     w.FirstButtonClick();
 
     w.EditButtonClick();
     ASSERT_TRUE(w.editing());
-    QTest::keyClicks(w.Comment1Edit, "changed");
+    QTest::keyClicks(named<QLineEdit>(w, "Comment1Edit"), "changed");
     messages->answer(false);
-    QTest::keyClick(w.Comment1Edit, Qt::Key_Escape);
+    QTest::keyClick(named<QLineEdit>(w, "Comment1Edit"), Qt::Key_Escape);
     ASSERT_EQ(messages->shown().size(), 1u);
     EXPECT_EQ(messages->shown()[0].text, "Cancel changes?");
     EXPECT_EQ(messages->shown()[0].caption, "Cancel");
     EXPECT_TRUE(w.editing());
 
     messages->answer(true);
-    QTest::keyClick(w.Comment1Edit, Qt::Key_PageDown);
+    QTest::keyClick(named<QLineEdit>(w, "Comment1Edit"), Qt::Key_PageDown);
     EXPECT_EQ(messages->shown().back().text, "Save changes?");
     EXPECT_EQ(messages->shown().back().caption, "Save");
     EXPECT_FALSE(w.editing());
@@ -224,7 +228,7 @@ TEST_F(MainWindowTest, KeysAskTheDesignedQuestions) {
     // Alt+Enter saves, then offers another record.
     w.EditButtonClick();
     messages->answer(false);
-    QTest::keyClick(w.LastEdit, Qt::Key_Return, Qt::AltModifier);
+    QTest::keyClick(named<QLineEdit>(w, "LastEdit"), Qt::Key_Return, Qt::AltModifier);
     EXPECT_EQ(messages->shown().back().text, "Add another record?");
     EXPECT_EQ(messages->shown().back().caption, "Add");
     EXPECT_FALSE(w.editing());
@@ -241,8 +245,8 @@ TEST_F(MainWindowTest, DecliningTheRebuildLeavesNoDatabaseButRemembersThePath) {
     EXPECT_EQ(messages->shown()[0].caption, "Warning");
     EXPECT_FALSE(w.active());
     EXPECT_TRUE(noDataPanelShown());
-    EXPECT_TRUE(w.FilterIndicator->isHidden());
-    EXPECT_FALSE(w.AddButton->isEnabled());
+    EXPECT_TRUE(named<QLabel>(w, "FilterIndicator")->isHidden());
+    EXPECT_FALSE(named<QAbstractButton>(w, "AddButton")->isEnabled());
     EXPECT_TRUE(w.FileMenu->isEnabled());
     EXPECT_EQ(w.windowTitle(), "Postcraft - " + path);
     ASSERT_EQ(w.mruActions.size(), 1u);
@@ -315,7 +319,7 @@ TEST_F(MainWindowTest, ClosingCancelsAnUnsavedEditAndSavesThePlacement) {
     w.FirstButtonClick();
     const QString original = w.TablePKW->fieldByName("USER2").text();
     w.EditButtonClick();
-    QTest::keyClicks(w.Comment2Edit, "unsaved");
+    QTest::keyClicks(named<QLineEdit>(w, "Comment2Edit"), "unsaved");
     w.close();
     EXPECT_FALSE(w.active());
     EXPECT_TRUE(ini().hasKey("TAddressMain_Placement", "Right"));
@@ -337,25 +341,26 @@ TEST_F(MainWindowTest, SubsystemEntryDetachesAndPutsOrderFilterAndRecordBack) {
     w.SetOrderTo("City");
     w.LastButtonClick();
     const int record = w.Apollo1->recNo();
-    const QString shownCity = w.CityEdit->text();
+    const QString shownCity = named<QLineEdit>(w, "CityEdit")->text();
     {
         SubsystemEntry entry(w.session(), {.bulkOperation = true, .reapplyFilter = true});
         EXPECT_FALSE(w.refreshOnPost);
         EXPECT_TRUE(w.bulkOperation);
         EXPECT_FALSE(w.binder()->attached());
-        EXPECT_FALSE(w.LastEdit->isEnabled());
+        EXPECT_FALSE(named<QLineEdit>(w, "LastEdit")->isEnabled());
         // What a subsystem window might do meanwhile: its own order and moves.
         w.SetCurrentOrder("ZIP");
         w.TablePKW->first();
-        EXPECT_EQ(w.CityEdit->text(), shownCity);  // detached boxes do not follow
+        EXPECT_EQ(named<QLineEdit>(w, "CityEdit")->text(),
+                  shownCity);  // detached boxes do not follow
     }
     EXPECT_TRUE(w.refreshOnPost);
     EXPECT_FALSE(w.bulkOperation);
-    EXPECT_TRUE(w.LastEdit->isEnabled());
+    EXPECT_TRUE(named<QLineEdit>(w, "LastEdit")->isEnabled());
     EXPECT_EQ(w.currentOrderTag, "CITY");
-    EXPECT_EQ(w.OrderIndicator->text(), "Sorted by City");
+    EXPECT_EQ(named<QLabel>(w, "OrderIndicator")->text(), "Sorted by City");
     EXPECT_EQ(w.Apollo1->recNo(), record);
-    EXPECT_EQ(w.CityEdit->text(), w.TablePKW->fieldByName("CITY").text());
+    EXPECT_EQ(named<QLineEdit>(w, "CityEdit")->text(), w.TablePKW->fieldByName("CITY").text());
     EXPECT_EQ(w.Apollo1->query(), "!ISDEL");
 }
 
@@ -369,13 +374,14 @@ TEST_F(MainWindowTest, CommandsOfLaterWindowsStayVisibleButDisabled) {
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
         EXPECT_TRUE(action->statusTip().contains("not available yet"));
     }
-    EXPECT_FALSE(w.LabelsButton->isEnabled());
+    EXPECT_FALSE(named<QAbstractButton>(w, "LabelsButton")->isEnabled());
     EXPECT_TRUE(w.mnuOpen->isEnabled());
     EXPECT_TRUE(w.mnuCopyToClipboard->isEnabled());
     // Every control of the window explains itself.
-    for (QWidget* widget :
-         {static_cast<QWidget*>(w.LastEdit), static_cast<QWidget*>(w.MemoEdit),
-          static_cast<QWidget*>(w.FilterIndicator), static_cast<QWidget*>(w.NextButton)})
+    for (QWidget* widget : {static_cast<QWidget*>(named<QLineEdit>(w, "LastEdit")),
+                            static_cast<QWidget*>(named<QPlainTextEdit>(w, "MemoEdit")),
+                            static_cast<QWidget*>(named<QLabel>(w, "FilterIndicator")),
+                            static_cast<QWidget*>(named<QAbstractButton>(w, "NextButton"))})
         EXPECT_FALSE(widget->whatsThis().isEmpty());
 }
 

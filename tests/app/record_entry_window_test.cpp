@@ -18,6 +18,7 @@
 #include "data/address_schema.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
+#include "named_child.h"
 #include "records/aggressive_save.h"
 #include "records/duplicate_name_check.h"
 #include "records/memo_text.h"
@@ -32,6 +33,8 @@
 
 namespace pc::app {
 namespace {
+
+using pc::test::named;
 
 using Values = std::vector<std::pair<QString, QString>>;
 
@@ -68,7 +71,7 @@ class RecordEntryTest : public ::testing::Test {
         // Save stores the memo editor's text, so the memo is typed there.
         for (const auto& [name, text] : values) {
             if (name == "MEMO")
-                w.MemoEdit->setPlainText(memoForEditor(text));
+                named<QPlainTextEdit>(w, "MemoEdit")->setPlainText(memoForEditor(text));
             else
                 w.TablePKW->fieldByName(name).setText(text);
         }
@@ -93,43 +96,43 @@ class RecordEntryTest : public ::testing::Test {
 
 TEST_F(RecordEntryTest, AddEditSaveAndCancelThroughTheWindow) {
     TAddressMain& w = start();
-    w.AddButton->click();
+    named<QAbstractButton>(w, "AddButton")->click();
     ASSERT_TRUE(w.editing());
-    EXPECT_FALSE(w.SaveButton->isHidden());
-    QTest::keyClicks(w.LastEdit, "Baker");
-    QTest::keyClicks(w.CityEdit, "Leeds");
-    QTest::keyClicks(w.MemoEdit, "12345678");
-    w.SaveButton->click();
+    EXPECT_FALSE(named<QAbstractButton>(w, "SaveButton")->isHidden());
+    QTest::keyClicks(named<QLineEdit>(w, "LastEdit"), "Baker");
+    QTest::keyClicks(named<QLineEdit>(w, "CityEdit"), "Leeds");
+    QTest::keyClicks(named<QPlainTextEdit>(w, "MemoEdit"), "12345678");
+    named<QAbstractButton>(w, "SaveButton")->click();
     ASSERT_FALSE(w.editing());
     EXPECT_EQ(value("LNAME"), "Baker");
     EXPECT_EQ(value("MEMO"), "12345678 ");  // 8 characters are stored as 9
-    EXPECT_EQ(w.MemoEdit->toPlainText(), "12345678 ");
+    EXPECT_EQ(named<QPlainTextEdit>(w, "MemoEdit")->toPlainText(), "12345678 ");
     const int baker = w.Apollo1->recNo();
 
     // The memo survives closing and opening again.
     w.OpenDatabaseClick(w.openDatabasePath);
     w.Apollo1->go(baker);
     EXPECT_EQ(value("MEMO").size(), 9);
-    EXPECT_EQ(w.MemoEdit->toPlainText(), "12345678 ");
+    EXPECT_EQ(named<QPlainTextEdit>(w, "MemoEdit")->toPlainText(), "12345678 ");
 
     // Double-clicking a box starts an edit; Cancel drops what was typed.
-    QTest::mouseDClick(w.CityEdit, Qt::LeftButton);
+    QTest::mouseDClick(named<QLineEdit>(w, "CityEdit"), Qt::LeftButton);
     ASSERT_TRUE(w.editing());
-    w.CityEdit->selectAll();
-    QTest::keyClicks(w.CityEdit, "York");
-    w.CancelButton->click();
+    named<QLineEdit>(w, "CityEdit")->selectAll();
+    QTest::keyClicks(named<QLineEdit>(w, "CityEdit"), "York");
+    named<QAbstractButton>(w, "CancelButton")->click();
     EXPECT_FALSE(w.editing());
     EXPECT_EQ(value("CITY"), "Leeds");
-    EXPECT_EQ(w.CityEdit->text(), "Leeds");
+    EXPECT_EQ(named<QLineEdit>(w, "CityEdit")->text(), "Leeds");
 
     // Typing in the memo starts an edit too.
-    QTest::keyClicks(w.MemoEdit, "x");
+    QTest::keyClicks(named<QPlainTextEdit>(w, "MemoEdit"), "x");
     EXPECT_TRUE(w.editing());
     w.CancelButtonClick();
-    EXPECT_EQ(w.MemoEdit->toPlainText(), "12345678 ");
+    EXPECT_EQ(named<QPlainTextEdit>(w, "MemoEdit")->toPlainText(), "12345678 ");
 
     // The Edit button, then Save.
-    w.EditButton->click();
+    named<QAbstractButton>(w, "EditButton")->click();
     ASSERT_TRUE(w.editing());
     w.TablePKW->fieldByName("ORG").setText("Acme");
     ASSERT_TRUE(w.SaveButtonClick());
@@ -137,7 +140,7 @@ TEST_F(RecordEntryTest, AddEditSaveAndCancelThroughTheWindow) {
 
     // Cancelling an Add leaves no record behind.
     w.AddButtonClick();
-    QTest::keyClicks(w.LastEdit, "Ghost");
+    QTest::keyClicks(named<QLineEdit>(w, "LastEdit"), "Ghost");
     w.CancelButtonClick();
     EXPECT_FALSE(w.editing());
     EXPECT_EQ(w.queryCount(), 1);
@@ -153,7 +156,7 @@ TEST_F(RecordEntryTest, DeleteMarksTheRecordAndMovesToThePreviousOne) {
     w.Apollo1->go(brown);
 
     messages->answer(false);
-    w.DeleteButton->click();
+    named<QAbstractButton>(w, "DeleteButton")->click();
     ASSERT_EQ(messages->shown().size(), 1u);
     EXPECT_EQ(messages->shown()[0].text, "Delete this record?");
     EXPECT_EQ(messages->shown()[0].caption, "DELETE");
@@ -163,7 +166,7 @@ TEST_F(RecordEntryTest, DeleteMarksTheRecordAndMovesToThePreviousOne) {
     EXPECT_EQ(w.queryCount(), 2);
     EXPECT_EQ(w.Apollo1->recNo(), adams);
     EXPECT_EQ(w.Apollo1->recCount(), 3);  // marked, not removed
-    EXPECT_EQ(w.FilterIndicator->text(), "2 records (no filter)");
+    EXPECT_EQ(named<QLabel>(w, "FilterIndicator")->text(), "2 records (no filter)");
 
     // The record carries both the engine's mark and ISDEL.
     pc::data::TTable check;
@@ -215,7 +218,7 @@ TEST_F(RecordEntryTest, CloneCopiesEverythingButTheTag) {
         else
             EXPECT_EQ(w.TablePKW->fieldByName(name).text(), text) << name.toStdString();
     }
-    EXPECT_EQ(w.MemoEdit->toPlainText(), "line 1\nline 2");
+    EXPECT_EQ(named<QPlainTextEdit>(w, "MemoEdit")->toPlainText(), "line 1\nline 2");
 }
 
 TEST_F(RecordEntryTest, DuplicateNameWarningUsesTheFilesWidths) {
@@ -337,8 +340,8 @@ TEST_F(RecordEntryTest, CarriedFieldsDefaultCountryDateAndSkippedBoxes) {
     w.prefs.adding["SkipMiddleInitial"] = true;
     w.prefs.adding["SkipDate"] = true;
     w.prefs.defaultCountry = "United States of America with a name too long to fit";
-    const Qt::FocusPolicy middlePolicy = w.MiddleEdit->focusPolicy();
-    const Qt::FocusPolicy datePolicy = w.DateButton->focusPolicy();
+    const Qt::FocusPolicy middlePolicy = named<QLineEdit>(w, "MiddleEdit")->focusPolicy();
+    const Qt::FocusPolicy datePolicy = named<QAbstractButton>(w, "DateButton")->focusPolicy();
 
     w.AddButtonClick();
     ASSERT_TRUE(w.editing());
@@ -347,21 +350,22 @@ TEST_F(RecordEntryTest, CarriedFieldsDefaultCountryDateAndSkippedBoxes) {
     EXPECT_EQ(value("COUNTRY"), w.prefs.defaultCountry.left(30).trimmed());  // cut to fit
     EXPECT_EQ(value("DATE"), pc::text::dateToStored(QDate::currentDate()));
     EXPECT_EQ(value("LNAME"), "");
-    EXPECT_EQ(w.MiddleEdit->focusPolicy(), Qt::ClickFocus);
-    EXPECT_EQ(w.DateButton->focusPolicy(), Qt::ClickFocus);
-    EXPECT_EQ(w.FirstEdit->focusPolicy(), Qt::StrongFocus);
+    EXPECT_EQ(named<QLineEdit>(w, "MiddleEdit")->focusPolicy(), Qt::ClickFocus);
+    EXPECT_EQ(named<QAbstractButton>(w, "DateButton")->focusPolicy(), Qt::ClickFocus);
+    EXPECT_EQ(named<QLineEdit>(w, "FirstEdit")->focusPolicy(), Qt::StrongFocus);
     ASSERT_TRUE(w.SaveButtonClick());
-    EXPECT_EQ(w.MiddleEdit->focusPolicy(), middlePolicy);  // every box is back after a save
-    EXPECT_EQ(w.DateButton->focusPolicy(), datePolicy);
+    EXPECT_EQ(named<QLineEdit>(w, "MiddleEdit")->focusPolicy(),
+              middlePolicy);  // every box is back after a save
+    EXPECT_EQ(named<QAbstractButton>(w, "DateButton")->focusPolicy(), datePolicy);
 
     // Editing does not skip; a cancelled Add restores the boxes as well.
     w.EditButtonClick();
-    EXPECT_EQ(w.MiddleEdit->focusPolicy(), middlePolicy);
+    EXPECT_EQ(named<QLineEdit>(w, "MiddleEdit")->focusPolicy(), middlePolicy);
     w.CancelButtonClick();
     w.AddButtonClick();
-    EXPECT_EQ(w.MiddleEdit->focusPolicy(), Qt::ClickFocus);
+    EXPECT_EQ(named<QLineEdit>(w, "MiddleEdit")->focusPolicy(), Qt::ClickFocus);
     w.CancelButtonClick();
-    EXPECT_EQ(w.MiddleEdit->focusPolicy(), middlePolicy);
+    EXPECT_EQ(named<QLineEdit>(w, "MiddleEdit")->focusPolicy(), middlePolicy);
 }
 
 TEST_F(RecordEntryTest, DateButtonEditsTheRecordAndStoresTheChosenDate) {
@@ -374,11 +378,11 @@ TEST_F(RecordEntryTest, DateButtonEditsTheRecordAndStoresTheChosenDate) {
         return answer;
     });
 
-    w.DateButton->click();
+    named<QAbstractButton>(w, "DateButton")->click();
     EXPECT_EQ(offered, QDate(2020, 1, 15));
     ASSERT_TRUE(w.editing());
     EXPECT_EQ(value("DATE"), "20251224");
-    EXPECT_EQ(w.DateDisplay->text(), pc::text::storedToDisplay("20251224"));
+    EXPECT_EQ(named<QLineEdit>(w, "DateDisplay")->text(), pc::text::storedToDisplay("20251224"));
     ASSERT_TRUE(w.SaveButtonClick());
 
     answer = {DateChoice::Kind::Cancel, {}};
@@ -387,7 +391,7 @@ TEST_F(RecordEntryTest, DateButtonEditsTheRecordAndStoresTheChosenDate) {
     answer = {DateChoice::Kind::NoDate, {}};
     w.DateLabelClick();
     EXPECT_EQ(value("DATE"), "");
-    EXPECT_EQ(w.DateDisplay->text(), "");
+    EXPECT_EQ(named<QLineEdit>(w, "DateDisplay")->text(), "");
     ASSERT_TRUE(w.SaveButtonClick());
     w.DateLabelClick();
     EXPECT_EQ(offered, QDate::currentDate());  // no date: the calendar opens on today
@@ -451,7 +455,7 @@ TEST_F(RecordEntryTest, AFailedReopenSaysSoAndForgetsThePath) {
         "An error has occurred which may have resulted in lost data.\r\n"));
     EXPECT_FALSE(w.active());
     EXPECT_TRUE(w.openDatabasePath.isEmpty());
-    EXPECT_FALSE(w.AddButton->isEnabled());
+    EXPECT_FALSE(named<QAbstractButton>(w, "AddButton")->isEnabled());
 }
 
 }  // namespace

@@ -100,7 +100,7 @@ TEST_F(IndexMaintenanceTest, RebuildFromTheMainWindowDropsDeletedRecordsFromTheI
     window->FormActivate();
     ASSERT_TRUE(window->active());
     EXPECT_EQ(window->Apollo1->recCount(), 5);
-    EXPECT_EQ(window->FilterIndicator->text(), "3 records (no filter)");
+    EXPECT_EQ(named<QLabel>(window.get(), "FilterIndicator")->text(), "3 records (no filter)");
 
     // Cancel does nothing.
     QTimer::singleShot(0, [] {
@@ -119,8 +119,8 @@ TEST_F(IndexMaintenanceTest, RebuildFromTheMainWindowDropsDeletedRecordsFromTheI
     });
     window->RebuildIndexesMenuClick();
     EXPECT_EQ(window->Apollo1->recCount(), 3);
-    EXPECT_EQ(window->FilterIndicator->text(), "3 records (no filter)");
-    EXPECT_EQ(window->OrderIndicator->text(), "Sorted by Last Name");
+    EXPECT_EQ(named<QLabel>(window.get(), "FilterIndicator")->text(), "3 records (no filter)");
+    EXPECT_EQ(named<QLabel>(window.get(), "OrderIndicator")->text(), "Sorted by Last Name");
     EXPECT_EQ(window->TablePKW->fieldByName("LNAME").text(), "Adams");
     EXPECT_TRUE(pc::data::CheckValidIndex(*window->TablePKW));
 }

@@ -17,11 +17,14 @@
 #include "address_test_home.h"
 #include "app/t_address_main.h"
 #include "data/t_apollo.h"
+#include "named_child.h"
 #include "records/address_table_model.h"
 #include "records/fields_list_file.h"
 
 namespace pc::app::test {
 namespace {
+
+using pc::test::named;
 
 QString cell(const AddressTableModel& model, int row, const QString& field) {
     const int column = model.columnFields().indexOf(field);
@@ -212,8 +215,8 @@ TEST_F(AddressBrowseTest, MainWindowTakesTheRecordTheGridEndsOn) {
     });
     window->BrowseButtonClick();
     EXPECT_EQ(window->TablePKW->fieldByName("LNAME").text(), "Young");
-    EXPECT_EQ(window->LastEdit->text(), "Young");
-    EXPECT_EQ(window->FilterIndicator->text(), "4 records (no filter)");
+    EXPECT_EQ(named<QLineEdit>(window.get(), "LastEdit")->text(), "Young");
+    EXPECT_EQ(named<QLabel>(window.get(), "FilterIndicator")->text(), "4 records (no filter)");
 }
 
 }  // namespace

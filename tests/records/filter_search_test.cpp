@@ -127,7 +127,7 @@ TEST_F(FilterSearchTest, KeySearchFindsTheKeyStartOrStaysOnTheRecord) {
     });
     w->SearchButtonClick();
     EXPECT_EQ(current(), "Browning");
-    EXPECT_EQ(w->OrderIndicator->text(), "Sorted by City");
+    EXPECT_EQ(named<QLabel>(w, "OrderIndicator")->text(), "Sorted by City");
     EXPECT_TRUE(w->sortActions[5]->isChecked());
     EXPECT_FALSE(w->sortActions[0]->isChecked());
     EXPECT_TRUE(messages->shown().empty());
@@ -137,28 +137,28 @@ TEST_F(FilterSearchTest, MemoSearchMovesOnAndReturnsWhenNothingMatches) {
     goTo("Smith");
     w->SearchMemoButtonClick("FAIR");
     EXPECT_EQ(current(), "Adams");  // the first in last-name order
-    EXPECT_FALSE(w->SearchMemoNextButton->isHidden());
+    EXPECT_FALSE(named<QAbstractButton>(w, "SearchMemoNextButton")->isHidden());
     w->SearchMemoNextButtonClick();
     EXPECT_EQ(current(), "Brown");
     w->SearchMemoNextButtonClick();  // no later match
     EXPECT_EQ(current(), "Brown");
-    EXPECT_TRUE(w->SearchMemoNextButton->isHidden());
+    EXPECT_TRUE(named<QAbstractButton>(w, "SearchMemoNextButton")->isHidden());
 
     goTo("Smith");
     w->SearchMemoButtonClick("nowhere");
     EXPECT_EQ(current(), "Smith");
-    EXPECT_TRUE(w->SearchMemoNextButton->isHidden());
+    EXPECT_TRUE(named<QAbstractButton>(w, "SearchMemoNextButton")->isHidden());
 }
 
 TEST_F(FilterSearchTest, TaggingAndClearTags) {
     const QString firstId = w->prefs.globalTagId;
     goTo("Brown");
-    QTest::mouseClick(w->TaggedCheck, Qt::LeftButton);
+    QTest::mouseClick(named<QCheckBox>(w, "TaggedCheck"), Qt::LeftButton);
     EXPECT_EQ(current("TAG"), firstId);
-    EXPECT_TRUE(w->TaggedCheck->isChecked());
+    EXPECT_TRUE(named<QCheckBox>(w, "TaggedCheck")->isChecked());
     w->ToggleTag();
     EXPECT_EQ(current("TAG"), "");
-    EXPECT_FALSE(w->TaggedCheck->isChecked());
+    EXPECT_FALSE(named<QCheckBox>(w, "TaggedCheck")->isChecked());
     w->ToggleTag();
     EXPECT_EQ(taggedCount(), 1);
 
@@ -172,12 +172,12 @@ TEST_F(FilterSearchTest, TaggingAndClearTags) {
     EXPECT_FALSE(w->filterCriteria.taggedOnly);
     goTo("Brown");
     EXPECT_EQ(current("TAG"), firstId);
-    EXPECT_FALSE(w->TaggedCheck->isChecked());
+    EXPECT_FALSE(named<QCheckBox>(w, "TaggedCheck")->isChecked());
     EXPECT_EQ(taggedCount(), 0);
     // Twice within a second still gives an identifier no record holds.
     w->mnuClearTagsClick();
     goTo("Brown");
-    EXPECT_FALSE(w->TaggedCheck->isChecked());
+    EXPECT_FALSE(named<QCheckBox>(w, "TaggedCheck")->isChecked());
     w->ToggleTag();
     EXPECT_EQ(current("TAG"), w->prefs.globalTagId) << messages->texts().join('|').toStdString();
 }
@@ -215,8 +215,8 @@ TEST_F(FilterSearchTest, FilterDialogTestsKeepsAndRestores) {
     EXPECT_EQ(messages->texts(), QStringList{"1 matches"});
     EXPECT_EQ(w->filterString, "\"C\"$UPPER(CODES)");
     EXPECT_EQ(w->Apollo1->query(), "\"C\"$UPPER(CODES).and. !ISDEL");
-    EXPECT_EQ(w->FilterIndicator->text(), "1 filter matches");
-    EXPECT_FALSE(w->ClearFilterButton->isHidden());
+    EXPECT_EQ(named<QLabel>(w, "FilterIndicator")->text(), "1 filter matches");
+    EXPECT_FALSE(named<QAbstractButton>(w, "ClearFilterButton")->isHidden());
 
     // A filter without matches is dropped by Test; Ok stays open; Cancel
     // brings back the filter the dialog started with.
