@@ -1,0 +1,125 @@
+// Faults a new user met in the main window: the caret while typing, long
+// values, the window's width and caption during an edit with a filter.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/t_address_main.h"
+#include "data/t_apollo.h"
+#include "data/t_table.h"
+#include "scratch_home.h"
+#include "text/message_service.h"
+#include "text/profile_file.h"
+#include "xbase/engine.h"
+
+namespace pc::app {
+namespace {
+
+class NewUserTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        home = test::makeScratchHome(tempHome);
+        pc::text::ProfileFile(home + "POSTCR.ini").writeInt("Editing", "AggressiveSave", 0);
+    }
+    void TearDown() override {
+        window.reset();
+        sx_CloseAll();
+    }
+
+    TAddressMain& start() {
+        window = std::make_unique<TAddressMain>();
+        window->FormActivate();
+        EXPECT_TRUE(window->active()) << messages->texts().join('|').toStdString();
+        return *window;
+    }
+
+    template <typename T = QLineEdit>
+    T* child(const char* name) const {
+        T* widget = window->findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    // Adds and saves one record with a city.
+    void addCity(const QString& city) {
+        window->AddButtonClick();
+        window->TablePKW->fieldByName("LNAME").setText("Baker");
+        window->TablePKW->fieldByName("CITY").setText(city);
+        ASSERT_TRUE(window->SaveButtonClick());
+    }
+
+    QTemporaryDir tempHome;
+    QString home;
+    pc::text::ScopedRecordingMessages messages;
+    std::unique_ptr<TAddressMain> window;
+};
+
+TEST_F(NewUserTest, TypingKeepsTheCaretWhereTheUserPutItInBothModes) {
+    start();
+    addCity("Toronto");
+    auto* city = child("CityEdit");
+    window->EditButtonClick();
+    ASSERT_TRUE(window->editing());
+    city->setFocus();
+    QTest::keyClick(city, Qt::Key_Home);
+    QTest::keyClicks(city, "AB");
+    EXPECT_EQ(city->text(), "ABronto");
+    EXPECT_EQ(city->cursorPosition(), 2);
+
+    QTest::keyClick(city, Qt::Key_Insert);
+    QTest::keyClick(city, Qt::Key_Home);
+    QTest::keyClick(city, Qt::Key_Right);
+    QTest::keyClicks(city, "xy");
+    EXPECT_EQ(city->text(), "AxyBronto");
+    EXPECT_EQ(city->cursorPosition(), 3);
+    EXPECT_EQ(window->TablePKW->fieldByName("CITY").text(), "AxyBronto");
+}
+
+TEST_F(NewUserTest, LongValuesShowTheirBeginningAfterSavingAndReopening) {
+    start();
+    window->AddButtonClick();
+    auto* street = child("Street1Edit");
+    street->setFocus();
+    const QString value = "Suite 500, Building C, Floor 12, Room 7";
+    QTest::keyClicks(street, value);
+    ASSERT_EQ(street->cursorPosition(), value.size());
+    ASSERT_TRUE(window->SaveButtonClick());
+    EXPECT_EQ(street->text(), value);
+    EXPECT_EQ(street->cursorPosition(), 0);
+
+    window->OpenDatabaseClick(window->openDatabasePath);
+    window->LastButtonClick();
+    EXPECT_EQ(street->text(), value);
+    EXPECT_EQ(street->cursorPosition(), 0);
+}
+
+TEST_F(NewUserTest, EditWithAFilterKeepsTheWidthAndDisablesFilter) {
+    start();
+    addCity("Toronto");
+    addCity("Ottawa");
+    window->filterCriteria[pc::data::Criterion::City] = "Tor";
+    ASSERT_EQ(window->ApplyQuery(), 1);
+    window->RefreshControls();
+    window->show();
+    QApplication::processEvents();
+    const int width = window->width();
+    auto* filter = child<QToolButton>("FilterButton");
+    EXPECT_TRUE(filter->isEnabled());
+
+    window->EditButtonClick();
+    ASSERT_TRUE(window->editing());
+    QApplication::processEvents();
+    EXPECT_FALSE(filter->isEnabled());
+    EXPECT_EQ(window->width(), width);
+    window->CancelButtonClick();
+    QApplication::processEvents();
+    EXPECT_TRUE(filter->isEnabled());
+    EXPECT_EQ(window->width(), width);
+}
+
+}  // namespace
+}  // namespace pc::app
