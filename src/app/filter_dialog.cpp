@@ -12,7 +12,6 @@
 #include <QSizePolicy>
 #include <QVBoxLayout>
 
-#include "app/help_topics.h"
 #include "app/help_window.h"
 #include "text/message_service.h"
 
@@ -23,6 +22,7 @@ using pc::data::FilterCriteria;
 
 namespace {
 
+constexpr int kHelpContext = 1033;
 constexpr char kDateHint[] =
     "Note: enter dates in the form: YYYYMMDD\n(i.e. 19970428 for April 28, 1997)";
 constexpr char kHint[] =
@@ -69,8 +69,7 @@ TFilterDialog::TFilterDialog(const FilterCriteria& criteria,
     connect(ClearButton, &QPushButton::clicked, this, &TFilterDialog::ClearButtonClick);
     connect(OkButton, &QPushButton::clicked, this, &TFilterDialog::OkButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(HelpButton, &QPushButton::clicked, this,
-            [] { HelpWindow::showContext(kHelpMainWindow); });
+    connect(HelpButton, &QPushButton::clicked, this, [] { HelpWindow::showContext(kHelpContext); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -15,7 +15,7 @@
 namespace pc::app {
 
 namespace {
-constexpr int kHelpContext = 1036;
+constexpr int kHelpContext = 1038;
 }
 
 TRebuildIndexesDialog::TRebuildIndexesDialog(pc::data::TTable* table, QWidget* parent)
