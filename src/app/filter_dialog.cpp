@@ -8,10 +8,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSizePolicy>
 #include <QVBoxLayout>
 
+#include "app/filter_tips_menu.h"
 #include "app/help_window.h"
 #include "text/message_service.h"
 
@@ -93,6 +95,13 @@ TFilterDialog::TFilterDialog(const FilterCriteria& criteria,
 QLineEdit* TFilterDialog::makeBox(Criterion c) {
     auto* box = new QLineEdit;
     box->setObjectName(pc::data::criterionField(c));
+    // The hint promises tips on a right click.
+    box->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(box, &QLineEdit::customContextMenuRequested, this, [box](const QPoint& at) {
+        QMenu* menu = filterBoxMenu(box);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(box->mapToGlobal(at));
+    });
     boxes_[static_cast<int>(c)] = box;
     return box;
 }

@@ -1,13 +1,17 @@
-// Faults a new user met in the main window: the caret while typing, long
-// values, the window's width and caption during an edit with a filter.
+// Faults a new user met: the caret while typing, long values, the window's
+// width during an edit with a filter, the filter boxes' right-click tips.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
+#include "app/filter_dialog.h"
 #include "app/t_address_main.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
@@ -119,6 +123,33 @@ TEST_F(NewUserTest, EditWithAFilterKeepsTheWidthAndDisablesFilter) {
     QApplication::processEvents();
     EXPECT_TRUE(filter->isEnabled());
     EXPECT_EQ(window->width(), width);
+}
+
+TEST(FilterTips, RightClickOnAFilterBoxShowsTheCriterionTips) {
+    TFilterDialog dialog(pc::data::FilterCriteria(), {});
+    auto* codes = dialog.findChild<QLineEdit*>("CODES");
+    ASSERT_NE(codes, nullptr);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            codes->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(codes, &click);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QStringList texts;
+    QAction* contains = nullptr;
+    for (QAction* action : menu->actions()) {
+        texts << action->text();
+        if (action->data().toString() == "$") contains = action;
+    }
+    for (const char* sign : {"$", ">=", "<=", ";", "+", "^"})
+        EXPECT_TRUE(texts.join('\n').contains(sign)) << sign;
+    // The usual edit commands stay.
+    EXPECT_TRUE(texts.join('\n').contains("Paste"));
+    ASSERT_NE(contains, nullptr);
+    codes->setText("C");
+    codes->setCursorPosition(0);
+    contains->trigger();
+    EXPECT_EQ(codes->text(), "$C");
+    menu->close();
 }
 
 }  // namespace
