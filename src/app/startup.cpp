@@ -27,7 +27,8 @@ void initResources() {
 void setUpApplication(QApplication& app) {
     initResources();
     app.setApplicationName("Postcraft");
-    app.setApplicationDisplayName("Postcraft");
+    // No display name: Qt would append it to every caption, and the main
+    // window's "Postcraft - path" would name the program twice.
     app.setApplicationVersion(QStringLiteral(POSTCRAFT_VERSION));
     app.setWindowIcon(QIcon(":/icons/postcraft.png"));
 }

@@ -5,11 +5,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "app/rebuild_indexes_dialog.h"
+#include "app/search_dialog.h"
+#include "app/startup.h"
 #include "app/t_address_main.h"
 #include "scratch_home.h"
 #include "text/message_service.h"
@@ -88,6 +93,38 @@ TEST_F(DialogPlacementTest, DialogsOpenCentredOverTheMainWindow) {
     expectCentred(placementOf([this] { window->NewFileMenuClick(); }), "New Database");
     expectCentred(placementOf([this] { window->NewFileMenuClick(); }, "TFieldLengthsDialog"),
                   "Field Lengths");
+}
+
+TEST_F(DialogPlacementTest, SearchOrdersAndRebuildTextsAreInView) {
+    TSearchDialog search(0, window.get());
+    search.show();
+    QApplication::processEvents();
+    QListWidget* orders = search.OrderList;
+    const QRect last = orders->visualItemRect(orders->item(orders->count() - 1));
+    EXPECT_EQ(orders->item(orders->count() - 1)->text(), "Codes");
+    EXPECT_TRUE(orders->viewport()->rect().contains(last)) << last.bottom();
+
+    for (bool system : {false, true}) {
+        auto dialog = system
+                          ? std::make_unique<TRebuildIndexesDialog>(window.get())
+                          : std::make_unique<TRebuildIndexesDialog>(window->TablePKW, window.get());
+        dialog->show();
+        QApplication::processEvents();
+        auto* status = dialog->findChild<QLabel*>("StatusLabel");
+        EXPECT_TRUE(status->isVisible());
+        EXPECT_TRUE(status->text().contains("Reindex")) << status->text().toStdString();
+    }
+}
+
+TEST(ApplicationName, CaptionsNameTheProgramOnce) {
+    // Qt appends a display name to every caption; "Postcraft - path" would
+    // then read "Postcraft - path — Postcraft".
+    setUpApplication(*qApp);
+    const QString name = QCoreApplication::applicationName();
+    EXPECT_EQ(name, "Postcraft");
+    QCoreApplication::setApplicationName("probe");
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "probe");
+    QCoreApplication::setApplicationName(name);
 }
 
 }  // namespace
