@@ -16,6 +16,7 @@
 #include "app/search_dialog.h"
 #include "app/startup.h"
 #include "app/t_address_main.h"
+#include "data/t_table.h"
 #include "scratch_home.h"
 #include "text/message_service.h"
 #include "xbase/engine.h"
@@ -43,6 +44,9 @@ class DialogPlacementTest : public ::testing::Test {
         home = test::makeScratchHome(tempHome);
         window = std::make_unique<TAddressMain>();
         window->FormActivate();
+        window->AddButtonClick();
+        window->TablePKW->fieldByName("LNAME").setText("Baker");
+        ASSERT_TRUE(window->SaveButtonClick());
         window->setGeometry(300, 200, 632, 460);
         window->show();
     }
@@ -91,6 +95,7 @@ TEST_F(DialogPlacementTest, DialogsOpenCentredOverTheMainWindow) {
     expectCentred(placementOf([this] { window->mnuPreferences->trigger(); }), "Preferences");
     expectCentred(placementOf([this] { window->mnuAbout->trigger(); }), "About");
     expectCentred(placementOf([this] { window->NewFileMenuClick(); }), "New Database");
+    expectCentred(placementOf([this] { window->SearchButtonClick(); }), "Search");
     expectCentred(placementOf([this] { window->NewFileMenuClick(); }, "TFieldLengthsDialog"),
                   "Field Lengths");
 }
