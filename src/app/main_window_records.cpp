@@ -15,6 +15,7 @@
 #include "app/select_date_dialog.h"
 #include "app/skip_fields.h"
 #include "app/t_address_main.h"
+#include "app/unstorable_text_warning.h"
 #include "data/data_error.h"
 #include "data/t_apollo.h"
 #include "data/t_data_source.h"
@@ -223,6 +224,7 @@ bool TAddressMain::SaveButtonClick() {
     if (!editing()) return false;
     try {
         TablePKW->fieldByName("MEMO").setText(memoForStorage(MemoEdit->toPlainText()));
+        if (!confirmStorableText(*TablePKW, *binder_, MemoEdit)) return false;
         TablePKW->post();
     } catch (const DataError& error) {
         reportError(error);

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -22,6 +23,14 @@
 
 namespace pc::app {
 namespace {
+
+// Types any text, letters QTest has no key for included.
+void typeText(QWidget* box, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(box, &press);
+    }
+}
 
 class NewUserTest : public ::testing::Test {
   protected:
@@ -123,6 +132,38 @@ TEST_F(NewUserTest, EditWithAFilterKeepsTheWidthAndDisablesFilter) {
     QApplication::processEvents();
     EXPECT_TRUE(filter->isEnabled());
     EXPECT_EQ(window->width(), width);
+}
+
+TEST_F(NewUserTest, SavingTextTheTableCannotHoldWarnsFirst) {
+    start();
+    window->AddButtonClick();
+    typeText(child("LastEdit"), "Wałęsa");
+    typeText(child("CityEdit"), "Gdańsk");
+    QTest::keyClicks(child("FirstEdit"), "Lech");
+
+    messages->answer(false);  // go back and change them
+    EXPECT_FALSE(window->SaveButtonClick());
+    ASSERT_EQ(messages->shown().size(), 1u);
+    const auto& warning = messages->shown().front();
+    EXPECT_EQ(warning.kind, "askDefaultNo");
+    EXPECT_TRUE(warning.text.contains("Last: ł ę")) << warning.text.toStdString();
+    EXPECT_TRUE(warning.text.contains("City: ń")) << warning.text.toStdString();
+    EXPECT_FALSE(warning.text.contains("First"));
+    EXPECT_TRUE(window->editing());
+    EXPECT_EQ(window->focusWidget(), child("LastEdit"));
+
+    messages->clear();
+    messages->answer(true);  // save with "?"
+    EXPECT_TRUE(window->SaveButtonClick());
+    EXPECT_FALSE(window->editing());
+    EXPECT_EQ(window->TablePKW->fieldByName("LNAME").text(), "Wa??sa");
+
+    // Text the table holds is saved without a word.
+    window->EditButtonClick();
+    window->TablePKW->fieldByName("CITY").setText("Zoë € Müller");
+    messages->clear();
+    EXPECT_TRUE(window->SaveButtonClick());
+    EXPECT_TRUE(messages->shown().empty());
 }
 
 TEST(FilterTips, RightClickOnAFilterBoxShowsTheCriterionTips) {
