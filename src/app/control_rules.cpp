@@ -14,7 +14,8 @@ ControlFlags controlRules(const ControlState& s) {
     f.editDeleteVisible = !s.editing;
     f.exitButtonVisible = !s.editing;
     f.searchBrowseEnabled = browsing;
-    f.setFilterEnabled = hasFilter || browsing;
+    // Not while editing: the filter dialog refuses to open then.
+    f.setFilterEnabled = (hasFilter && !s.editing) || browsing;
     f.clearFilterButtonVisible = hasFilter;
     f.clearFilterButtonEnabled = hasFilter && !s.editing;
     f.filterCommandsEnabled = hasFilter;

@@ -10,6 +10,7 @@
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "app/help_topics.h"
 
@@ -31,9 +32,13 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     sideLayout->setContentsMargins(0, 0, 0, 0);
     auto* searchRow = new QHBoxLayout;
     search_ = new QLineEdit;
+    search_->setObjectName("HelpSearch");
     search_->setPlaceholderText("Search for help on...");
     search_->setClearButtonEnabled(true);
     auto* contents = new QPushButton("&Contents");
+    // Enter in the search box opens the first topic found; as the dialog's
+    // default button Contents would take the key and clear the search.
+    contents->setAutoDefault(false);
     searchRow->addWidget(search_, 1);
     searchRow->addWidget(contents);
     sideLayout->addLayout(searchRow);
@@ -52,6 +57,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     layout->addWidget(splitter);
 
     connect(search_, &QLineEdit::textChanged, this, &HelpWindow::runSearch);
+    connect(search_, &QLineEdit::returnPressed, this, [this] {
+        if (results_->count() > 0) results_->setCurrentRow(0);
+    });
     connect(contents, &QPushButton::clicked, this, [this] {
         search_->clear();
         openContext(kHelpContents);
@@ -77,8 +85,31 @@ HelpWindow* HelpWindow::instance() {
     return sharedWindow;
 }
 
+void HelpWindow::followModalDialog() {
+    // A modal dialog blocks every window but its own; help asked for from it
+    // must be usable at once, so it becomes the dialog's transient window
+    // for as long as the dialog is open.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == this) modal = nullptr;
+    winId();  // the native window the transient link is set on
+    QWindow* owner = modal ? modal->window()->windowHandle() : nullptr;
+    if (windowHandle()->transientParent() == owner) return;
+    windowHandle()->setTransientParent(owner);
+    disconnect(modalClosed_);
+    // Queued: by then the closed dialog has left the modal stack, and an
+    // outer dialog still open becomes the owner.
+    if (owner)
+        modalClosed_ = connect(
+            owner, &QWindow::visibleChanged, this,
+            [this](bool visible) {
+                if (!visible) followModalDialog();
+            },
+            Qt::QueuedConnection);
+}
+
 HelpWindow* HelpWindow::showContext(int context) {
     HelpWindow* window = instance();
+    window->followModalDialog();
     window->openContext(context);
     window->show();
     window->raise();
@@ -88,6 +119,7 @@ HelpWindow* HelpWindow::showContext(int context) {
 
 HelpWindow* HelpWindow::showSearch(const QString& query) {
     HelpWindow* window = instance();
+    window->followModalDialog();
     window->search_->setText(query);
     window->runSearch(query);
     window->show();

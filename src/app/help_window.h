@@ -27,12 +27,14 @@ class HelpWindow : public QDialog {
     QListWidget* resultList() const { return results_; }
 
   private:
+    void followModalDialog();
     void fillList(const std::vector<int>& contexts);
 
     QListWidget* results_ = nullptr;
     QLineEdit* search_ = nullptr;
     QTextBrowser* browser_ = nullptr;
     int current_ = 0;
+    QMetaObject::Connection modalClosed_;
 };
 
 }  // namespace pc::app

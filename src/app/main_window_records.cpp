@@ -6,6 +6,7 @@
 #include <QTabWidget>
 
 #include "app/t_address_main.h"
+#include "app/unstorable_text_warning.h"
 #include "data/data_error.h"
 #include "data/t_apollo.h"
 #include "data/t_data_source.h"
@@ -223,6 +224,7 @@ bool TAddressMain::SaveButtonClick() {
     if (!editing()) return false;
     try {
         TablePKW->fieldByName("MEMO").setText(memoForStorage(MemoEdit->toPlainText()));
+        if (!confirmStorableText(*TablePKW, *binder_, MemoEdit)) return false;
         TablePKW->post();
     } catch (const DataError& error) {
         reportError(error);

@@ -22,6 +22,7 @@
 #include "text/program_paths.h"
 #include "text/text_utils.h"
 #include "widgets/field_binder.h"
+#include "widgets/window_placement.h"
 
 namespace pc::app {
 
@@ -65,6 +66,7 @@ void TAddressMain::SearchButtonClick() {
         if (sortActions[i]->isChecked()) checked = i;
     }
     TSearchDialog dialog(checked, this);
+    pc::text::centreWindow(&dialog, this);
     if (dialog.exec() != QDialog::Accepted || dialog.text().isEmpty()) return;
     const int chosen = dialog.orderIndex();
     if (chosen >= 0 && chosen < static_cast<int>(sortActions.size()))

@@ -31,10 +31,15 @@ void initResources() {
 void setUpApplication(QApplication& app) {
     initResources();
     app.setApplicationName("Postcraft");
-    app.setApplicationDisplayName("Postcraft");
+    // No display name: Qt would append it to every caption, and the main
+    // window's "Postcraft - path" would name the program twice.
     app.setApplicationVersion(QStringLiteral(POSTCRAFT_VERSION));
     app.setWindowIcon(QIcon(":/icons/postcraft.png"));
     pc::text::setMessageService(std::make_unique<pc::widgets::MessageBoxService>());
+    installHelpOpener();
+}
+
+void installHelpOpener() {
     pc::widgets::setHelpOpener([](int context) { HelpWindow::showContext(context); });
 }
 

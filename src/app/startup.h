@@ -12,6 +12,8 @@ void initResources();
 // Application name, version and icon; message boxes and the help window
 // for every window of the program.
 void setUpApplication(QApplication& app);
+// Lets the dialogs below the main window open topics in the help window.
+void installHelpOpener();
 // Runs the program and returns its exit code: 0 at once when another
 // Postcraft already runs on the same home (it is brought forward instead).
 int runPostcraft(QApplication& app, const QStringList& arguments);

@@ -122,17 +122,33 @@ void TAddressMain::RefreshControls() {
         enable(a, f.activeCommandsEnabled);
     ImportMenu->setEnabled(f.activeCommandsEnabled);
 
-    SaveButton->setVisible(f.saveCancelShown);
+    // Hide before showing: a moment with both button sets on the bar would
+    // widen the window for good.
+    const std::pair<QWidget*, bool> shown[] = {
+        {SaveButton, f.saveCancelShown},
+        {CancelButton, f.saveCancelShown},
+        {AddButton, f.addVisible},
+        {EditButton, f.editDeleteVisible},
+        {DeleteButton, f.editDeleteVisible},
+        {ExitButton, f.exitButtonVisible},
+        {ClearFilterButton, f.clearFilterButtonVisible},
+        {FirstButton, f.navigationVisible},
+        {PriorButton, f.navigationVisible},
+        {NextButton, f.navigationVisible},
+        {LastButton, f.navigationVisible},
+        {DialPhone1Button, f.navigationVisible},
+        {DialPhone2Button, f.navigationVisible},
+        {SearchMemoButton, f.navigationVisible},
+    };
+    for (const auto& [widget, on] : shown)
+        if (!on) widget->hide();
+    for (const auto& [widget, on] : shown)
+        if (on) widget->show();
     SaveButton->setEnabled(f.saveCancelShown);
-    CancelButton->setVisible(f.saveCancelShown);
     CancelButton->setEnabled(f.saveCancelShown);
-    AddButton->setVisible(f.addVisible);
     enableWidget(AddButton, f.addEnabled);
-    EditButton->setVisible(f.editDeleteVisible);
     enableWidget(EditButton, f.editDeleteEnabled);
-    DeleteButton->setVisible(f.editDeleteVisible);
     enableWidget(DeleteButton, f.editDeleteEnabled);
-    ExitButton->setVisible(f.exitButtonVisible);
 
     enableWidget(SearchButton, f.searchBrowseEnabled);
     enableWidget(BrowseButton, f.searchBrowseEnabled);
@@ -140,7 +156,6 @@ void TAddressMain::RefreshControls() {
     enable(mnuBrowse, f.searchBrowseEnabled);
     enableWidget(FilterButton, f.setFilterEnabled);
     enable(mnuSetFilter, f.setFilterEnabled);
-    ClearFilterButton->setVisible(f.clearFilterButtonVisible);
     enableWidget(ClearFilterButton, f.clearFilterButtonEnabled);
     for (QAction* a : {mnuSaveFilter, mnuClearFilter, mnuTagAllFilterMatches})
         enable(a, f.filterCommandsEnabled);
@@ -159,10 +174,8 @@ void TAddressMain::RefreshControls() {
 
     for (QWidget* w :
          std::initializer_list<QWidget*>{FirstButton, PriorButton, NextButton, LastButton,
-                                         DialPhone1Button, DialPhone2Button, SearchMemoButton}) {
-        w->setVisible(f.navigationVisible);
+                                         DialPhone1Button, DialPhone2Button, SearchMemoButton})
         enableWidget(w, true);
-    }
     if (f.findNextForcedHidden) SearchMemoNextButton->hide();
 
     FileMenu->setEnabled(f.fileMenuEnabled);

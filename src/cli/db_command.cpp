@@ -175,12 +175,21 @@ class Session {
     Session& operator=(const Session&) = delete;
 };
 
+// Readers take a shared lock, which a writer's exclusive lock keeps out:
+// a table that is being changed is not safe to read.
+std::string whileInUse(const std::string& message) {
+    if (message.find("in use") == std::string::npos) return message;
+    return message +
+           " (reading verbs wait for no writer: close the table in Postcraft or let the "
+           "writing command finish, then try again)";
+}
+
 int openTable(const std::string& arg, const std::string& path, int mode) {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) failure(arg + ": no such table");
     int area =
         sx_Use(path.c_str(), sx_DefaultAlias(path.c_str()).c_str(), mode, pc::xbase::kDriverNone);
-    if (area == 0) failure("cannot open " + arg + ": " + lastError("unknown error"));
+    if (area == 0) failure("cannot open " + arg + ": " + whileInUse(lastError("unknown error")));
     return area;
 }
 
@@ -261,7 +270,7 @@ int cmdInfo(const std::vector<std::string>& raw, std::ostream& out) {
         codePage = table->codePage();
         if (table->memo()) memoBlockSize = table->memo()->blockSize();
     } catch (const pc::xbase::Error& e) {
-        failure("cannot open " + arg + ": " + e.what());
+        failure("cannot open " + arg + ": " + whileInUse(e.what()));
     }
 
     Session session;

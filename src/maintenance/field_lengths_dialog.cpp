@@ -17,7 +17,7 @@ namespace pc::app {
 
 namespace {
 
-constexpr int kHelpContext = 1037;
+constexpr int kHelpContext = 1039;
 
 struct BoxDef {
     const char* label;

@@ -15,18 +15,23 @@
 namespace pc::app {
 
 namespace {
-constexpr int kHelpContext = 1036;
+constexpr int kHelpContext = 1038;
 }
 
 TRebuildIndexesDialog::TRebuildIndexesDialog(pc::data::TTable* table, QWidget* parent)
     : QDialog(parent), table_(table) {
     build();
     setWindowTitle("Rebuild indexes for " + table->fileName());
+    StatusLabel->setText(
+        "Reindex removes the deleted records of " + table->fileName() +
+        " for good and builds all its sort orders again. This may take a while for a large file.");
 }
 
 TRebuildIndexesDialog::TRebuildIndexesDialog(QWidget* parent) : QDialog(parent) {
     build();
     setWindowTitle("Rebuild System Indexes");
+    StatusLabel->setText(
+        "Reindex builds the indexes of Postcraft's own files in the sysdata folder again.");
 }
 
 void TRebuildIndexesDialog::build() {
@@ -34,6 +39,7 @@ void TRebuildIndexesDialog::build() {
     StatusLabel = new QLabel;
     StatusLabel->setObjectName("StatusLabel");
     StatusLabel->setMinimumWidth(300);
+    StatusLabel->setWordWrap(true);
     Gauge = new QProgressBar;
     Gauge->setObjectName("Gauge");
     Gauge->setRange(0, 100);

@@ -18,7 +18,7 @@ namespace pc::app {
 
 namespace {
 
-constexpr int kHelpContext = 1033;
+constexpr int kHelpContext = 1027;
 constexpr int kDesignedWidth = 600;
 constexpr int kDesignedHeight = 380;
 

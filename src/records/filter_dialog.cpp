@@ -8,10 +8,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSizePolicy>
 #include <QVBoxLayout>
 
+#include "records/filter_tips_menu.h"
 #include "text/message_service.h"
 #include "widgets/help_link.h"
 
@@ -22,8 +24,7 @@ using pc::data::FilterCriteria;
 
 namespace {
 
-// The main window's topic.
-constexpr int kHelpContext = 1029;
+constexpr int kHelpContext = 1033;
 constexpr char kDateHint[] =
     "Note: enter dates in the form: YYYYMMDD\n(i.e. 19970428 for April 28, 1997)";
 constexpr char kHint[] =
@@ -94,6 +95,13 @@ TFilterDialog::TFilterDialog(const FilterCriteria& criteria,
 QLineEdit* TFilterDialog::makeBox(Criterion c) {
     auto* box = new QLineEdit;
     box->setObjectName(pc::data::criterionField(c));
+    // The hint promises tips on a right click.
+    box->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(box, &QLineEdit::customContextMenuRequested, this, [box](const QPoint& at) {
+        QMenu* menu = filterBoxMenu(box);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(box->mapToGlobal(at));
+    });
     boxes_[static_cast<int>(c)] = box;
     return box;
 }

@@ -19,6 +19,9 @@ TSearchDialog::TSearchDialog(int orderIndex, QWidget* parent) : QDialog(parent) 
     OrderList->setObjectName("OrderList");
     for (const auto& order : sortOrders())
         OrderList->addItem(orderNameFromCaption(order.menuCaption));
+    // Every order in view without scrolling: the list is short and fixed.
+    OrderList->setMinimumHeight(OrderList->sizeHintForRow(0) * OrderList->count() +
+                                2 * OrderList->frameWidth());
     auto* orderLabel = new QLabel("Search &Order");
     orderLabel->setBuddy(OrderList);
     TextLabel = new QLabel;

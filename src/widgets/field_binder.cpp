@@ -70,10 +70,18 @@ void FieldBinder::show(const Binding& binding) {
     if (auto* edit = qobject_cast<QLineEdit*>(binding.widget)) {
         if (binding.kind == Kind::Edit) {
             edit->setReadOnly(!editing());
-            if (field && field->width() > 0) edit->setMaxLength(field->width());
+            // Setting the length again puts the caret at the end, even unchanged.
+            if (field && field->width() > 0 && edit->maxLength() != field->width())
+                edit->setMaxLength(field->width());
         }
-        // Keep the caret where the user is typing when nothing changed.
-        if (edit->text() != text) edit->setText(text);
+        // Keep the caret where the user is typing when nothing changed; a new
+        // value shows from its beginning, not its end.
+        if (edit->text() != text) {
+            edit->setText(text);
+            edit->setCursorPosition(0);
+        } else if (!editing()) {
+            edit->setCursorPosition(0);
+        }
     } else if (auto* box = qobject_cast<QCheckBox*>(binding.widget)) {
         box->setChecked(field && field->asBoolean());
     }

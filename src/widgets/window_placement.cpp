@@ -77,6 +77,15 @@ QRect centredRect(const QSize& size, const QRect& onto) {
                  onto.y() + (onto.height() - size.height()) / 2, size.width(), size.height());
 }
 
+QRect keptOnScreen(const QRect& rect, const QRect& screen) {
+    QRect r = rect;
+    if (r.right() > screen.right()) r.moveRight(screen.right());
+    if (r.bottom() > screen.bottom()) r.moveBottom(screen.bottom());
+    if (r.left() < screen.left()) r.moveLeft(screen.left());
+    if (r.top() < screen.top()) r.moveTop(screen.top());
+    return r;
+}
+
 QRect centringTarget(bool isMainWindow, bool mainMaximized, const QRect& mainGeometry,
                      const QRect& screen) {
     return (isMainWindow || mainMaximized) ? screen : mainGeometry;
@@ -112,8 +121,12 @@ void centreWindow(QWidget* window, const QWidget* mainWindow) {
     const bool isMain = mainWindow == nullptr || mainWindow == window;
     const bool mainMaximized = !isMain && mainWindow->isMaximized();
     const QRect mainRect = isMain ? QRect() : mainWindow->geometry();
-    const QRect target = centringTarget(isMain, mainMaximized, mainRect, screenRect(window));
-    window->setGeometry(centredRect(window->size(), target));
+    const QRect screen = screenRect(window);
+    const QRect target = centringTarget(isMain, mainMaximized, mainRect, screen);
+    // A window not yet shown still has its default size; its layout decides
+    // the size it will open at.
+    if (!window->isVisible() && !window->testAttribute(Qt::WA_Resized)) window->adjustSize();
+    window->setGeometry(keptOnScreen(centredRect(window->size(), target), screen));
 }
 
 }  // namespace pc::text

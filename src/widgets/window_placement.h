@@ -34,6 +34,8 @@ bool writePlacement(ProfileFile& ini, const QString& section, const SavedPlaceme
 std::optional<QRect> restoredRect(const SavedPlacement& saved, const QRect& screen);
 // A rectangle of `size` centred on `onto`, using integer division.
 QRect centredRect(const QSize& size, const QRect& onto);
+// `rect` moved onto `screen`; the top-left corner wins when it does not fit.
+QRect keptOnScreen(const QRect& rect, const QRect& screen);
 // What a window centres on: the screen for the main window, or when the main
 // window is maximised; otherwise the main window.
 QRect centringTarget(bool isMainWindow, bool mainMaximized, const QRect& mainGeometry,

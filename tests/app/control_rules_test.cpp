@@ -89,7 +89,7 @@ TEST(ControlRules, FilterStringKeepsFilterCommandsEvenWithoutRecords) {
     const ControlFlags editing = controlRules(state(true, true, true, false));
     EXPECT_TRUE(editing.clearFilterButtonVisible);
     EXPECT_FALSE(editing.clearFilterButtonEnabled);
-    EXPECT_TRUE(editing.setFilterEnabled);
+    EXPECT_FALSE(editing.setFilterEnabled);
 }
 
 TEST(IndicatorTexts, FilterIndicator) {

@@ -1,6 +1,9 @@
 // postcraft-cli end to end: every test runs the built program on scratch
 // tables and checks what it prints and what it leaves on disk.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -371,6 +374,31 @@ TEST_F(CliTest, ErrorsAndUsage) {
     r = cli({"db", "--help"});
     EXPECT_OK(r);
     EXPECT_NE(r.out.find("append-csv TABLE FILE"), std::string::npos);
+}
+
+TEST_F(CliTest, ReadersOfATableInUseAreToldToWait) {
+    makePeople();
+    // Two readers at once are fine.
+    const int reader = ::open(table.c_str(), O_RDONLY);
+    ASSERT_GE(reader, 0);
+    ASSERT_EQ(::flock(reader, LOCK_SH), 0);
+    EXPECT_OK(cli({"db", "count", table, "--query", "FLAG"}));
+    ::close(reader);
+
+    // A writer (the program, with the table open) keeps readers out, and they say why.
+    const int writer = ::open(table.c_str(), O_RDWR);
+    ASSERT_GE(writer, 0);
+    ASSERT_EQ(::flock(writer, LOCK_EX), 0);
+    for (const char* verb : {"info", "count", "dump"}) {
+        std::vector<std::string> args = {"db", verb, table};
+        if (std::string(verb) == "count") args.insert(args.end(), {"--query", "FLAG"});
+        const auto r = cli(args);
+        EXPECT_NE(r.status, 0) << verb;
+        EXPECT_NE(r.err.find("in use"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("close the table in Postcraft"), std::string::npos) << r.err;
+    }
+    ::close(writer);
+    EXPECT_OK(cli({"db", "info", table}));
 }
 
 TEST_F(CliTest, StaleIndexIsReported) {

@@ -6,6 +6,7 @@
 
 #include "data/filter_file.h"
 #include "data/filter_query.h"
+#include "data/filter_tips.h"
 #include "data/t_apollo.h"
 #include "data_test_support.h"
 
@@ -109,6 +110,22 @@ TEST_F(FilterQueryTest, CountsMatchesOnTheTable) {
     FilterCriteria reversed = with(Criterion::LastName, "brown");
     reversed.reverse = true;
     EXPECT_EQ(count(reversed), 1);
+}
+
+TEST_F(FilterQueryTest, TheRightClickTipsSayWhatTheFilterDoes) {
+    // Every example is a criterion the engine takes.
+    for (const auto& tip : filterTips()) {
+        EXPECT_TRUE(tip.example.contains(tip.sign)) << tip.example.toStdString();
+        const QString term = criterionTerm("LNAME", tip.example);
+        EXPECT_TRUE(apollo.queryTest(term + ".and. !ISDEL")) << term.toStdString();
+    }
+    // "up to B, B included", a range with "+", "either" with ";", "but not" with "^".
+    EXPECT_EQ(count(with(Criterion::LastName, "<=B")), 2);
+    EXPECT_EQ(count(with(Criterion::LastName, "<B")), 0);
+    EXPECT_EQ(count(with(Criterion::LastName, ">=A+<=B")), 2);
+    EXPECT_EQ(count(with(Criterion::LastName, ">=S")), 1);
+    EXPECT_EQ(count(with(Criterion::State, "MA;GA")), 2);
+    EXPECT_EQ(count(with(Criterion::Codes, "$B^$A")), 1);
 }
 
 TEST_F(FilterQueryTest, RefusedOrMatchlessFiltersFallBackToNotDeleted) {

@@ -61,6 +61,13 @@ TEST(Centring, TargetDependsOnTheMainWindow) {
     EXPECT_EQ(centringTarget(false, false, main, kScreen), main);
 }
 
+TEST(Centring, KeptOnScreenWithTheTopLeftWinning) {
+    EXPECT_EQ(keptOnScreen(QRect(900, 700, 500, 400), kScreen), QRect(780, 624, 500, 400));
+    EXPECT_EQ(keptOnScreen(QRect(-20, -5, 300, 200), kScreen), QRect(0, 0, 300, 200));
+    // Taller than the screen: the title bar stays reachable.
+    EXPECT_EQ(keptOnScreen(QRect(100, 100, 300, 1100), kScreen), QRect(100, 0, 300, 1100));
+}
+
 TEST(PlacementFile, RestoreSavesAtOnceUnderTheClassName) {
     QTemporaryDir dir;
     setHome(dir.path());
