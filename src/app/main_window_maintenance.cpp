@@ -6,6 +6,7 @@
 #include "app/rebuild_indexes_dialog.h"
 #include "app/subsystem_entry.h"
 #include "app/t_address_main.h"
+#include "data/controls_disabled.h"
 #include "data/data_error.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
@@ -49,13 +50,12 @@ void TAddressMain::RebuildIndexesMenuClick() {
         QApplication::beep();
         return;
     }
-    TablePKW->disableControls();
     {
+        pc::data::ControlsDisabled quiet(*TablePKW);
         TRebuildIndexesDialog dialog(TablePKW, this);
         pc::text::centreWindow(&dialog, this);
         dialog.exec();
     }
-    TablePKW->enableControls();
     SetCurrentOrder(currentOrderTag);
     ApplyQuery();
     loadMemo();

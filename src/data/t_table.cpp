@@ -395,7 +395,13 @@ void TTable::post() {
             }
             written.push_back(f.get());
         }
-        sx_Commit();
+        if (commitDeferral_ > 0) {
+            // Going to the record writes it and its keys without the sync.
+            sx_Go(editRecno_);
+            commitPending_ = true;
+        } else {
+            sx_Commit();
+        }
         if (!sx_LastError().empty()) throw DataError(withReason("Cannot save the record"));
         sx_Unlock(editRecno_);
     }
@@ -463,6 +469,14 @@ void TTable::deleteRecord() {
 
 void TTable::checkBrowseMode() {
     if (state_ == TDataSetState::Edit || state_ == TDataSetState::Insert) post();
+}
+
+void TTable::endCommitDeferral() {
+    if (commitDeferral_ == 0 || --commitDeferral_ > 0) return;
+    if (!commitPending_ || !active()) return;
+    commitPending_ = false;
+    SelectedArea selected(area_);
+    sx_Commit();
 }
 
 // ---------------------------------------------------------------- notifications
