@@ -15,18 +15,22 @@ void MemoSearch::start(const QString& text) {
 bool MemoSearch::find(pc::data::TTable& table, pc::data::TApollo& apollo, bool first,
                       const pc::text::Progress& progress) {
     const int remembered = apollo.recNo();
-    found_ = false;
-    pc::data::RecordSource records(table);
+    found_ = lookFrom(table, first, progress);
+    if (!found_ && remembered > 0 && apollo.recNo() != remembered) apollo.go(remembered);
+    return found_;
+}
+
+bool MemoSearch::lookFrom(pc::data::TTable& table, bool first,
+                          const pc::text::Progress& progress) const {
+    if (!table.findField("MEMO")) return false;
+    // "Find Next" starts after the current record.
+    pc::data::RecordSource records(
+        table, first ? pc::data::RecordRange::All : pc::data::RecordRange::FromCurrent);
     int looked = 0;
-    for (bool more = first ? records.first() : records.next(); more; more = records.next()) {
+    for (bool more = records.first() && (first || records.next()); more; more = records.next()) {
         if (!pc::text::report(progress, looked++, 0)) break;
-        const pc::data::TField* memo = table.findField("MEMO");
-        if (memo && pc::data::memoContains(memo->text(), text_)) {
-            found_ = true;
-            return true;
-        }
+        if (pc::data::memoContains(records.value("MEMO"), text_)) return true;
     }
-    if (remembered > 0 && apollo.recNo() != remembered) apollo.go(remembered);
     return false;
 }
 

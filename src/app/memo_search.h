@@ -29,6 +29,8 @@ class MemoSearch {
               const pc::text::Progress& progress = {});
 
   private:
+    bool lookFrom(pc::data::TTable& table, bool first, const pc::text::Progress& progress) const;
+
     QString text_;
     bool found_ = false;
 };

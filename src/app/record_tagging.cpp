@@ -1,6 +1,5 @@
 #include "app/record_tagging.h"
 
-#include "data/commits_deferred.h"
 #include "data/record_source.h"
 #include "data/t_table.h"
 
@@ -26,14 +25,11 @@ void toggleTag(pc::data::TTable& table, const QString& globalTagId) {
 
 int tagAllMatches(pc::data::TTable& table, const QString& globalTagId,
                   const pc::text::Progress& progress) {
-    pc::data::CommitsDeferred batch(table);
     pc::data::RecordSource records(table);
     const int total = progress ? records.count() : 0;
     int count = 0;
     for (bool more = records.first(); more; more = records.next()) {
-        table.edit();
-        table.fieldByName("TAG").setText(globalTagId);
-        table.post();
+        records.setValue("TAG", globalTagId);
         ++count;
         if (!pc::text::report(progress, count, total)) break;
     }

@@ -395,13 +395,7 @@ void TTable::post() {
             }
             written.push_back(f.get());
         }
-        if (commitDeferral_ > 0) {
-            // Going to the record writes it and its keys without the sync.
-            sx_Go(editRecno_);
-            commitPending_ = true;
-        } else {
-            sx_Commit();
-        }
+        sx_Commit();
         if (!sx_LastError().empty()) throw DataError(withReason("Cannot save the record"));
         sx_Unlock(editRecno_);
     }
@@ -471,12 +465,10 @@ void TTable::checkBrowseMode() {
     if (state_ == TDataSetState::Edit || state_ == TDataSetState::Insert) post();
 }
 
-void TTable::endCommitDeferral() {
-    if (commitDeferral_ == 0 || --commitDeferral_ > 0) return;
-    if (!commitPending_ || !active()) return;
-    commitPending_ = false;
+QString TTable::engineText(const TField& field) const {
+    if (!active()) return {};
     SelectedArea selected(area_);
-    sx_Commit();
+    return engineValue(field);
 }
 
 // ---------------------------------------------------------------- notifications

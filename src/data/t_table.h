@@ -90,12 +90,9 @@ class TTable : public QObject {
     void deleteRecord();
     // Posts an edit in progress, if any.
     void checkBrowseMode();
-    // While deferred (nesting), post() still writes the record and its keys
-    // and reports failures, but the commit to disk (a sync per record) waits
-    // for the end of the last level: a loop that changes many records then
-    // does not wait for the disk after each. See CommitsDeferred.
-    void deferCommits() { ++commitDeferral_; }
-    void endCommitDeferral();
+    // The engine's value of a stored field for the record the engine rests
+    // on, read without moving or refreshing the table object.
+    QString engineText(const TField& field) const;
 
     // --- controls and refresh ---
     // While disabled (nesting), dataChanged is not raised; enabling the last
@@ -144,8 +141,6 @@ class TTable : public QObject {
     int editRecno_ = 0;     // the record being edited or inserted
     int beforeInsert_ = 0;  // the record current before an insert, 0 for none
     int disableCount_ = 0;
-    int commitDeferral_ = 0;
-    bool commitPending_ = false;  // posted during a deferral, not yet committed
     bool calculating_ = false;
     std::function<void(TTable&)> calcHook_;
 };

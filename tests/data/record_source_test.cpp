@@ -61,8 +61,8 @@ TEST_F(RecordSourceTest, AllFollowsTheOrderQueryAndDeletedFilterBothWays) {
     RecordSource all(table);
     const QStringList sorted{"Adams", "Baker", "Bishop", "Carter", "Cole", "Davis", "Evans"};
     EXPECT_EQ(forward(all), sorted);
-    EXPECT_FALSE(all.atRecord());
-    EXPECT_EQ(text(table, "LNAME"), "Evans");  // the walk's end leaves the last record current
+    EXPECT_TRUE(all.atRecord());  // the walk's end stays on the last record
+    EXPECT_EQ(all.value("LNAME"), "Evans");
     QStringList reversed = sorted;
     std::reverse(reversed.begin(), reversed.end());
     EXPECT_EQ(backward(all), reversed);
@@ -85,25 +85,30 @@ TEST_F(RecordSourceTest, AllFollowsTheOrderQueryAndDeletedFilterBothWays) {
 
 TEST_F(RecordSourceTest, FromCurrentStartsAtTheRecordCurrentWhenMade) {
     ASSERT_TRUE(apollo.seek("CARTER"));
-    RecordSource rest(table, RecordRange::FromCurrent);
-    table.first();  // moving away does not change where the range starts
-    EXPECT_EQ(forward(rest), (QStringList{"Carter", "Cole", "Davis", "Evans"}));
-    EXPECT_EQ(backward(rest), (QStringList{"Evans", "Davis", "Cole", "Carter"}));
-    EXPECT_EQ(rest.count(), 4);
-    EXPECT_EQ(text(table, "LNAME"), "Carter");  // prior() before the start stays put
+    {
+        RecordSource rest(table, RecordRange::FromCurrent);
+        table.first();  // moving away does not change where the range starts
+        EXPECT_EQ(forward(rest), (QStringList{"Carter", "Cole", "Davis", "Evans"}));
+        EXPECT_EQ(backward(rest), (QStringList{"Evans", "Davis", "Cole", "Carter"}));
+        EXPECT_EQ(rest.count(), 4);
+    }
+    // prior() before the start stays put, and the table object follows.
+    EXPECT_EQ(text(table, "LNAME"), "Carter");
 
     TTable empty;
     openAddress(empty, newAddressTable("ADD0002.DBF"));
     RecordSource none(empty, RecordRange::FromCurrent);
     EXPECT_FALSE(none.first());
+    EXPECT_FALSE(none.atRecord());
     EXPECT_EQ(none.count(), 0);
+    EXPECT_THROW(none.setValue("TAG", "T2"), pc::data::DataError);  // no record
 }
 
 TEST_F(RecordSourceTest, TaggedKeepsToTheTagIdentifier) {
     RecordSource tagged(table, RecordRange::Tagged, "T1");
     EXPECT_EQ(forward(tagged), (QStringList{"Baker", "Cole", "Davis"}));
     // The walk looked past Davis at Evans and came back.
-    EXPECT_EQ(text(table, "LNAME"), "Davis");
+    EXPECT_EQ(tagged.value("LNAME"), "Davis");
     EXPECT_EQ(backward(tagged), (QStringList{"Davis", "Cole", "Baker"}));
     EXPECT_EQ(tagged.count(), 3);
 
@@ -123,6 +128,23 @@ TEST_F(RecordSourceTest, ValuesByNameIncludeCalculatedFields) {
     EXPECT_EQ(tagged.value("Tagged"), "T");  // calculated
     EXPECT_EQ(tagged.recNo(), table.recNo());
     EXPECT_THROW(tagged.value("NOSUCH"), pc::data::DataError);
+}
+
+TEST_F(RecordSourceTest, SetValueWritesRecordAndKeysAndTheTableFollows) {
+    {
+        RecordSource all(table);
+        for (bool more = all.first(); more; more = all.next())
+            if (all.value("LNAME").startsWith('C')) all.setValue("TAG", "T2");
+        EXPECT_THROW(all.setValue("Tagged", "T"), pc::data::DataError);  // calculated
+    }
+    EXPECT_EQ(text(table, "LNAME"), "Evans");  // the table object shows where the walk ended
+    RecordSource t2(table, RecordRange::Tagged, "T2");
+    EXPECT_EQ(forward(t2), (QStringList{"Carter", "Cole"}));
+    EXPECT_EQ(t2.value("Tagged"), "F");  // the table's own identifier is T1
+    // The TAG order knows the new values.
+    pc::data::OrderSetting byTag(apollo, apollo.tagArea("TAG"));
+    EXPECT_TRUE(apollo.seek("T2"));
+    EXPECT_EQ(text(table, "LNAME"), "Carter");
 }
 
 }  // namespace
