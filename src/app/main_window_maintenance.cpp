@@ -3,6 +3,7 @@
 
 #include "app/subsystem_entry.h"
 #include "app/t_address_main.h"
+#include "data/controls_disabled.h"
 #include "data/data_error.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
@@ -47,9 +48,10 @@ void TAddressMain::RebuildIndexesMenuClick() {
         QApplication::beep();
         return;
     }
-    TablePKW->disableControls();
-    rebuildIndexes(session(), this);
-    TablePKW->enableControls();
+    {
+        pc::data::ControlsDisabled quiet(*TablePKW);
+        rebuildIndexes(session(), this);
+    }
     SetCurrentOrder(currentOrderTag);
     ApplyQuery();
     loadMemo();

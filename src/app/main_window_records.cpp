@@ -7,7 +7,9 @@
 
 #include "app/t_address_main.h"
 #include "app/unstorable_text_warning.h"
+#include "data/controls_disabled.h"
 #include "data/data_error.h"
+#include "data/engine_setting_guards.h"
 #include "data/t_apollo.h"
 #include "data/t_data_source.h"
 #include "data/t_table.h"
@@ -24,7 +26,6 @@
 #include "widgets/busy_cursor.h"
 #include "widgets/copy_record_dialog.h"
 #include "widgets/field_binder.h"
-#include "xbase/engine.h"
 
 namespace pc::app {
 
@@ -265,6 +266,15 @@ void TAddressMain::CheckCloseAndOpen() {
     if (reopened) emit tableReopened();
 }
 
+void TAddressMain::abandonEdit(const DataError& error) {
+    reportError(error);
+    try {
+        if (editing()) TablePKW->cancel();
+    } catch (const DataError&) {
+        // The error that brought us here has been told; a second one adds nothing.
+    }
+}
+
 void TAddressMain::CancelButtonClick() {
     if (!editing()) return;
     const bool wasInsert = TablePKW->state() == TDataSetState::Insert;
@@ -284,20 +294,17 @@ void TAddressMain::DeleteButtonClick() {
     if (!pc::text::messages().ask("Delete this record?", "DELETE")) return;
     // The record keeps the engine's deletion mark and ISDEL, so it stays out
     // of every query even where the deleted filter is off.
-    const bool previous = sx_SetDeleted(false);
-    try {
-        TablePKW->deleteRecord();
-        TablePKW->edit();
-        TablePKW->fieldByName("ISDEL").setAsBoolean(true);
-        TablePKW->post();
-    } catch (const DataError& error) {
-        reportError(error);
+    {
+        pc::data::DeletedFilterSetting deletedShown(false);
         try {
-            if (editing()) TablePKW->cancel();
-        } catch (const DataError&) {
+            TablePKW->deleteRecord();
+            TablePKW->edit();
+            TablePKW->fieldByName("ISDEL").setAsBoolean(true);
+            TablePKW->post();
+        } catch (const DataError& error) {
+            abandonEdit(error);
         }
     }
-    sx_SetDeleted(previous);
     try {
         if (active()) TablePKW->prior();
     } catch (const DataError&) {
@@ -318,20 +325,15 @@ void TAddressMain::mnuCloneClick() {
         for (const char* name : kClonedFields)
             if (const auto* field = TablePKW->findField(name))
                 values.emplace_back(name, field->text());
-        TablePKW->disableControls();
+        pc::data::ControlsDisabled quiet(*TablePKW);
         try {
             TablePKW->insert();
             for (const auto& [name, text] : values) TablePKW->fieldByName(name).setText(text);
             TablePKW->post();
             cloned = true;
         } catch (const DataError& error) {
-            reportError(error);
-            try {
-                if (editing()) TablePKW->cancel();
-            } catch (const DataError&) {
-            }
+            abandonEdit(error);
         }
-        TablePKW->enableControls();
     }
     loadMemo();
     RefreshControls();

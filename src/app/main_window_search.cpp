@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "app/t_address_main.h"
+#include "data/controls_disabled.h"
 #include "data/data_error.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
@@ -20,6 +21,7 @@
 #include "text/message_service.h"
 #include "text/profile_file.h"
 #include "text/program_paths.h"
+#include "text/progress.h"
 #include "text/text_utils.h"
 #include "widgets/field_binder.h"
 #include "widgets/window_placement.h"
@@ -97,18 +99,20 @@ void TAddressMain::SearchMemoNextButtonClick() {
 bool TAddressMain::FindTextInMemo(bool first) {
     TSearchingWindow searching(memoSearch.text(), this);
     searching.show();
-    TablePKW->disableControls();
     bool found = false;
-    try {
-        found = memoSearch.find(*TablePKW, *Apollo1, first, [&searching] {
-            QCoreApplication::processEvents();
-            return !searching.cancelled();
-        });
-    } catch (const DataError& error) {
-        reportError(error);
+    {
+        pc::data::ControlsDisabled quiet(*TablePKW);
+        try {
+            found = memoSearch.find(*TablePKW, *Apollo1, first,
+                                    pc::text::throttled([&searching](int, int) {
+                                        QCoreApplication::processEvents();
+                                        return !searching.cancelled();
+                                    }));
+        } catch (const DataError& error) {
+            reportError(error);
+        }
+        if (!found) QApplication::beep();
     }
-    if (!found) QApplication::beep();
-    TablePKW->enableControls();
     searching.close();
     SearchMemoNextButton->setVisible(found);
     loadMemo();
@@ -126,11 +130,10 @@ void TAddressMain::ToggleTag() {
     try {
         toggleTag(*TablePKW, prefs.globalTagId);
     } catch (const DataError& error) {
-        reportError(error);
-        try {
-            if (!wasEditing && editing()) TablePKW->cancel();
-        } catch (const DataError&) {
-        }
+        if (wasEditing)
+            reportError(error);
+        else
+            abandonEdit(error);
     }
     if (!wasEditing) {
         bulkOperation = false;
@@ -168,24 +171,24 @@ void TAddressMain::mnuTagAllFilterMatchesClick() {
     if (!pc::text::messages().ask("Tag all records matching filter?", "TAG ALL")) return;
     refreshOnPost = false;
     bulkOperation = true;
-    TablePKW->disableControls();
     TTaggingWindow tagging(this);
     tagging.setWindowModality(Qt::WindowModal);
     tagging.show();
-    try {
-        tagAllMatches(*TablePKW, prefs.globalTagId, [&tagging](int count) {
-            tagging.showCount(count);
-            QCoreApplication::processEvents();
-            return !tagging.cancelled();
-        });
-    } catch (const DataError& error) {
-        reportError(error);
+    {
+        pc::data::ControlsDisabled quiet(*TablePKW);
         try {
-            if (editing()) TablePKW->cancel();
-        } catch (const DataError&) {
+            // The count and the events follow the loop a few times a second;
+            // drawing after every record made tagging crawl.
+            tagAllMatches(*TablePKW, prefs.globalTagId,
+                          pc::text::throttled([&tagging](int count, int) {
+                              tagging.showCount(count);
+                              QCoreApplication::processEvents();
+                              return !tagging.cancelled();
+                          }));
+        } catch (const DataError& error) {
+            abandonEdit(error);
         }
     }
-    TablePKW->enableControls();
     try {
         TablePKW->first();
     } catch (const DataError&) {

@@ -24,6 +24,7 @@ class QTabWidget;
 class QToolButton;
 
 namespace pc::data {
+class DataError;
 class Session;
 class TApollo;
 class TApolloEnv;
@@ -202,6 +203,9 @@ class TAddressMain : public QMainWindow {
     void TablePKWAfterPost();
     void startEditFromUser();
     void moveWith(void (pc::data::TTable::*move)(), bool beepAtEnd);
+    // Tells the error, then drops a held edit quietly: the one way out of a
+    // failed change.
+    void abandonEdit(const pc::data::DataError& error);
     // main_window_database.cpp
     bool openDefaultDatabase();
     bool createAddressTable(const QString& path);

@@ -17,6 +17,7 @@
 #endif
 #include "cli/csv_reader.h"
 #include "cli/json_writer.h"
+#include "cli/progress_line.h"
 #include "xbase/dbf_table.h"
 #include "xbase/engine.h"
 #include "xbase/error.h"
@@ -170,7 +171,13 @@ class Session {
         sx_ErrorLevel(0);
         sx_SetGaugeHook({});
     }
-    ~Session() { sx_CloseAll(); }
+    ~Session() {
+        sx_SetGaugeHook({});
+        sx_CloseAll();
+    }
+    // Shows the engine's progress of a long operation on `line`, which must
+    // outlive the session.
+    void showProgress(ProgressLine& line) { sx_SetGaugeHook(line.engineHook()); }
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 };
@@ -730,7 +737,9 @@ int cmdIndex(const std::vector<std::string>& raw, std::ostream&) {
     const std::string* cond = args.value("for");
     if (cond && trim(*cond).empty()) cond = nullptr;
 
+    ProgressLine line("index " + arg);
     Session session;
+    session.showProgress(line);
     openTable(arg, tablePath(arg), pc::xbase::kExclusive);
     requireFreshIndex(arg);
     // Check both expressions first: a failed tag creation could still leave
@@ -754,7 +763,9 @@ int cmdIndex(const std::vector<std::string>& raw, std::ostream&) {
 int cmdReindex(const std::vector<std::string>& raw, std::ostream&) {
     Args args = parseArgs("reindex", raw, {}, {}, 1);
     const std::string& arg = args.positional[0];
+    ProgressLine line("reindex " + arg);
     Session session;
+    session.showProgress(line);
     openTable(arg, tablePath(arg), pc::xbase::kExclusive);
     if (!sx_Reindex() || sx_IndexStale()) {
         failure("cannot reindex " + arg + ": " + lastError("the index is still stale"));
@@ -842,7 +853,9 @@ int cmdPackOrZap(const std::vector<std::string>& raw, bool pack) {
     const char* verb = pack ? "pack" : "zap";
     Args args = parseArgs(verb, raw, {}, {}, 1);
     const std::string& arg = args.positional[0];
+    ProgressLine line(std::string(verb) + " " + arg);
     Session session;
+    session.showProgress(line);
     openTable(arg, tablePath(arg), pc::xbase::kExclusive);
     requireFreshIndex(arg);
     if (!(pack ? sx_Pack() : sx_Zap())) {

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/db_command.h"
+#include "cli/progress_line.h"
 #include "data/address_database.h"
 #include "data/address_schema.h"
 #include "data/index_maintenance.h"
@@ -17,7 +18,10 @@ int rebuildAddress(const QString& table, std::ostream& out) {
     addresses.setExclusive(true);
     // The index may be missing or damaged: that is what the rebuild is for.
     if (!pc::data::OpenPKWFile(table, addresses)) return kExitFailure;
-    const bool ok = pc::data::rebuildAddressIndexes(addresses);
+    ProgressLine line("rebuild " + table.toStdString());
+    pc::data::RebuildProgress progress;
+    progress.gauge = line.progress();
+    const bool ok = pc::data::rebuildAddressIndexes(addresses, progress);
     const int left = pc::data::TApollo(&addresses).recCount();
     addresses.close();
     if (!ok) return kExitFailure;

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cmath>
 
 #include "data/address_schema.h"
@@ -103,7 +104,7 @@ int rebuildGaugePercent(int percentSum) {
     return static_cast<int>(std::nearbyint(percentSum / 21.0));
 }
 
-bool createAddressTags(TTable& table, const TagProgress& progress) {
+bool createAddressTags(TTable& table, const pc::text::Progress& progress) {
     const QString failed = QStringLiteral("Unable to create index files");
     if (!table.active()) {
         inform(failed);
@@ -129,25 +130,28 @@ bool createAddressTags(TTable& table, const TagProgress& progress) {
         }
     }
     const auto& tags = addressTags();
+    const int total = static_cast<int>(tags.size()) * 100;
     for (int i = 0; i < static_cast<int>(tags.size()); ++i) {
         if (progress) {
-            progress(i, 0);
-            apollo.setGaugeHook([&progress, i](int percent) { progress(i, percent); });
+            progress(i * 100, total);
+            apollo.setProgress([&progress, i, total](int percent, int) {
+                return progress(i * 100 + std::clamp(percent, 0, 100), total);
+            });
         }
         const int order = apollo.indexTag(QString::fromLatin1(tags[i].name),
                                           QString::fromLatin1(tags[i].expression));
-        apollo.setGaugeHook({});
+        apollo.setProgress({});
         if (order == 0) {
             inform(failed);
             return false;
         }
-        if (progress) progress(i, 100);
+        pc::text::report(progress, (i + 1) * 100, total);
     }
     return true;
 }
 
 bool createAddressTable(const QString& path, const NewFileFieldLengths& lengths,
-                        TTable& creationTable, const TagProgress& progress) {
+                        TTable& creationTable, const pc::text::Progress& progress) {
     const QFileInfo info(path);
     if (path.isEmpty() ||
         QFileInfo::exists(pc::text::findNoCase(info.absolutePath(), info.fileName()))) {

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <functional>
 
+#include "text/progress.h"
+
 namespace pc::data {
 
 class TTable;
@@ -29,16 +31,16 @@ bool CheckValidIndex(TTable& table, QStringList* missing = nullptr);
 // The open table's folder with a trailing "/"; "" when closed.
 QString GetDatabasePath(const TTable& table);
 
-// Progress of the create-tags routine: the tag being made (0-based, in
-// creation order) and the engine's percentage for it.
-using TagProgress = std::function<void(int tagIndex, int percent)>;
+// Progress of the create-tags routine: 100 steps per tag, so `done` is the
+// sum of the engine's percentages of the tags made so far (tag i at p
+// percent reports i * 100 + p of 2,600).
 // The rebuild gauge: the sum of the per-tag percentages divided by 21,
 // rounded (it passes 100 as the last tags finish; the gauge caps it).
 int rebuildGaugePercent(int percentSum);
 
 // Makes the 26 tags on an open address table, after closing and deleting
 // the index file it has. Says "Unable to create index files" on failure.
-bool createAddressTags(TTable& table, const TagProgress& progress = {});
+bool createAddressTags(TTable& table, const pc::text::Progress& progress = {});
 
 // Creates a new address table at the path with the given widths, through
 // the creation table object (which gets the address field objects when it
@@ -46,7 +48,7 @@ bool createAddressTags(TTable& table, const TagProgress& progress = {});
 // engine refuses, "File creation failed" when the new table cannot be
 // opened or indexed. An existing file is never overwritten.
 bool createAddressTable(const QString& path, const NewFileFieldLengths& lengths,
-                        TTable& creationTable, const TagProgress& progress = {});
+                        TTable& creationTable, const pc::text::Progress& progress = {});
 
 // Opening a database into the main window, without the window: open it,
 // and when its index is not valid ask whether to rebuild (caption

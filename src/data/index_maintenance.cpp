@@ -46,16 +46,15 @@ bool rebuildAddressIndexes(TTable& table, const RebuildProgress& progress) {
         apollo.closeIndexes();
         QFile::remove(indexFile);
     }
-    if (progress.gauge) apollo.setGaugeHook(progress.gauge);
+    apollo.setProgress(progress.gauge);
     const bool packed = apollo.pack();
-    apollo.setGaugeHook({});
+    apollo.setProgress({});
     if (!packed) return false;
 
     if (progress.step) progress.step(RebuildStep::Indexing);
-    TagGauge gauge;
-    const bool ok = createAddressTags(table, [&](int tag, int percent) {
-        const int value = gauge.report(tag, percent);
-        if (progress.gauge) progress.gauge(value);
+    // The gauge runs over all 26 tags: the sum of their percentages, /21.
+    const bool ok = createAddressTags(table, [&](int done, int) {
+        return pc::text::report(progress.gauge, std::min(100, rebuildGaugePercent(done)), 100);
     });
     try {
         table.first();
@@ -85,11 +84,11 @@ bool rebuildSystemTable(const SystemTableSpec& spec, const SystemRebuildProgress
     const QString indexFile = indexFileOf(table, apollo);
     apollo.closeIndexes();
     QFile::remove(indexFile);
-    if (progress.gauge) apollo.setGaugeHook(progress.gauge);
+    apollo.setProgress(progress.gauge);
     const QString expression =
         spec.rebuildExpression.isEmpty() ? spec.tagExpression : spec.rebuildExpression;
     const bool ok = apollo.pack() && apollo.indexTag(spec.tag, expression) > 0;
-    apollo.setGaugeHook({});
+    apollo.setProgress({});
     table.close();
     return ok;
 }
@@ -100,7 +99,7 @@ int rebuildSystemIndexes(const SystemRebuildProgress& progress) {
     int rebuilt = 0;
     for (const SystemTableSpec& spec : registeredSystemTables()) {
         if (progress.status) progress.status(spec.rebuildStatus);
-        if (progress.gauge) progress.gauge(0);
+        pc::text::report(progress.gauge, 0, 100);
         if (rebuildSystemTable(spec, progress)) ++rebuilt;
     }
     return rebuilt;

@@ -7,6 +7,8 @@
 #include <functional>
 #include <vector>
 
+#include "text/progress.h"
+
 namespace pc::data {
 
 class TTable;
@@ -29,7 +31,7 @@ enum class RebuildStep { Packing, Indexing };
 
 struct RebuildProgress {
     std::function<void(RebuildStep)> step;  // a new step begins
-    std::function<void(int percent)> gauge;
+    pc::text::Progress gauge;               // percent of 100 within the step
 };
 
 // Deletes the table's index file, packs the table (deletion-marked records
@@ -40,7 +42,7 @@ bool rebuildAddressIndexes(TTable& table, const RebuildProgress& progress = {});
 
 struct SystemRebuildProgress {
     std::function<void(const QString& status)> status;
-    std::function<void(int percent)> gauge;
+    pc::text::Progress gauge;  // percent of 100 within the table
 };
 
 // Rebuilds the registered system tables (system_tables.h) in sysdata/, in

@@ -15,13 +15,13 @@ QByteArray utf8(const QString& text) {
     return text.toUtf8();
 }
 
-// Installs the gauge for one long operation and removes it afterwards: the
-// engine's hook is shared by every table.
+// Installs the progress for one long operation and removes it afterwards:
+// the engine's hook is shared by every table.
 class GaugeScope {
   public:
-    explicit GaugeScope(const std::function<void(int)>& gauge) {
-        if (gauge) sx_SetGaugeHook(gauge);
-        installed_ = static_cast<bool>(gauge);
+    explicit GaugeScope(const pc::text::Progress& progress) {
+        if (progress) sx_SetGaugeHook([&progress](int percent) { progress(percent, 100); });
+        installed_ = static_cast<bool>(progress);
     }
     ~GaugeScope() {
         if (installed_) sx_SetGaugeHook({});
@@ -229,7 +229,7 @@ bool TApollo::pack() {
     bool ok;
     {
         SelectedArea selected(area());
-        GaugeScope gauge(gauge_);
+        GaugeScope gauge(progress_);
         ok = sx_Pack();
         lastError_ = QString::fromStdString(sx_LastError());
     }
@@ -242,7 +242,7 @@ bool TApollo::zap() {
     bool ok;
     {
         SelectedArea selected(area());
-        GaugeScope gauge(gauge_);
+        GaugeScope gauge(progress_);
         ok = sx_Zap();
         lastError_ = QString::fromStdString(sx_LastError());
     }
@@ -254,7 +254,7 @@ int TApollo::indexTag(const QString& tag, const QString& expression, bool unique
                       const QString& condition) {
     if (!prepareMove()) return 0;
     SelectedArea selected(area());
-    GaugeScope gauge(gauge_);
+    GaugeScope gauge(progress_);
     const QByteArray cond = utf8(condition);
     const int order =
         sx_IndexTag(nullptr, utf8(tag).constData(), utf8(expression).constData(), unique ? 1 : 0,
@@ -268,7 +268,7 @@ bool TApollo::reindex() {
     bool ok;
     {
         SelectedArea selected(area());
-        GaugeScope gauge(gauge_);
+        GaugeScope gauge(progress_);
         ok = sx_Reindex();
         lastError_ = QString::fromStdString(sx_LastError());
     }

@@ -5,7 +5,8 @@
 // values (0, false, ""), with lastError() saying why; moves are followed by a
 // resync of the table object.
 #include <QString>
-#include <functional>
+
+#include "text/progress.h"
 
 namespace pc::data {
 
@@ -61,9 +62,10 @@ class TApollo {
     void closeIndexes();
     bool indexStale() const;
 
-    // Percent done during pack, zap, reindex and tag creation; an empty
-    // function switches the reports off.
-    void setGaugeHook(std::function<void(int percent)> hook) { gauge_ = std::move(hook); }
+    // Hears percent done (of 100) during pack, zap, reindex and tag
+    // creation; the engine does not stop part-way, so its answer is not
+    // asked for. An empty progress switches the reports off.
+    void setProgress(pc::text::Progress progress) { progress_ = std::move(progress); }
 
     QString lastError() const { return lastError_; }
 
@@ -76,7 +78,7 @@ class TApollo {
     TTable* table_;
     QString query_;
     bool scoped_ = false;
-    std::function<void(int)> gauge_;
+    pc::text::Progress progress_;
     mutable QString lastError_;
 };
 

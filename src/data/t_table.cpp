@@ -465,6 +465,12 @@ void TTable::checkBrowseMode() {
     if (state_ == TDataSetState::Edit || state_ == TDataSetState::Insert) post();
 }
 
+QString TTable::engineText(const TField& field) const {
+    if (!active()) return {};
+    SelectedArea selected(area_);
+    return engineValue(field);
+}
+
 // ---------------------------------------------------------------- notifications
 
 void TTable::fieldChanged(TField* field) {

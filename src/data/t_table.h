@@ -90,6 +90,9 @@ class TTable : public QObject {
     void deleteRecord();
     // Posts an edit in progress, if any.
     void checkBrowseMode();
+    // The engine's value of a stored field for the record the engine rests
+    // on, read without moving or refreshing the table object.
+    QString engineText(const TField& field) const;
 
     // --- controls and refresh ---
     // While disabled (nesting), dataChanged is not raised; enabling the last

@@ -11,6 +11,7 @@
 #include "data/t_table.h"
 #include "widgets/busy_cursor.h"
 #include "widgets/help_link.h"
+#include "text/progress.h"
 
 namespace pc::app {
 
@@ -86,7 +87,11 @@ void TRebuildIndexesDialog::ReindexButtonClick() {
     CancelButton->hide();
     HelpButton->hide();
     running_ = true;
-    auto gauge = [this](int percent) { setGauge(percent); };
+    // The bar and its repaint follow the engine a few times a second.
+    const pc::text::Progress gauge = pc::text::throttled([this](int done, int total) {
+        setGauge(pc::text::percentDone(done, total));
+        return true;
+    });
     if (table_) {
         pc::data::RebuildProgress progress;
         progress.step = [this](pc::data::RebuildStep step) {

@@ -4,12 +4,11 @@
 #include <cstdlib>
 
 #include "data/data_error.h"
-#include "data/selected_area.h"
+#include "data/row_reader.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
 #include "records/record_tagging.h"
 #include "text/stored_date.h"
-#include "xbase/engine.h"
 
 namespace pc::app {
 
@@ -96,7 +95,7 @@ const AddressTableModel::Row* AddressTableModel::row(int r) const {
     return &it->second;
 }
 
-void AddressTableModel::positionAt(int r) const {
+void AddressTableModel::positionAt(pc::data::RowReader& rows, int r) const {
     // Known places: both ends and the anchors either side of r.
     int from = 0, recno = -1;  // -1: top, -2: bottom
     int distance = r;
@@ -119,31 +118,31 @@ void AddressTableModel::positionAt(int r) const {
         }
     }
     if (recno == -1)
-        sx_GoTop();
+        rows.goTop();
     else if (recno == -2)
-        sx_GoBottom();
+        rows.goBottom();
     else
-        sx_Go(recno);
-    if (r != from) sx_Skip(r - from);
+        rows.go(recno);
+    rows.skip(r - from);
 }
 
-AddressTableModel::Row AddressTableModel::readCurrent() const {
+AddressTableModel::Row AddressTableModel::readCurrent(const pc::data::RowReader& rows) const {
     Row result;
-    result.recno = sx_RecNo();
+    result.recno = rows.recNo();
     const QString tagId = globalTagId();
     for (const QString& name : columns_) {
         const TField& f = table_->fieldByName(name);
         QString value;
         if (!f.calculated()) {
             if (f.type() == TFieldType::Logical)
-                value = sx_GetLogical(name.toLatin1().constData()) ? "True" : "False";
+                value = rows.logical(name) ? "True" : "False";
             else if (f.type() != TFieldType::Memo)
-                value = QString::fromStdString(sx_GetTrimString(name.toLatin1().constData()));
+                value = rows.text(name);
         } else if (name == QLatin1String("Tagged")) {
-            const QString tag = QString::fromStdString(sx_GetTrimString("TAG"));
+            const QString tag = rows.text(QStringLiteral("TAG"));
             value = !tagId.isEmpty() && tag == tagId ? "Yes" : "No";
         } else if (name == QLatin1String("DisplayDate")) {
-            value = pc::text::storedToDisplay(QString::fromStdString(sx_GetTrimString("DATE")));
+            value = pc::text::storedToDisplay(rows.text(QStringLiteral("DATE")));
         }
         result.values << value;
     }
@@ -152,56 +151,39 @@ AddressTableModel::Row AddressTableModel::readCurrent() const {
 
 void AddressTableModel::readBlock(int start) const {
     if (static_cast<int>(cache_.size()) >= kMaxCachedRows) cache_.clear();
-    pc::data::SelectedArea selected(table_->workArea());
-    const int saved = sx_RecNo();
-    const bool savedAtEnd = sx_Eof();
-
-    positionAt(start);
+    pc::data::RowReader rows(*table_);
+    positionAt(rows, start);
     const int end = std::min(start + kBlock, count_);
-    for (int r = start; r < end && !sx_Eof(); ++r) {
-        Row read = readCurrent();
+    for (int r = start; r < end && !rows.eof(); ++r) {
+        Row read = readCurrent(rows);
         if (r % kAnchorEvery == 0) anchors_[r] = read.recno;
         cache_[r] = std::move(read);
-        sx_Skip(1);
-    }
-
-    // The table object still shows its own record: put the engine back there.
-    if (savedAtEnd) {
-        sx_GoBottom();
-        sx_Skip(1);
-    } else {
-        sx_Go(saved);
+        rows.skip(1);
     }
 }
 
 int AddressTableModel::rowOfRecord(int recno, int limit) const {
     if (!table_->active() || recno <= 0 || count_ == 0) return -1;
-    pc::data::SelectedArea selected(table_->workArea());
-    const int saved = sx_RecNo();
-    const bool savedAtEnd = sx_Eof();
     int found = -1;
-    const int steps = std::min(limit, count_);
-    sx_GoTop();
-    for (int r = 0; r < steps && !sx_Eof(); ++r, sx_Skip(1)) {
-        if (sx_RecNo() == recno) {
-            found = r;
-            break;
-        }
-    }
-    if (found < 0) {
-        sx_GoBottom();
-        for (int r = count_ - 1; r >= count_ - steps && !sx_Bof(); --r, sx_Skip(-1)) {
-            if (sx_RecNo() == recno) {
+    {
+        pc::data::RowReader rows(*table_);
+        const int steps = std::min(limit, count_);
+        rows.goTop();
+        for (int r = 0; r < steps && !rows.eof(); ++r, rows.skip(1)) {
+            if (rows.recNo() == recno) {
                 found = r;
                 break;
             }
         }
-    }
-    if (savedAtEnd) {
-        sx_GoBottom();
-        sx_Skip(1);
-    } else {
-        sx_Go(saved);
+        if (found < 0) {
+            rows.goBottom();
+            for (int r = count_ - 1; r >= count_ - steps && !rows.bof(); --r, rows.skip(-1)) {
+                if (rows.recNo() == recno) {
+                    found = r;
+                    break;
+                }
+            }
+        }
     }
     if (found >= 0) anchors_[found] = recno;
     return found;

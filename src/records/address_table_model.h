@@ -10,8 +10,9 @@
 #include <vector>
 
 namespace pc::data {
+class RowReader;
 class TTable;
-}
+}  // namespace pc::data
 
 namespace pc::app {
 
@@ -65,8 +66,8 @@ class AddressTableModel : public QAbstractTableModel {
     const Row* row(int r) const;
     void readBlock(int start) const;
     // Puts the engine on row r, starting from the closest known row.
-    void positionAt(int r) const;
-    Row readCurrent() const;
+    void positionAt(pc::data::RowReader& rows, int r) const;
+    Row readCurrent(const pc::data::RowReader& rows) const;
     QString globalTagId() const { return globalTagId_ ? globalTagId_() : QString(); }
 
     pc::data::TTable* table_;

@@ -2,18 +2,18 @@
 
 #include <QApplication>
 
+#include "data/key_text.h"
+#include "data/record_lookup.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
 #include "text/message_service.h"
-#include "text/text_utils.h"
-#include "xbase/engine.h"
 
 namespace pc::app {
 
 namespace {
 
 QString fitted(const QString& text, int width) {
-    return text.toUpper().leftJustified(std::max(width, 0), ' ', true);
+    return pc::data::upperKeyText(text).leftJustified(std::max(width, 0), ' ', true);
 }
 
 }  // namespace
@@ -35,31 +35,15 @@ bool CheckDupName(pc::data::TTable& table, pc::data::TApollo& apollo, const QStr
     const auto* lname = table.findField("LNAME");
     const auto* fname = table.findField("FNAME");
     if (!lname || !fname) return true;
-    const QString key = duplicateNameKey(last, first, lname->width(), fname->width());
-
-    const int recno = apollo.recNo();
-    const int order = apollo.order();
-    const int lnameOrder = apollo.tagArea("LNAME");
-    if (lnameOrder <= 0) return true;  // no order to look in; nothing to warn about
-    const bool exact = sx_SetExact(true);
-    apollo.setOrder(lnameOrder);
-    bool carryOn = true;
-    int duplicate = 0;
-    if (apollo.seek(key)) {
-        duplicate = apollo.recNo();
-        auto value = [&](const char* name) {
-            const auto* field = table.findField(name);
-            return field ? pc::text::rightTrim(field->text()) : QString();
-        };
-        QApplication::beep();
-        carryOn = pc::text::messages().askDefaultNo(
-            duplicateQuestion(value("FNAME"), value("LNAME"), value("STREET"), value("CITY"),
-                              value("STATE"), value("ZIP")),
-            "Possible Duplicate");
-    }
-    sx_SetExact(exact);
-    apollo.setOrder(order);  // a failure leaves the lookup's order; nothing to lose
-    apollo.go(carryOn ? recno : duplicate);
+    const auto match = pc::data::findNameMatch(
+        table, apollo, duplicateNameKey(last, first, lname->width(), fname->width()));
+    if (!match) return true;
+    QApplication::beep();
+    const bool carryOn = pc::text::messages().askDefaultNo(
+        duplicateQuestion(match->first, match->last, match->street, match->city, match->state,
+                          match->zip),
+        "Possible Duplicate");
+    if (!carryOn) apollo.go(match->recno);
     return carryOn;
 }
 

@@ -10,8 +10,8 @@ class TTable;
 
 namespace pc::app {
 
-// The "LNAME" tag's key for a name: each part upper-cased, blank-padded and
-// cut to its field's width.
+// The "LNAME" tag's key for a name: each part upper-cased and encoded as
+// the keys are, blank-padded and cut to its field's width.
 QString duplicateNameKey(const QString& last, const QString& first, int lastWidth, int firstWidth);
 
 // The question shown for a found record.

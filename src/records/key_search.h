@@ -8,9 +8,10 @@ class TApollo;
 
 namespace pc::app {
 
-// Seeks the upper-cased text with exact off and soft seek on: a key that
-// begins with it matches. Without a match the record that was current stays
-// current. Soft seek is off afterwards. Returns whether a key matched.
+// Seeks the text as the beginning of a key in the current order, upper-cased
+// and encoded as the keys are: a key that begins with it matches. Without a
+// match the record that was current stays current; exact and soft seek are
+// as they were. Returns whether a key matched.
 bool seekKeyStart(pc::data::TApollo& apollo, const QString& text);
 
 }  // namespace pc::app

@@ -1,8 +1,9 @@
 #include "records/memo_search.h"
 
+#include "data/key_text.h"
+#include "data/record_source.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
-#include "text/text_utils.h"
 
 namespace pc::app {
 
@@ -12,32 +13,24 @@ void MemoSearch::start(const QString& text) {
 }
 
 bool MemoSearch::find(pc::data::TTable& table, pc::data::TApollo& apollo, bool first,
-                      const std::function<bool()>& keepGoing) {
+                      const pc::text::Progress& progress) {
     const int remembered = apollo.recNo();
-    found_ = false;
-    if (first) {
-        table.first();
-    } else {
-        const int before = table.recNo();
-        table.next();
-        // next() on the last record stays there: nothing after it.
-        if (table.recNo() == before) {
-            if (remembered > 0) apollo.go(remembered);
-            return false;
-        }
+    found_ = lookFrom(table, first, progress);
+    if (!found_ && remembered > 0 && apollo.recNo() != remembered) apollo.go(remembered);
+    return found_;
+}
+
+bool MemoSearch::lookFrom(pc::data::TTable& table, bool first,
+                          const pc::text::Progress& progress) const {
+    if (!table.findField("MEMO")) return false;
+    // "Find Next" starts after the current record.
+    pc::data::RecordSource records(
+        table, first ? pc::data::RecordRange::All : pc::data::RecordRange::FromCurrent);
+    int looked = 0;
+    for (bool more = records.first() && (first || records.next()); more; more = records.next()) {
+        if (!pc::text::report(progress, looked++, 0)) break;
+        if (pc::data::memoContains(records.value("MEMO"), text_)) return true;
     }
-    while (table.hasCurrentRecord()) {
-        if (keepGoing && !keepGoing()) break;
-        const pc::data::TField* memo = table.findField("MEMO");
-        if (memo && pc::text::memoContains(memo->text(), text_)) {
-            found_ = true;
-            return true;
-        }
-        const int recno = table.recNo();
-        table.next();
-        if (table.recNo() == recno) break;
-    }
-    if (remembered > 0) apollo.go(remembered);
     return false;
 }
 

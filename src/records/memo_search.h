@@ -2,7 +2,8 @@
 // Finding the next record whose memo holds a text, within the current order
 // and query, remembering the text for "Find Next".
 #include <QString>
-#include <functional>
+
+#include "text/progress.h"
 
 namespace pc::data {
 class TApollo;
@@ -20,13 +21,16 @@ class MemoSearch {
     bool found() const { return found_; }
 
     // From the first record (`first`) or the one after the current, tests
-    // each memo (case-insensitive). `keepGoing` is asked before each record;
-    // false stops the search. Without a match the search returns to the
-    // record it started from. Throws DataError.
+    // each memo (case-insensitive, as keys compare). `progress` hears the
+    // number of records looked at before each record; false stops the
+    // search. Without a match the search returns to the record it started
+    // from. Throws DataError.
     bool find(pc::data::TTable& table, pc::data::TApollo& apollo, bool first,
-              const std::function<bool()>& keepGoing = {});
+              const pc::text::Progress& progress = {});
 
   private:
+    bool lookFrom(pc::data::TTable& table, bool first, const pc::text::Progress& progress) const;
+
     QString text_;
     bool found_ = false;
 };

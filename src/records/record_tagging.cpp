@@ -1,5 +1,6 @@
 #include "records/record_tagging.h"
 
+#include "data/record_source.h"
 #include "data/t_table.h"
 
 namespace pc::app {
@@ -23,19 +24,14 @@ void toggleTag(pc::data::TTable& table, const QString& globalTagId) {
 }
 
 int tagAllMatches(pc::data::TTable& table, const QString& globalTagId,
-                  const std::function<bool(int count)>& tagged) {
+                  const pc::text::Progress& progress) {
+    pc::data::RecordSource records(table);
+    const int total = progress ? records.count() : 0;
     int count = 0;
-    table.first();
-    while (table.hasCurrentRecord() && !table.eof()) {
-        const int recno = table.recNo();
-        table.edit();
-        table.fieldByName("TAG").setText(globalTagId);
-        table.post();
-        table.next();
+    for (bool more = records.first(); more; more = records.next()) {
+        records.setValue("TAG", globalTagId);
         ++count;
-        const bool more = tagged ? tagged(count) : true;
-        // next() on the last record stays on it.
-        if (!more || table.recNo() == recno) break;
+        if (!pc::text::report(progress, count, total)) break;
     }
     return count;
 }

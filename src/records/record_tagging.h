@@ -2,7 +2,8 @@
 // Tagging records: a record is tagged when its TAG field holds the global
 // tag identifier, so clearing all tags needs only a new identifier.
 #include <QString>
-#include <functional>
+
+#include "text/progress.h"
 
 namespace pc::data {
 class TTable;
@@ -16,9 +17,9 @@ namespace pc::app {
 void toggleTag(pc::data::TTable& table, const QString& globalTagId);
 
 // Tags every record from the first on, in the current order and query.
-// `tagged` hears the running count after each record; returning false stops
-// after that record. Returns the number tagged. Throws DataError.
+// `progress` hears the running count of all after each record; its false
+// stops after that record. Returns the number tagged. Throws DataError.
 int tagAllMatches(pc::data::TTable& table, const QString& globalTagId,
-                  const std::function<bool(int count)>& tagged);
+                  const pc::text::Progress& progress);
 
 }  // namespace pc::app

@@ -42,9 +42,13 @@ void TTaggingWindow::showCount(int count) {
 void TTaggingWindow::finish() {
     StatusLabel->setText(cancelled_ ? "Cancelled before completion" : "Complete");
     ProgressLabel->clear();
+    // Enter must close the box: Cancel, hidden now, must not stay the
+    // button Enter presses.
+    CancelButton->setAutoDefault(false);
     CancelButton->hide();
     OkButton->show();
     OkButton->setDefault(true);
+    OkButton->setFocus();
 }
 
 }  // namespace pc::app

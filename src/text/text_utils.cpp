@@ -59,11 +59,6 @@ QString newTagIdentifier(const QDateTime& now) {
     return base36(d.year() - 1995) + base36(stamp);
 }
 
-bool memoContains(const QString& memo, const QString& search) {
-    if (memo.isEmpty() || search.isEmpty()) return false;
-    return memo.left(32767).toUpper().contains(search.toUpper());
-}
-
 bool copyFile(const QString& source, const QString& target) {
     const QFileInfo from(source);
     const QFileInfo to(target);

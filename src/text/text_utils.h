@@ -27,10 +27,6 @@ QString base36(qint64 value);
 // base-36 of (year - 1995), then base-36 of the number "mmddhhnnss".
 QString newTagIdentifier(const QDateTime& now = QDateTime::currentDateTime());
 
-// Case-insensitive search in the first 32767 characters of a memo; false
-// for an empty memo or an empty search text.
-bool memoContains(const QString& memo, const QString& search);
-
 // Copies in blocks of 2048 bytes; false when both names are the same file
 // or either cannot be opened, read or written.
 bool copyFile(const QString& source, const QString& target);

@@ -15,8 +15,10 @@ using pc::data::TField;
 FieldBinder::FieldBinder(pc::data::TTable* table, QObject* parent)
     : QObject(parent), table_(table) {
     connect(table_, &pc::data::TTable::dataChanged, this, &FieldBinder::fieldChanged);
+    // With controls disabled a loop edits and posts record after record;
+    // enabling them again shows the final record and state in one go.
     connect(table_, &pc::data::TTable::stateChanged, this, [this] {
-        if (attached_) refresh();
+        if (attached_ && !table_->controlsDisabled()) refresh();
     });
 }
 

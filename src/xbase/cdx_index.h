@@ -3,7 +3,6 @@
 // each a B+-tree of (key, record number) entries in ascending key order, equal
 // keys by ascending record number. See cdx_format.h for the bytes on disk.
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,6 +11,7 @@
 
 #include "xbase/key_codec.h"
 #include "xbase/mapped_file.h"
+#include "xbase/progress.h"
 
 namespace pc::xbase {
 
@@ -34,8 +34,6 @@ struct CdxStamp {
     uint32_t recordCount = 0;  // table records the index covered when last written
     bool clean = true;         // false while a write session is under way
 };
-
-using ProgressFn = std::function<void(int percent)>;
 
 class CdxIndex {
   public:

@@ -4,7 +4,6 @@
 // 1-based physical number and handled as raw bytes in the table's code page;
 // field_codec.h turns field bytes into values.
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -13,6 +12,7 @@
 #include "xbase/field_def.h"
 #include "xbase/mapped_file.h"
 #include "xbase/memo_file.h"
+#include "xbase/progress.h"
 
 namespace pc::xbase {
 
@@ -23,8 +23,6 @@ struct FieldSpec {
     uint16_t width = 0;  // ignored for L (1), D (8), M (10)
     uint8_t decimals = 0;
 };
-
-using ProgressFn = std::function<void(int percent)>;
 
 class DbfTable {
   public:

@@ -627,7 +627,7 @@ std::string sx_DBFilter() {
 
 // ---------------------------------------------------------------- progress, settings
 
-void sx_SetGaugeHook(std::function<void(int percent)> hook) {
+void sx_SetGaugeHook(pc::xbase::ProgressFn hook) {
     eng().gauge = std::move(hook);
 }
 

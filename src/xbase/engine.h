@@ -3,8 +3,9 @@
 // layer above uses them. Every call acts on the selected work area. Failures
 // come back as return values (0, false, ""); sx_LastError() tells why.
 // Strings in and out are UTF-8; field values come back without trailing blanks.
-#include <functional>
 #include <string>
+
+#include "xbase/progress.h"
 
 namespace pc::xbase {
 
@@ -123,7 +124,7 @@ std::string sx_DBFilter();
 
 // Progress of pack, zap, reindex and tag creation in percent; an empty
 // function switches the reports off.
-void sx_SetGaugeHook(std::function<void(int percent)> hook);
+void sx_SetGaugeHook(pc::xbase::ProgressFn hook);
 
 // Settings
 bool sx_SetCentury(bool on);

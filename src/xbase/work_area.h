@@ -165,6 +165,13 @@ class WorkArea : private MemoSource {
     mutable std::vector<uint8_t> keyScratch_;
     bool indexDirty_ = false;  // stamp says "being written"
 
+    // Cursor position, as xBase programs expect it: at the end of file the
+    // area rests on a phantom blank record numbered record count + 1, so
+    // field reads give blanks and an append needs no special case; eof_
+    // says so. Skipping back past the first record does not leave it: it
+    // stays current and bof_ is set, so a loop reading backwards still has
+    // a record to show. Both flags change only with moves, never with edits,
+    // because callers test them right after the move they asked for.
     uint32_t recno_ = 1;
     bool bof_ = true, eof_ = true, found_ = false;
     std::string buffer_;     // current record, possibly edited

@@ -172,10 +172,14 @@ TEST_F(AddressDatabaseTest, RebuildOnYesMakesTheTableUsable) {
     const QString path = tableWithout({"ZIP", "NAME"});
     TTable table;
     messages->answer(true);
+    // Every one of the 26 tags reports its 100 steps.
     std::vector<int> lastPercent(26, -1);
     auto result = pc::data::openAddressDatabase(path, table, [&] {
-        EXPECT_TRUE(pc::data::createAddressTags(
-            table, [&](int tag, int percent) { lastPercent.at(tag) = percent; }));
+        EXPECT_TRUE(pc::data::createAddressTags(table, [&](int done, int total) {
+            EXPECT_EQ(total, 2600);
+            if (done > 0) lastPercent.at((done - 1) / 100) = (done - 1) % 100 + 1;
+            return true;
+        }));
     });
     EXPECT_TRUE(result.tableOpen);
     EXPECT_TRUE(pc::data::CheckValidIndex(table));

@@ -126,7 +126,11 @@ TEST_F(ApolloTest, PackReportsProgressAndRemovesDeletedRecords) {
     table.first();
     table.deleteRecord();
     std::vector<int> seen;
-    apollo.setGaugeHook([&seen](int p) { seen.push_back(p); });
+    apollo.setProgress([&seen](int p, int total) {
+        EXPECT_EQ(total, 100);
+        seen.push_back(p);
+        return true;
+    });
     EXPECT_TRUE(apollo.pack());
     EXPECT_EQ(apollo.recCount(), 6);
     EXPECT_FALSE(seen.empty());

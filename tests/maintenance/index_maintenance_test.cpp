@@ -64,9 +64,10 @@ TEST_F(IndexMaintenanceTest, AddressRebuildPacksThenMakesEveryTag) {
     int maxGauge = -1, minGauge = 101;
     pc::data::RebuildProgress progress;
     progress.step = [&](pc::data::RebuildStep s) { steps.push_back(s); };
-    progress.gauge = [&](int p) {
+    progress.gauge = [&](int p, int) {
         maxGauge = std::max(maxGauge, p);
         minGauge = std::min(minGauge, p);
+        return true;
     };
     ASSERT_TRUE(pc::data::rebuildAddressIndexes(table, progress));
     EXPECT_EQ(steps,
@@ -136,8 +137,11 @@ TEST_F(IndexMaintenanceTest, SystemRebuildSkipsMissingTablesAndReindexesTheRest)
     junk.close();
 
     QStringList statuses;
-    const int rebuilt = pc::data::rebuildSystemIndexes(
-        {[&](const QString& s) { statuses << s; }, [](int p) { EXPECT_LE(p, 100); }});
+    const int rebuilt = pc::data::rebuildSystemIndexes({[&](const QString& s) { statuses << s; },
+                                                        [](int p, int) {
+                                                            EXPECT_LE(p, 100);
+                                                            return true;
+                                                        }});
     EXPECT_EQ(rebuilt, 3);
     EXPECT_EQ(statuses,
               QStringList({"Rebuilding Letters File indexes", "Rebuilding Label File indexes",

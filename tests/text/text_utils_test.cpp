@@ -53,16 +53,6 @@ TEST(Base36, TagIdentifierFromYearAndTimestamp) {
               newTagIdentifier(QDateTime(QDate(2025, 1, 1), QTime(0, 0, 2))));
 }
 
-TEST(MemoSearch, CaseInsensitiveWithinTheFirst32767Characters) {
-    EXPECT_TRUE(memoContains("Met at the Chicago conference", "chicago"));
-    EXPECT_FALSE(memoContains("", "x"));
-    EXPECT_FALSE(memoContains("abc", ""));
-    EXPECT_FALSE(memoContains("abc", "abd"));
-    const QString longMemo = QString(32767, u'.') + "needle";
-    EXPECT_FALSE(memoContains(longMemo, "needle"));
-    EXPECT_TRUE(memoContains(QString(32761, u'.') + "needle", "NEEDLE"));
-}
-
 TEST(CopyFile, CopiesAcrossBlocksAndRefusesBadNames) {
     QTemporaryDir dir;
     QByteArray data;
