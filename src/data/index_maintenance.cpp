@@ -9,6 +9,7 @@
 #include "data/data_error.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
+#include "text/message_service.h"
 #include "text/program_paths.h"
 
 namespace pc::data {
@@ -41,14 +42,22 @@ bool rebuildAddressIndexes(TTable& table, const RebuildProgress& progress) {
     TApollo apollo(&table);
     if (progress.step) progress.step(RebuildStep::Packing);
     const QString indexFile = indexFileOf(table, apollo);
-    if (QFileInfo::exists(indexFile)) {
-        apollo.closeIndexes();
-        QFile::remove(indexFile);
-    }
+    // The old index goes only after the pack has succeeded: a pack refused
+    // (read-only folder, full disk) or killed leaves it to be rebuilt.
+    apollo.closeIndexes();
     if (progress.gauge) apollo.setGaugeHook(progress.gauge);
     const bool packed = apollo.pack();
     apollo.setGaugeHook({});
-    if (!packed) return false;
+    if (!packed) {
+        pc::text::messages().inform("Unable to rebuild the indexes of " + table.path() + ": " +
+                                    apollo.lastError());
+        return false;
+    }
+    if (QFileInfo::exists(indexFile) && !QFile::remove(indexFile)) {
+        pc::text::messages().inform("Unable to rebuild the indexes of " + table.path() +
+                                    ": cannot remove " + indexFile);
+        return false;
+    }
 
     if (progress.step) progress.step(RebuildStep::Indexing);
     TagGauge gauge;
