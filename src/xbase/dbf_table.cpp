@@ -556,11 +556,12 @@ void DbfTable::rewrite(bool keepLive, const ProgressFn& progress) {
     };
     uint32_t live = 0;
     try {
-        tmp = MappedFile::create(tmpPath, d.lock);
+        // Marked made first: a create that fails part-way leaves a file too.
         madeTmp = true;
+        tmp = MappedFile::create(tmpPath, d.lock);
         if (newMemo) {
-            tmpMemo = MemoFile::create(tmpMemoPath, d.memo->blockSize(), d.lock);
             madeMemo = true;
+            tmpMemo = MemoFile::create(tmpMemoPath, d.memo->blockSize(), d.lock);
         }
         tmp->resize(d.headerLength + (keepLive ? uint64_t(d.count) * d.recordLength : 0) + 1);
         std::memcpy(tmp->mutableData(), d.file->data(), d.headerLength);

@@ -108,9 +108,13 @@ bool runAndKill(const std::string& path, const Verb& verb, std::chrono::microsec
         sx_CloseAll();
         ::_exit(0);
     }
-    std::this_thread::sleep_for(delay);
-    ::kill(pid, SIGKILL);
     int status = 0;
+    auto until = std::chrono::steady_clock::now() + delay;
+    while (std::chrono::steady_clock::now() < until) {
+        if (::waitpid(pid, &status, WNOHANG) == pid) return false;
+        std::this_thread::sleep_for(std::chrono::microseconds(50));
+    }
+    ::kill(pid, SIGKILL);
     ::waitpid(pid, &status, 0);
     return WIFSIGNALED(status);
 }
@@ -211,10 +215,15 @@ TEST_F(EngineCrashTest, EveryWriteKilledAtRandomLeavesATableThatOpensWhole) {
             if (verbName == "append") {
                 // Appended ids come in order with no gap.
                 int next = 1001;
-                for (int id : ids)
-                    if (id > 1000) EXPECT_EQ(id, next++);
+                for (int id : ids) {
+                    if (id > 1000) {
+                        EXPECT_EQ(id, next++);
+                    }
+                }
             }
-            if (sx_IndexStale()) ASSERT_TRUE(sx_Reindex()) << sx_LastError();
+            if (sx_IndexStale()) {
+                ASSERT_TRUE(sx_Reindex()) << sx_LastError();
+            }
             ASSERT_FALSE(sx_IndexStale());
             EXPECT_EQ(checkIndex(), "");
             sx_CloseAll();
