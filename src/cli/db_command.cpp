@@ -756,11 +756,23 @@ int cmdReindex(const std::vector<std::string>& raw, std::ostream&) {
     Args args = parseArgs("reindex", raw, {}, {}, 1);
     const std::string& arg = args.positional[0];
     Session session;
-    openTable(arg, tablePath(arg), pc::xbase::kExclusive);
+    const std::string path = tablePath(arg);
+    openTable(arg, path, pc::xbase::kExclusive);
     if (!sx_Reindex() || sx_IndexStale()) {
         failure("cannot reindex " + arg + ": " + lastError("the index is still stale"));
     }
+    const bool none = sx_TagCount() == 0;
     sx_Commit();
+    sx_CloseAll();
+    // The header says an index belongs to the table, but no file holds its
+    // tag definitions: saying nothing would pass for a rebuilt index.
+    if (none &&
+        pc::xbase::DbfTable::open(path, pc::xbase::OpenMode::ReadOnly, pc::xbase::LockMode::Shared)
+            ->structuralIndexFlag()) {
+        failure("cannot reindex " + arg +
+                ": its index file is missing, so its tags are unknown; make them again with "
+                "'postcraft-cli db index' (or 'db rebuild' for an address database)");
+    }
     return 0;
 }
 

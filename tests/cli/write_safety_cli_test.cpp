@@ -262,5 +262,14 @@ TEST(CrashLeftoversTest, AnIndexCutShortOfAPageIsStaleAndReindexBringsItsTagsBac
     EXPECT_NE(dump(table).find("\"_recno\": 3, \"_deleted\": true"), std::string::npos);
 }
 
+TEST(CrashLeftoversTest, ReindexWithoutItsIndexFileSaysSoInsteadOfSucceeding) {
+    TempDir dir;
+    const std::string table = makeTable(dir.path(), 5);
+    fs::remove(dir.file("T.CDX"));
+    auto r = cli({"db", "reindex", table});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("index file is missing"), std::string::npos) << r.err;
+}
+
 }  // namespace
 }  // namespace pc::test
