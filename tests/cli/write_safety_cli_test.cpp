@@ -1,7 +1,9 @@
 // Writing verbs on a full disk, in read-only places and after crashes: each
 // fails with a message that says why, before or without damage, and an open
 // for writing clears what a killed write left behind.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <unistd.h>
 
@@ -221,6 +223,20 @@ TEST_F(ReadOnlyTest, AReadOnlyTableOrIndexIsCalledSo) {
     EXPECT_NE(r.err.find("permission denied"), std::string::npos) << r.err;
     EXPECT_EQ(r.err.find("reindex"), std::string::npos) << r.err;
     EXPECT_EQ(cli({"db", "count", table, "--query", ".T."}).out, "0\n");
+}
+
+TEST(ErrorKindTest, ALockedTableIsCalledInUseWithoutGuessing) {
+    TempDir dir;
+    const std::string table = dir.file("ADD0001.dbf");
+    ASSERT_EQ(cli({"db", "create-address", dir.file("ADD0001")}).status, 0);
+    int fd = ::open(table.c_str(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    auto r = cli({"db", "check-index", table});
+    ::close(fd);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("in use by another program"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("May not be"), std::string::npos) << r.err;
 }
 
 TEST(CrashLeftoversTest, AnOpenForWritingClearsWhatAKilledWriteLeft) {
