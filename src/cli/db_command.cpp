@@ -675,25 +675,35 @@ int cmdAppendCsv(const std::vector<std::string>& raw, std::ostream& out) {
     dryRun(rows, columns);
 
     sx_Select(area);
-    size_t appended = 0;
+    const int before = sx_RecCount();
+    const size_t total = rows.size() - 1;
+    // On any failure only the complete rows stay (the one being filled is
+    // taken back) and the message says how many those are.
+    auto stop = [&](size_t line, const std::string& why) {
+        const pc::xbase::ErrorKind kind = sx_LastErrorKind();
+        sx_DiscardAppend();
+        sx_Commit();
+        const std::string kept =
+            std::to_string(sx_RecCount() - before) + " of " + std::to_string(total);
+        if (kind == pc::xbase::ErrorKind::DiskFull) {
+            failure("The disk is full: " + kept + " rows were appended; nothing else changed");
+        }
+        failure((line ? "CSV line " + std::to_string(line) + ": " : std::string()) + why + " (" +
+                kept + " rows were appended; nothing else changed)");
+    };
     for (size_t r = 1; r < rows.size(); ++r) {
-        auto broke = [&](const std::string& why) {
-            sx_Commit();
-            failure("CSV line " + std::to_string(rows[r].line) + ": " + why + " (" +
-                    std::to_string(appended) + " rows were appended before)");
-        };
-        if (!sx_AppendBlank()) broke("cannot append: " + lastError("unknown error"));
+        if (!sx_AppendBlank()) stop(rows[r].line, "cannot append: " + lastError("unknown error"));
         for (const Column& c : columns) {
             const std::string& value = rows[r].fields[c.csvIndex];
             if (value.empty()) continue;
             if (!sx_Replace(c.field.name.c_str(), value.c_str())) {
-                broke("field " + c.field.name + ": " + lastError("value refused"));
+                stop(rows[r].line, "field " + c.field.name + ": " + lastError("value refused"));
             }
         }
-        ++appended;
     }
     sx_Commit();
-    out << appended << '\n';
+    if (!sx_LastError().empty()) stop(0, "cannot save: " + sx_LastError());
+    out << total << '\n';
     return 0;
 }
 
@@ -766,11 +776,23 @@ int cmdReindex(const std::vector<std::string>& raw, std::ostream&) {
     ProgressLine line("reindex " + arg);
     Session session;
     session.showProgress(line);
-    openTable(arg, tablePath(arg), pc::xbase::kExclusive);
+    const std::string path = tablePath(arg);
+    openTable(arg, path, pc::xbase::kExclusive);
     if (!sx_Reindex() || sx_IndexStale()) {
         failure("cannot reindex " + arg + ": " + lastError("the index is still stale"));
     }
+    const bool none = sx_TagCount() == 0;
     sx_Commit();
+    sx_CloseAll();
+    // The header says an index belongs to the table, but no file holds its
+    // tag definitions: saying nothing would pass for a rebuilt index.
+    if (none &&
+        pc::xbase::DbfTable::open(path, pc::xbase::OpenMode::ReadOnly, pc::xbase::LockMode::Shared)
+            ->structuralIndexFlag()) {
+        failure("cannot reindex " + arg +
+                ": its index file is missing, so its tags are unknown; make them again with "
+                "'postcraft-cli db index' (or 'db rebuild' for an address database)");
+    }
     return 0;
 }
 

@@ -50,7 +50,7 @@ void removeNewFiles(const QString& path) {
 
 }  // namespace
 
-bool openTableFile(const QString& path, TTable& table) {
+bool openTableFile(const QString& path, TTable& table, ErrorKind* failure) {
     table.close();
     const QFileInfo given(path);
     const QString actual = pc::text::findNoCase(given.absolutePath(), given.fileName());
@@ -64,22 +64,35 @@ bool openTableFile(const QString& path, TTable& table) {
     table.setOrderTagName({});
     try {
         table.open();
-    } catch (const DataError&) {
+    } catch (const DataError& error) {
+        if (failure) *failure = error.kind();
         table.close();
         return false;
     }
     return true;
 }
 
-QString openFailedMessage(const QString& path) {
+QString openFailedMessage(const QString& path, ErrorKind kind) {
+    // When the system told us why, say that instead of guessing.
+    switch (kind) {
+        case ErrorKind::ReadOnly:
+            return "Unable to open " + path + ": it is read-only";
+        case ErrorKind::PermissionDenied:
+            return "Unable to open " + path + ": permission denied";
+        case ErrorKind::Locked:
+            return "Unable to open " + path + ": it is in use by another program or user";
+        default:
+            break;
+    }
     return "Unable to open " + path + "\r\n\r\n" + " * May not be " + "a Postcraft" + " file." +
            "\r\n" + " * May be in use by another program or user";
 }
 
 bool OpenPKWFile(const QString& path, TTable& table, bool* validIndex) {
     if (validIndex) *validIndex = false;
-    if (!openTableFile(path, table)) {
-        inform(openFailedMessage(path));
+    ErrorKind why = ErrorKind::Other;
+    if (!openTableFile(path, table, &why)) {
+        inform(openFailedMessage(path, why));
         return false;
     }
     const bool valid = CheckValidIndex(table);

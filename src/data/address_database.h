@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "data/data_error.h"
 #include "text/progress.h"
 
 namespace pc::data {
@@ -16,13 +17,14 @@ class NewFileFieldLengths;
 // found" for a missing file, points it at the file's folder and name with no
 // order, and opens it. Each stored field object must exist in the file and
 // takes its width from it. Any failure leaves the table closed.
-bool openTableFile(const QString& path, TTable& table);
+// `failure` receives the kind of a failed open.
+bool openTableFile(const QString& path, TTable& table, ErrorKind* failure = nullptr);
 
 // Opens an address database into the table object and checks its index;
 // `validIndex` receives the result of CheckValidIndex. On failure tells the
 // user that the file may not be a Postcraft file or may be in use.
 bool OpenPKWFile(const QString& path, TTable& table, bool* validIndex = nullptr);
-QString openFailedMessage(const QString& path);
+QString openFailedMessage(const QString& path, ErrorKind kind = ErrorKind::Other);
 
 // Whether every one of the 26 address tags exists in the open table;
 // `missing` receives the names of those that do not, in creation order.

@@ -10,6 +10,7 @@
 #include "data/system_tables.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
+#include "text/message_service.h"
 #include "text/program_paths.h"
 
 namespace pc::data {
@@ -42,14 +43,22 @@ bool rebuildAddressIndexes(TTable& table, const RebuildProgress& progress) {
     TApollo apollo(&table);
     if (progress.step) progress.step(RebuildStep::Packing);
     const QString indexFile = indexFileOf(table, apollo);
-    if (QFileInfo::exists(indexFile)) {
-        apollo.closeIndexes();
-        QFile::remove(indexFile);
-    }
+    // The old index goes only after the pack has succeeded: a pack refused
+    // (read-only folder, full disk) or killed leaves it to be rebuilt.
+    apollo.closeIndexes();
     apollo.setProgress(progress.gauge);
     const bool packed = apollo.pack();
     apollo.setProgress({});
-    if (!packed) return false;
+    if (!packed) {
+        pc::text::messages().inform("Unable to rebuild the indexes of " + table.path() + ": " +
+                                    apollo.lastError());
+        return false;
+    }
+    if (QFileInfo::exists(indexFile) && !QFile::remove(indexFile)) {
+        pc::text::messages().inform("Unable to rebuild the indexes of " + table.path() +
+                                    ": cannot remove " + indexFile);
+        return false;
+    }
 
     if (progress.step) progress.step(RebuildStep::Indexing);
     // The gauge runs over all 26 tags: the sum of their percentages, /21.

@@ -20,6 +20,10 @@ QString withReason(const QString& message) {
     return why.isEmpty() ? message : message + ": " + why;
 }
 
+DataError engineFailure(const QString& message) {
+    return DataError(withReason(message), sx_LastErrorKind());
+}
+
 TFieldType typeOf(const std::string& engineType) {
     switch (engineType.empty() ? ' ' : engineType[0]) {
         case 'C':
@@ -117,10 +121,12 @@ void TTable::open() {
     area_ = sx_Use(file.constData(), alias.c_str(),
                    exclusive_ ? pc::xbase::kExclusive : pc::xbase::kShared, driver);
     const QString openError = engineError();
+    const ErrorKind openErrorKind = sx_LastErrorKind();
     sx_Select(previous);
     if (area_ == 0) {
-        throw DataError("Cannot open " + path() +
-                        (openError.isEmpty() ? QString() : ": " + openError));
+        throw DataError(
+            "Cannot open " + path() + (openError.isEmpty() ? QString() : ": " + openError),
+            openErrorKind);
     }
     try {
         SelectedArea selected(area_);
@@ -354,7 +360,7 @@ void TTable::insert() {
     {
         SelectedArea selected(area_);
         beforeInsert_ = positioned_ ? sx_RecNo() : 0;
-        if (!sx_AppendBlank()) throw DataError(withReason("Cannot add a record to " + path()));
+        if (!sx_AppendBlank()) throw engineFailure("Cannot add a record to " + path());
         editRecno_ = sx_RecNo();
     }
     readRecord();
@@ -371,7 +377,7 @@ void TTable::edit() {
     {
         SelectedArea selected(area_);
         editRecno_ = sx_RecNo();
-        if (!sx_Rlock(editRecno_)) throw DataError(withReason("The record cannot be locked"));
+        if (!sx_Rlock(editRecno_)) throw engineFailure("The record cannot be locked");
     }
     setState(TDataSetState::Edit);
     notify(nullptr);
@@ -387,16 +393,16 @@ void TTable::post() {
         for (const auto& f : fields_) {
             if (f->calculated() || !f->modified()) continue;
             if (!replaceValue(*f, f->text())) {
-                const QString message =
-                    withReason("Cannot store '" + f->text() + "' in field " + f->name());
+                const DataError failure =
+                    engineFailure("Cannot store '" + f->text() + "' in field " + f->name());
                 // Leave the record as it was; the edit stays open.
                 for (const TField* w : written) replaceValue(*w, w->original());
-                throw DataError(message);
+                throw failure;
             }
             written.push_back(f.get());
         }
         sx_Commit();
-        if (!sx_LastError().empty()) throw DataError(withReason("Cannot save the record"));
+        if (!sx_LastError().empty()) throw engineFailure("Cannot save the record");
         sx_Unlock(editRecno_);
     }
     setState(TDataSetState::Browse);
@@ -455,7 +461,7 @@ void TTable::deleteRecord() {
         SelectedArea selected(area_);
         sx_Delete();
         sx_Commit();
-        if (!sx_LastError().empty()) throw DataError(withReason("Cannot delete the record"));
+        if (!sx_LastError().empty()) throw engineFailure("Cannot delete the record");
     }
     readRecord();
     notify(nullptr);

@@ -58,7 +58,8 @@ TagHeader parseTagHeader(const uint8_t* p, const std::string& where) {
     h.options = p[kOptionsAt];
     h.descending = le16(p + kOrderAt) != 0;
     if (h.keyLength == 0 || h.keyLength > kMaxKeyLength)
-        throw Error(where + ": impossible key length " + std::to_string(h.keyLength));
+        throw Error(where + ": impossible key length " + std::to_string(h.keyLength),
+                    ErrorKind::Damaged);
     const char* pool = reinterpret_cast<const char*>(p + kPoolAt);
     size_t keyEnd = 0;
     while (keyEnd < kExpressionPoolSize && pool[keyEnd]) ++keyEnd;
@@ -140,14 +141,16 @@ bool validPageOffset(const MappedFile& f, uint64_t offset) {
 const uint8_t* pageAt(const MappedFile& f, uint64_t offset) {
     if (!validPageOffset(f, offset))
         throw Error("Index " + f.path() + " is damaged: page offset " + std::to_string(offset) +
-                    " is not a page of the file");
+                        " is not a page of the file",
+                    ErrorKind::Damaged);
     return f.data() + offset;
 }
 
 void checkInterior(const NodeHeader& h, uint16_t keyLength, uint64_t offset) {
     if (h.count == 0 || h.count > interiorCapacity(keyLength))
         throw Error("Index page at " + std::to_string(offset) + " has an impossible key count " +
-                    std::to_string(h.count));
+                        std::to_string(h.count),
+                    ErrorKind::Damaged);
 }
 
 // ---- Leaves ----------------------------------------------------------------
@@ -170,12 +173,12 @@ LeafLayout readLeafLayout(const uint8_t* page) {
     LeafLayout l{page[kRecBitsAt], page[kDupBitsAt], page[kTrailBitsAt], page[kEntryBytesAt]};
     if (l.bytes == 0 || l.bytes > 8 || l.recBits > 32 || l.dupBits > 8 || l.trailBits > 8 ||
         l.recBits + l.dupBits + l.trailBits > l.bytes * 8)
-        throw Error("Index leaf has impossible entry widths");
+        throw Error("Index leaf has impossible entry widths", ErrorKind::Damaged);
     uint32_t recMask = l.recBits >= 32 ? 0xFFFFFFFFu : (uint32_t(1) << l.recBits) - 1;
     if (le32(page + kRecMaskAt) != recMask ||
         page[kDupMaskAt] != static_cast<uint8_t>((1u << l.dupBits) - 1) ||
         page[kTrailMaskAt] != static_cast<uint8_t>((1u << l.trailBits) - 1))
-        throw Error("Index leaf masks disagree with its entry widths");
+        throw Error("Index leaf masks disagree with its entry widths", ErrorKind::Damaged);
     return l;
 }
 
@@ -184,7 +187,8 @@ size_t decodeLeaf(const uint8_t* page, uint16_t keyLength, uint8_t fill, LeafEnt
     LeafLayout l = readLeafLayout(page);
     size_t n = h.count;
     size_t entryEnd = kEntriesAt + n * l.bytes;
-    if (n * l.bytes > kLeafArea) throw Error("Index leaf has an impossible key count");
+    if (n * l.bytes > kLeafArea)
+        throw Error("Index leaf has an impossible key count", ErrorKind::Damaged);
     out.keyLength = keyLength;
     out.keys.resize(n * keyLength);
     out.recnos.resize(n);
@@ -207,9 +211,10 @@ size_t decodeLeaf(const uint8_t* page, uint16_t keyLength, uint8_t fill, LeafEnt
         size_t dup = (v >> l.recBits) & dupMask;
         size_t trail = (v >> (l.recBits + l.dupBits)) & trailMask;
         if (dup + trail > keyLength || (i == 0 && dup != 0))
-            throw Error("Index leaf entry has impossible compression counts");
+            throw Error("Index leaf entry has impossible compression counts", ErrorKind::Damaged);
         size_t stored = keyLength - dup - trail;
-        if (keyPos - entryEnd < stored) throw Error("Index leaf keys overlap its entries");
+        if (keyPos - entryEnd < stored)
+            throw Error("Index leaf keys overlap its entries", ErrorKind::Damaged);
         keyPos -= stored;
         if (dup) std::memcpy(dst, dst - keyLength, dup);
         std::memcpy(dst + dup, page + keyPos, stored);

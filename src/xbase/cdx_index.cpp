@@ -58,7 +58,8 @@ void CdxIndex::Impl::loadDirectory() {
     TreeCursor dir(dirRef());
     uint64_t limit = pageLimit(*file);
     for (bool ok = dir.first(); ok; ok = dir.next()) {
-        if (tags.size() > limit) throw Error("Index " + path + " is damaged: too many tags");
+        if (tags.size() > limit)
+            throw Error("Index " + path + " is damaged: too many tags", ErrorKind::Damaged);
         CdxTagInfo info;
         info.name = trimName(dir.key(), dirKeyLength);
         info.headerOffset = dir.recno();
@@ -81,7 +82,8 @@ void CdxIndex::Impl::loadDirectory() {
     for (size_t i = 1; i < tags.size(); ++i)
         if (tags[i].headerOffset == tags[i - 1].headerOffset)
             throw Error("Index " + path + " is damaged: tags " + tags[i - 1].name + " and " +
-                        tags[i].name + " share one header");
+                            tags[i].name + " share one header",
+                        ErrorKind::Damaged);
 }
 
 void CdxIndex::Impl::writeDirectory() {
@@ -111,16 +113,34 @@ void CdxIndex::Impl::writeDirectory() {
 }
 
 std::unique_ptr<CdxIndex> CdxIndex::open(const std::string& path, OpenMode mode, LockMode lock) {
+    auto index = openUnchecked(path, mode, lock);
+    // Every write adds whole pages: another length is a write cut short.
+    if (index->impl_->file->size() % kPageSize != 0)
+        throw Error("Index " + path + " is damaged: its length is not a whole number of pages",
+                    ErrorKind::Damaged);
+    return index;
+}
+
+std::unique_ptr<CdxIndex> CdxIndex::openUnchecked(const std::string& path, OpenMode mode,
+                                                  LockMode lock) {
     std::unique_ptr<CdxIndex> index(new CdxIndex);
     index->impl_ = std::make_unique<Impl>();
     Impl& d = *index->impl_;
     d.file = MappedFile::open(path, mode, lock);
     if (d.file->size() < kHeaderSize + kPageSize)
-        throw Error("File " + path + " is too short to be a compound index");
+        throw Error("File " + path + " is too short to be a compound index", ErrorKind::Damaged);
     TagHeader dir = parseTagHeader(d.file->data(), "Index " + path + ", tag directory");
     d.dirKeyLength = dir.keyLength;
     d.loadDirectory();
     return index;
+}
+
+std::vector<CdxTagInfo> CdxIndex::readTagDefinitions(const std::string& path) {
+    try {
+        return openUnchecked(path, OpenMode::ReadOnly, LockMode::None)->tags();
+    } catch (const Error&) {
+        return {};
+    }
 }
 
 std::unique_ptr<CdxIndex> CdxIndex::create(const std::string& path, LockMode lock) {
@@ -246,7 +266,8 @@ uint64_t CdxIndex::keyCount(int tag) const {
     const MappedFile& f = *r.file;
     uint32_t off = treeRoot(r);
     for (int depth = 0;; ++depth) {
-        if (depth > kMaxDepth) throw Error("Index " + f.path() + " is damaged: tree too deep");
+        if (depth > kMaxDepth)
+            throw Error("Index " + f.path() + " is damaged: tree too deep", ErrorKind::Damaged);
         const uint8_t* page = pageAt(f, off);
         NodeHeader h = readNodeHeader(page);
         if (h.isLeaf()) break;
@@ -256,14 +277,16 @@ uint64_t CdxIndex::keyCount(int tag) const {
     uint64_t count = 0, hops = 0, limit = pageLimit(f);
     while (off != kNoPage) {
         if (++hops > limit)
-            throw Error("Index " + f.path() + " is damaged: its page links form a loop");
+            throw Error("Index " + f.path() + " is damaged: its page links form a loop",
+                        ErrorKind::Damaged);
         const uint8_t* page = pageAt(f, off);
         NodeHeader h = readNodeHeader(page);
         if (!h.isLeaf())
             throw Error("Index " + f.path() + " is damaged: page " + std::to_string(off) +
-                        " should be a leaf");
+                            " should be a leaf",
+                        ErrorKind::Damaged);
         if (h.count * size_t(readLeafLayout(page).bytes) > kLeafArea)
-            throw Error("Index leaf has an impossible key count");
+            throw Error("Index leaf has an impossible key count", ErrorKind::Damaged);
         count += h.count;
         off = h.right;
     }

@@ -40,6 +40,9 @@ class CdxIndex {
     // Reads the tag directory and every tag header. Throws Error for a file
     // that is not a well-formed compound index.
     static std::unique_ptr<CdxIndex> open(const std::string& path, OpenMode mode, LockMode lock);
+    // The tag definitions of an index that may be damaged elsewhere, so a
+    // rebuild can make it again; empty when even the directory is unreadable.
+    static std::vector<CdxTagInfo> readTagDefinitions(const std::string& path);
     // A new index with an empty tag directory.
     static std::unique_ptr<CdxIndex> create(const std::string& path, LockMode lock);
     ~CdxIndex();
@@ -83,6 +86,8 @@ class CdxIndex {
 
   private:
     CdxIndex() = default;
+    static std::unique_ptr<CdxIndex> openUnchecked(const std::string& path, OpenMode mode,
+                                                   LockMode lock);
     struct Impl;
     std::unique_ptr<Impl> impl_;
     friend class CdxTagCursor;

@@ -9,7 +9,8 @@ namespace pc::xbase::cdx {
 uint8_t* TagEditor::page(uint32_t offset) {
     if (!validPageOffset(file_, offset))
         throw Error("Index " + file_.path() + " is damaged: page offset " + std::to_string(offset) +
-                    " is not a page of the file");
+                        " is not a page of the file",
+                    ErrorKind::Damaged);
     return file_.mutableData() + offset;
 }
 
@@ -24,10 +25,12 @@ uint32_t TagEditor::descendTo(const uint8_t* key, uint32_t recno) {
     const size_t es = interiorEntrySize(keyLength_);
     path_.clear();
     if (uint64_t(header_) + kHeaderSize > file_.size())
-        throw Error("Index " + file_.path() + " is damaged: tag header past the end");
+        throw Error("Index " + file_.path() + " is damaged: tag header past the end",
+                    ErrorKind::Damaged);
     uint32_t off = headerRoot(file_.data() + header_);
     for (int depth = 0;; ++depth) {
-        if (depth > kMaxDepth) throw Error("Index " + file_.path() + " is damaged: tree too deep");
+        if (depth > kMaxDepth)
+            throw Error("Index " + file_.path() + " is damaged: tree too deep", ErrorKind::Damaged);
         const uint8_t* p = pageAt(file_, off);
         NodeHeader h = readNodeHeader(p);
         if (h.isLeaf()) return off;

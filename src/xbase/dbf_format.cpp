@@ -42,7 +42,7 @@ std::string hexByte(uint8_t b) {
 }
 
 [[noreturn]] void damaged(const std::string& path, const std::string& why) {
-    throw Error("Table " + path + " is damaged: " + why);
+    throw Error("Table " + path + " is damaged: " + why, ErrorKind::Damaged);
 }
 
 }  // namespace
@@ -80,12 +80,13 @@ std::vector<MemoKind> memoKindsFor(uint8_t tableType) {
 
 Layout parseHeader(const uint8_t* data, uint64_t size, const std::string& path) {
     if (size < kHeaderSize + 1)
-        throw Error("File " + path + " is not a DBF table: it is too short");
+        throw Error("File " + path + " is not a DBF table: it is too short", ErrorKind::Damaged);
     Layout l;
     l.type = data[0];
     if (!knownTableType(l.type))
-        throw Error("File " + path + " is not a DBF table (unknown type byte " + hexByte(l.type) +
-                    ")");
+        throw Error(
+            "File " + path + " is not a DBF table (unknown type byte " + hexByte(l.type) + ")",
+            ErrorKind::Damaged);
     l.count = le32(data + kCountOffset);
     l.headerLength = le16(data + kHeaderLengthOffset);
     l.recordLength = le16(data + kRecordLengthOffset);

@@ -1,5 +1,6 @@
 #include "xbase/dbf_table.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -84,6 +85,21 @@ void finishInterruptedPack(const std::string& path, OpenMode mode) {
     fs::remove(mark, ec);
 }
 
+// Temporary files a killed pack, zap or reindex left beside the table. Only
+// called while the table is held exclusively, so none is still being written.
+void removeStaleTemporaries(const std::string& path) {
+    fs::path p(path);
+    std::string stem = p.stem().string();
+    std::error_code ec;
+    for (const char* ext : {".DBF", ".FPT", ".CDX"}) {
+        std::string name = p.filename().string();
+        for (const std::string& base : {name, stem + ext}) {
+            std::string found = findFileNoCase(p.parent_path().string(), base + kTempSuffix);
+            if (!found.empty()) fs::remove(found, ec);
+        }
+    }
+}
+
 void writePackMark(const std::string& path) {
     auto mark = MappedFile::create(path + kPackMarkSuffix, LockMode::None);
     mark->sync();
@@ -153,6 +169,7 @@ struct DbfTable::Impl {
     // mapping already holds writable, so stores into the mapping cost
     // nothing; older records are written through the page cache.
     uint32_t appendedAfter = 0;
+    uint32_t countOnDisk = 0;  // the header's count; less than count while an append is provisional
 
     uint8_t* header() { return file->mutableData(); }
 
@@ -160,7 +177,14 @@ struct DbfTable::Impl {
     // cut-off last record has to correct.
     void stampHeader() {
         dbf::stampDate(header());
+        commitCount();
+    }
+
+    // Records are complete before the header counts them.
+    void commitCount() {
+        if (countOnDisk == count) return;
         dbf::putLe32(header() + dbf::kCountOffset, count);
+        countOnDisk = count;
     }
 
     void requireWritable(const char* what) const {
@@ -208,11 +232,23 @@ std::unique_ptr<DbfTable> DbfTable::open(const std::string& path, OpenMode mode,
     if (whole < l.count) {
         if (mode == OpenMode::ReadOnly)
             throw Error("Table " + path + " is damaged: the header counts " +
-                        std::to_string(l.count) + " records but the file holds only " +
-                        std::to_string(whole));
-        // A write cut short: keep the whole records, the next append
-        // overwrites the partial one and corrects the header count.
+                            std::to_string(l.count) + " records but the file holds only " +
+                            std::to_string(whole),
+                        ErrorKind::Damaged);
+        // A write cut short: keep the whole records.
         l.count = uint32_t(whole);
+        dbf::putLe32(file->mutableData() + dbf::kCountOffset, l.count);
+    }
+    if (mode == OpenMode::ReadWrite) {
+        if (lock == LockMode::Exclusive) removeStaleTemporaries(path);
+        // Records a killed append wrote but never counted, and the space
+        // reserved for more, go; the end-of-file byte comes back.
+        uint64_t end = l.headerLength + uint64_t(l.count) * l.recordLength;
+        if (file->size() != end + 1 || file->data()[end] != dbf::kEndOfFile) {
+            file->resize(end + 1);
+            file->mutableData()[end] = dbf::kEndOfFile;
+            file->trim();
+        }
     }
 
     std::unique_ptr<DbfTable> t(new DbfTable);
@@ -226,6 +262,7 @@ std::unique_ptr<DbfTable> DbfTable::open(const std::string& path, OpenMode mode,
     d.headerLength = l.headerLength;
     d.recordLength = l.recordLength;
     d.count = l.count;
+    d.countOnDisk = l.count;
     d.appendedAfter = l.count;
     d.fields = std::move(l.fields);
     d.file = std::move(file);
@@ -240,6 +277,7 @@ std::unique_ptr<DbfTable> DbfTable::open(const std::string& path, OpenMode mode,
             // dBASE memo files are read only here, whatever the table's mode.
             OpenMode memoMode = kind == MemoKind::Fpt ? mode : OpenMode::ReadOnly;
             d.memo = MemoFile::open(*found, kind, memoMode, lock);
+            if (memoMode == OpenMode::ReadWrite) d.memo->dropUnusedTail();
             break;
         }
         if (!d.memo)
@@ -420,6 +458,7 @@ void DbfTable::writeRecord(uint32_t recno, const char* data) {
         std::memmove(d.file->mutableData() + d.recordOffset(recno), data, d.recordLength);
     else
         d.file->write(d.recordOffset(recno), data, d.recordLength);
+    if (recno > d.countOnDisk) d.commitCount();
     d.dirty = true;
 }
 
@@ -432,9 +471,10 @@ void DbfTable::setDeleted(uint32_t recno, bool deleted) {
     d.dirty = true;
 }
 
-uint32_t DbfTable::appendRecord(const char* data) {
+uint32_t DbfTable::appendRecord(const char* data, bool provisional) {
     Impl& d = *impl_;
     d.requireWritable("append a record");
+    d.commitCount();
     if (d.count == 0xFFFFFFFFu) throw Error("Table " + d.path + " is full");
     // Growing may move the mapping; a source inside it must be copied first.
     std::string copy;
@@ -449,10 +489,25 @@ uint32_t DbfTable::appendRecord(const char* data) {
     uint8_t* p = d.file->mutableData();
     std::memcpy(p + at, data, d.recordLength);
     p[at + d.recordLength] = dbf::kEndOfFile;
+    ++d.count;
     // The count goes last: a crash before it leaves the old table intact.
-    dbf::putLe32(p + dbf::kCountOffset, d.count + 1);
+    if (!provisional) d.commitCount();
     d.dirty = true;
-    return ++d.count;
+    return d.count;
+}
+
+void DbfTable::commitAppends() {
+    if (!impl_->readOnly) impl_->commitCount();
+}
+
+void DbfTable::dropProvisionalAppends() {
+    Impl& d = *impl_;
+    if (d.readOnly || d.count == d.countOnDisk) return;
+    d.count = d.countOnDisk;
+    d.appendedAfter = std::min(d.appendedAfter, d.count);
+    uint64_t end = d.recordOffset(d.count + 1);
+    d.file->resize(end + 1);
+    d.file->mutableData()[end] = dbf::kEndOfFile;
 }
 
 void DbfTable::prefaultForScan() const {
@@ -480,8 +535,13 @@ MemoFile* DbfTable::memo() const {
 }
 
 void DbfTable::pack(const ProgressFn& progress) {
+    rewrite(true, progress);
+}
+
+void DbfTable::rewrite(bool keepLive, const ProgressFn& progress) {
     Impl& d = *impl_;
-    d.requireWritable("pack");
+    d.requireWritable(keepLive ? "pack" : "zap");
+    commitAppends();
     std::string tmpPath = d.path + kTempSuffix;
     bool newMemo = d.memo && d.memo->kind() == MemoKind::Fpt;
     std::string tmpMemoPath = newMemo ? d.memo->path() + kTempSuffix : std::string();
@@ -496,20 +556,21 @@ void DbfTable::pack(const ProgressFn& progress) {
     };
     uint32_t live = 0;
     try {
-        tmp = MappedFile::create(tmpPath, d.lock);
+        // Marked made first: a create that fails part-way leaves a file too.
         madeTmp = true;
+        tmp = MappedFile::create(tmpPath, d.lock);
         if (newMemo) {
-            tmpMemo = MemoFile::create(tmpMemoPath, d.memo->blockSize(), d.lock);
             madeMemo = true;
+            tmpMemo = MemoFile::create(tmpMemoPath, d.memo->blockSize(), d.lock);
         }
-        tmp->resize(d.headerLength + uint64_t(d.count) * d.recordLength + 1);
+        tmp->resize(d.headerLength + (keepLive ? uint64_t(d.count) * d.recordLength : 0) + 1);
         std::memcpy(tmp->mutableData(), d.file->data(), d.headerLength);
         std::vector<const FieldDef*> memoFields;
         for (const FieldDef& f : d.fields)
             if (dbf::isMemoField(f, d.type)) memoFields.push_back(&f);
         std::string buf(d.recordLength, ' ');
         int lastPercent = -1;
-        for (uint32_t r = 1; r <= d.count; ++r) {
+        for (uint32_t r = keepLive ? 1 : d.count + 1; r <= d.count; ++r) {
             const char* src = record(r);
             if (*src != '*') {
                 std::memcpy(buf.data(), src, d.recordLength);
@@ -550,32 +611,14 @@ void DbfTable::pack(const ProgressFn& progress) {
     d.file = MappedFile::open(d.path, OpenMode::ReadWrite, LockMode::None);
     d.fileLock = std::move(tmp);
     d.count = live;
+    d.countOnDisk = live;
     d.appendedAfter = live;
     d.dirty = false;
     if (progress && d.count == 0) progress(100);
 }
 
 void DbfTable::zap() {
-    Impl& d = *impl_;
-    d.requireWritable("zap");
-    d.file->resize(d.headerLength + 1);
-    uint8_t* p = d.file->mutableData();
-    p[d.headerLength] = dbf::kEndOfFile;
-    dbf::putLe32(p + dbf::kCountOffset, 0);
-    d.count = 0;
-    d.appendedAfter = 0;
-    d.dirty = true;
-    d.file->trim();
-    if (d.memo && d.memo->kind() == MemoKind::Fpt) {
-        std::string tmpMemoPath = d.memo->path() + kTempSuffix;
-        auto fresh = MemoFile::create(tmpMemoPath, d.memo->blockSize(), d.lock);
-        try {
-            d.installMemo(std::move(fresh));
-        } catch (...) {
-            std::remove(tmpMemoPath.c_str());
-            throw;
-        }
-    }
+    rewrite(false, {});
 }
 
 void DbfTable::flush() {

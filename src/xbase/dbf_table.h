@@ -70,7 +70,13 @@ class DbfTable {
     void writeRecord(uint32_t recno, const char* data);
     void setDeleted(uint32_t recno, bool deleted);
     // Writes the record and the end marker, then the new count in the header.
-    uint32_t appendRecord(const char* data);
+    // A provisional record is not counted in the header until it is written
+    // again with writeRecord (or any other append, pack, zap or flush): a
+    // crash before that drops it rather than keeping a record nobody filled.
+    uint32_t appendRecord(const char* data, bool provisional = false);
+    void commitAppends();
+    // Takes back provisional records (a failed fill of a new record).
+    void dropProvisionalAppends();
 
     // Memo text (raw bytes) of a memo field of a record; "" when none.
     std::string memoText(const char* record, int field) const;
@@ -82,13 +88,15 @@ class DbfTable {
     // with only the memos still referenced. Goes through a temporary file and
     // a rename, so a crash leaves either the old or the new table.
     void pack(const ProgressFn& progress = {});
-    // Removes every record (and every memo).
+    // Removes every record (and every memo), through new files and renames
+    // as pack does.
     void zap();
 
     void flush();  // header date and count, then fdatasync of table and memo
 
   private:
     DbfTable() = default;
+    void rewrite(bool keepLive, const ProgressFn& progress);
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

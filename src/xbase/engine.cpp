@@ -32,6 +32,7 @@ struct Engine {
     EngineSettings settings;
     int dateFormatCode = 0;
     std::string lastError;
+    pc::xbase::ErrorKind lastErrorKind = pc::xbase::ErrorKind::Other;
     std::function<void(int)> gauge;
     PendingCreate pending;
     int memoBlockSize = 64;
@@ -58,9 +59,15 @@ R guarded(R failure, F&& body) {
     Engine& e = eng();
     try {
         e.lastError.clear();
+        e.lastErrorKind = ErrorKind::Other;
         return body();
+    } catch (const Error& ex) {
+        e.lastError = ex.what();
+        e.lastErrorKind = ex.kind();
+        return failure;
     } catch (const std::exception& ex) {
         e.lastError = ex.what();
+        e.lastErrorKind = ErrorKind::Other;
         return failure;
     }
 }
@@ -171,6 +178,10 @@ std::string sx_Version() {
 
 const std::string& sx_LastError() {
     return eng().lastError;
+}
+
+pc::xbase::ErrorKind sx_LastErrorKind() {
+    return eng().lastErrorKind;
 }
 
 // ---------------------------------------------------------------- open/close
@@ -440,6 +451,10 @@ bool sx_AppendBlank() {
         area().appendBlank();
         return true;
     });
+}
+
+void sx_DiscardAppend() {
+    guardedVoid([] { area().discardAppend(); });
 }
 
 // Tables are opened with a whole-file lock, so a record lock always holds.

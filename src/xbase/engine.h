@@ -5,6 +5,7 @@
 // Strings in and out are UTF-8; field values come back without trailing blanks.
 #include <string>
 
+#include "xbase/error.h"
 #include "xbase/progress.h"
 
 namespace pc::xbase {
@@ -19,7 +20,8 @@ enum : int { kDriverNone = 0, kDriverNtx = 1, kDriverCdx = 2, kDriverNsx = 3 };
 void sx_SetStringType(int type);  // accepted for compatibility; strings are always std::string
 int sx_ErrorLevel(int level);     // returns the previous level; errors are return values at 0
 std::string sx_Version();
-const std::string& sx_LastError();  // message of the last failure, "" after a success
+const std::string& sx_LastError();        // message of the last failure, "" after a success
+pc::xbase::ErrorKind sx_LastErrorKind();  // kind of the last failure, Other after a success
 
 // Open, close, select. sx_Use returns the work area (1..250), 0 on failure.
 // A driver of 0 lets the file decide (see sx_DefaultDriver).
@@ -71,6 +73,9 @@ std::string sx_GetDateString(const char* field);  // "YYYYMMDD" or ""
 bool sx_Replace(const char* field, const char* value);
 bool sx_ReplaceLogical(const char* field, bool value);
 bool sx_AppendBlank();
+// Takes back the record sx_AppendBlank made while it is not yet written (a
+// fill that failed half-way); the area goes to the end of file.
+void sx_DiscardAppend();
 bool sx_Rlock(int recno);
 void sx_Unlock(int recno);
 void sx_Commit();

@@ -18,8 +18,8 @@ namespace {
 constexpr uint64_t kMinGrowth = 1 << 20;       // 1 MiB
 constexpr uint64_t kMinReserve = 64ull << 20;  // address space kept for growth
 
-std::string systemError(const std::string& what, const std::string& path) {
-    return what + " " + path + ": " + std::strerror(errno);
+Error systemError(const std::string& what, const std::string& path, int err = errno) {
+    return Error::fromErrno(err, what, path);
 }
 
 void takeLock(int fd, LockMode lock, const std::string& path) {
@@ -29,9 +29,9 @@ void takeLock(int fd, LockMode lock, const std::string& path) {
         int err = errno;
         ::close(fd);
         if (err == EWOULDBLOCK)
-            throw Error("File " + path + " is in use by another program or user");
-        errno = err;
-        throw Error(systemError("Cannot lock", path));
+            throw Error("File " + path + " is in use by another program or user",
+                        ErrorKind::Locked);
+        throw systemError("Cannot lock", path, err);
     }
 }
 
@@ -42,13 +42,13 @@ std::unique_ptr<MappedFile> MappedFile::open(const std::string& path, OpenMode m
     bool writable = mode == OpenMode::ReadWrite;
     int fd = ::open(path.c_str(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC);
     if (fd < 0) {
-        if (errno == ENOENT) throw Error("File " + path + " not found");
-        throw Error(systemError("Cannot open", path));
+        if (errno == ENOENT) throw Error("File " + path + " not found", ErrorKind::NotFound);
+        throw systemError("Cannot open", path);
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        throw Error("Cannot open " + path + ": not a regular file");
+        throw Error("Cannot open " + path + ": not a regular file", ErrorKind::Invalid);
     }
     takeLock(fd, lock, path);
     std::unique_ptr<MappedFile> f(new MappedFile);
@@ -62,11 +62,12 @@ std::unique_ptr<MappedFile> MappedFile::open(const std::string& path, OpenMode m
 
 std::unique_ptr<MappedFile> MappedFile::create(const std::string& path, LockMode lock) {
     int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) throw Error(systemError("Cannot create", path));
+    if (fd < 0) throw systemError("Cannot create", path);
     takeLock(fd, lock, path);
     if (::ftruncate(fd, 0) != 0) {
+        int err = errno;
         ::close(fd);
-        throw Error(systemError("Cannot create", path));
+        throw systemError("Cannot create", path, err);
     }
     std::unique_ptr<MappedFile> f(new MappedFile);
     f->path_ = path;
@@ -99,23 +100,38 @@ void MappedFile::mapAtLeast(uint64_t bytes) {
     }
     int prot = PROT_READ | (writable_ ? PROT_WRITE : 0);
     void* p = ::mmap(nullptr, want, prot, MAP_SHARED, fd_, 0);
-    if (p == MAP_FAILED) throw Error(systemError("Cannot map", path_));
+    if (p == MAP_FAILED) throw systemError("Cannot map", path_);
     base_ = static_cast<uint8_t*>(p);
     mapped_ = want;
 }
 
+int MappedFile::reserve(uint64_t from, uint64_t to) {
+    int err = ::posix_fallocate(fd_, static_cast<off_t>(from), static_cast<off_t>(to - from));
+    if (err == EINTR)
+        err = ::posix_fallocate(fd_, static_cast<off_t>(from), static_cast<off_t>(to - from));
+    return err;
+}
+
 uint8_t* MappedFile::mutableData() {
-    if (!writable_) throw Error("File " + path_ + " is open read-only");
+    if (!writable_) throw Error("File " + path_ + " is open read-only", ErrorKind::ReadOnly);
     return base_;
 }
 
 void MappedFile::resize(uint64_t newSize) {
-    if (!writable_) throw Error("File " + path_ + " is open read-only");
+    if (!writable_) throw Error("File " + path_ + " is open read-only", ErrorKind::ReadOnly);
     if (newSize > physical_) {
-        uint64_t grown =
-            std::max<uint64_t>(newSize, physical_ + std::max(kMinGrowth, physical_ / 8));
-        if (::ftruncate(fd_, static_cast<off_t>(grown)) != 0)
-            throw Error(systemError("Cannot extend", path_));
+        // Steps of whole 4 KiB keep a file cut at its reservation a whole
+        // number of index pages.
+        uint64_t step = (std::max(kMinGrowth, physical_ / 8) + 4095) / 4096 * 4096;
+        uint64_t grown = std::max<uint64_t>(newSize, physical_ + step);
+        // Blocks are allocated before the mapping can reach them: a store
+        // into a hole the disk cannot fill would kill us with SIGBUS.
+        int err = reserve(physical_, grown);
+        if (err == ENOSPC && grown > newSize) {
+            grown = newSize;  // a near-full disk may still hold what is needed now
+            err = reserve(physical_, grown);
+        }
+        if (err != 0) throw systemError("Cannot extend", path_, err);
         uint64_t before = physical_;
         physical_ = grown;
         if (grown > mapped_) mapAtLeast(grown);
@@ -134,12 +150,13 @@ void MappedFile::resize(uint64_t newSize) {
 }
 
 void MappedFile::read(uint64_t offset, void* dst, size_t n) const {
-    if (offset > size_ || n > size_ - offset) throw Error("Unexpected end of file in " + path_);
+    if (offset > size_ || n > size_ - offset)
+        throw Error("Unexpected end of file in " + path_, ErrorKind::Damaged);
     std::memcpy(dst, base_ + offset, n);
 }
 
 void MappedFile::write(uint64_t offset, const void* src, size_t n) {
-    if (!writable_) throw Error("File " + path_ + " is open read-only");
+    if (!writable_) throw Error("File " + path_ + " is open read-only", ErrorKind::ReadOnly);
     if (offset + n > size_) resize(offset + n);
     // Through the page cache rather than the mapping: a store into a clean
     // mapped page costs a write fault, which is dear when scattered writes
@@ -149,7 +166,7 @@ void MappedFile::write(uint64_t offset, const void* src, size_t n) {
         ssize_t done = ::pwrite(fd_, p, n, static_cast<off_t>(offset));
         if (done < 0) {
             if (errno == EINTR) continue;
-            throw Error(systemError("Cannot write", path_));
+            throw systemError("Cannot write", path_);
         }
         p += done;
         offset += static_cast<uint64_t>(done);
@@ -167,14 +184,15 @@ void MappedFile::prefaultForScan() {
 
 void MappedFile::sync() {
     if (!writable_) return;
-    if (base_ && size_ > 0) ::msync(base_, size_, MS_SYNC);
-    ::fdatasync(fd_);
+    if (base_ && size_ > 0 && ::msync(base_, size_, MS_SYNC) != 0)
+        throw systemError("Cannot write", path_);
+    if (::fdatasync(fd_) != 0) throw systemError("Cannot write", path_);
 }
 
 void MappedFile::trim() {
     if (writable_ && physical_ != size_) {
         if (::ftruncate(fd_, static_cast<off_t>(size_)) != 0)
-            throw Error(systemError("Cannot truncate", path_));
+            throw systemError("Cannot truncate", path_);
         physical_ = size_;
     }
 }

@@ -32,8 +32,9 @@ class MappedFile {
     const uint8_t* data() const { return base_; }
     uint8_t* mutableData();  // throws Error when read-only
 
-    // Changes the logical size. Growth reserves physical space in chunks so
-    // appends stay cheap; new bytes read as zero.
+    // Changes the logical size. Growth allocates disk space in chunks so
+    // appends stay cheap (a full disk is an Error of kind DiskFull here, never
+    // a signal later); new bytes read as zero.
     void resize(uint64_t newSize);
 
     // Bounds-checked copies; read() throws Error past the end, write() grows.
@@ -55,6 +56,7 @@ class MappedFile {
   private:
     MappedFile() = default;
     void mapAtLeast(uint64_t bytes);
+    int reserve(uint64_t from, uint64_t to);  // allocates disk blocks; 0 or an errno
 
     std::string path_;
     int fd_ = -1;

@@ -79,13 +79,16 @@ std::unique_ptr<MemoFile> MemoFile::open(const std::string& path, MemoKind kind,
     const uint8_t* h = file->data();
     if (kind == MemoKind::Fpt) {
         if (file->size() < kFptHeaderSize)
-            throw Error("Memo file " + path + " is damaged: it is shorter than its header");
+            throw Error("Memo file " + path + " is damaged: it is shorter than its header",
+                        ErrorKind::Damaged);
         d.blockSize = be16(h + 6);
-        if (d.blockSize == 0) throw Error("Memo file " + path + " is damaged: block size 0");
+        if (d.blockSize == 0)
+            throw Error("Memo file " + path + " is damaged: block size 0", ErrorKind::Damaged);
     } else {
         // Some writers stop the header after its used bytes; the rest is filler.
         if (file->size() < 24)
-            throw Error("Memo file " + path + " is damaged: it is shorter than its header");
+            throw Error("Memo file " + path + " is damaged: it is shorter than its header",
+                        ErrorKind::Damaged);
         d.blockSize = kDbt3BlockSize;
         if (kind == MemoKind::Dbt4) {
             uint16_t bs = le16(h + 20);
@@ -164,15 +167,26 @@ uint32_t MemoFile::write(uint32_t oldBlock, std::string_view text) {
         at = next * bs;
         d.file->resize(std::max(size, (next + need) * bs));
     }
-    uint8_t* p = d.file->mutableData() + at;
+    // One system write: a process killed part-way through a copy into the
+    // mapping would leave an old memo, still pointed to, half overwritten.
+    std::string block(need * bs, '\0');
+    auto* p = reinterpret_cast<uint8_t*>(block.data());
     putBe32(p, kFptText);
     putBe32(p + 4, uint32_t(text.size()));
     std::memcpy(p + kFptBlockHeader, text.data(), text.size());
-    uint64_t used = kFptBlockHeader + text.size();
-    std::memset(p + used, 0, need * bs - used);
+    d.file->write(at, block.data(), block.size());
     // Next-free moves only once the memo itself is in place.
     if (append) putBe32(d.file->mutableData(), uint32_t(next + need));
     return uint32_t(at / bs);
+}
+
+void MemoFile::dropUnusedTail() {
+    Impl& d = *impl_;
+    if (d.kind != MemoKind::Fpt || !d.file->writable()) return;
+    uint64_t end = uint64_t(be32(d.file->data())) * d.blockSize;
+    if (end < kFptHeaderSize || end >= d.file->size()) return;
+    d.file->resize(end);
+    d.file->trim();
 }
 
 void MemoFile::flush() {

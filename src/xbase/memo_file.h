@@ -34,6 +34,9 @@ class MemoFile {
     // old memo's blocks when the new text fits in them, else appends.
     uint32_t write(uint32_t oldBlock, std::string_view text);
 
+    // Cuts what lies past the next-free block: space a killed write reserved
+    // or filled but never recorded.
+    void dropUnusedTail();
     void flush();
 
   private:

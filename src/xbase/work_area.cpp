@@ -1,6 +1,9 @@
 #include "xbase/work_area.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 
@@ -123,9 +126,14 @@ void WorkArea::openStructuralIndex() {
         loadTags();
         checkIndexMatchesTable();
     } catch (const Error& e) {
+        // An index the user may not write cannot be kept up to date: say so
+        // now rather than calling it stale after the table has changed.
+        if (e.kind() == ErrorKind::ReadOnly || e.kind() == ErrorKind::PermissionDenied ||
+            e.kind() == ErrorKind::Locked)
+            throw;
         // Keep the tag definitions when they could be read, so a rebuild
         // can bring the index back as it was.
-        if (index_) staleTags_ = index_->tags();
+        staleTags_ = index_ ? index_->tags() : CdxIndex::readTagDefinitions(path);
         index_.reset();
         tags_.clear();
         indexStale_ = true;
@@ -302,7 +310,8 @@ void WorkArea::appendBlank() {
     if (readOnly()) throw Error("The table is open read-only");
     markIndexDirty();
     if (blank_.empty()) blank_ = table_->blankRecord();
-    uint32_t r = table_->appendRecord(blank_.data());
+    // Counted in the header only once flush() writes its values.
+    uint32_t r = table_->appendRecord(blank_.data(), true);
     buffer_ = blank_;
     recno_ = r;
     bof_ = eof_ = false;
@@ -328,8 +337,16 @@ bool WorkArea::passes(const char* rec, uint32_t recno) const {
 void WorkArea::flush() {
     if (!dirty_ || eof_) return;
     if (isNew_) {
+        // Keys first, while the record is still provisional: when the index
+        // cannot take them (a full disk) the record is taken back whole.
+        try {
+            updateIndexFor(nullptr, buffer_.data(), recno_, true);
+        } catch (const Error&) {
+            removeKeysOf(buffer_.data(), recno_);
+            discardAppend();
+            throw;
+        }
         table_->writeRecord(recno_, buffer_.data());
-        updateIndexFor(nullptr, buffer_.data(), recno_, true);
     } else {
         oldRecord_.assign(table_->record(recno_), table_->recordLength());
         table_->writeRecord(recno_, buffer_.data());
@@ -340,6 +357,29 @@ void WorkArea::flush() {
         cache_.set(recno_, passes(buffer_.data(), recno_));
     }
     dirty_ = isNew_ = false;
+}
+
+void WorkArea::removeKeysOf(const char* rec, uint32_t recno) {
+    if (!index_) return;
+    try {
+        uint8_t key[kMaxKeyLength + 8];
+        for (size_t t = 0; t < tags_.size(); ++t) {
+            if (tags_[t].forCond && !tags_[t].forCond->evalLogical(ref(rec, recno))) continue;
+            makeKey(t, rec, recno, key);
+            index_->removeKey(static_cast<int>(t), key, recno);
+        }
+        ++indexVersion_;
+    } catch (const Error&) {
+        // The index stays stamped as being written and is rebuilt on demand.
+    }
+}
+
+void WorkArea::discardAppend() {
+    if (!isNew_) return;
+    table_->dropProvisionalAppends();
+    dirty_ = isNew_ = false;
+    cache_.invalidate();
+    setEof();
 }
 
 void WorkArea::commit() {
@@ -691,23 +731,39 @@ int WorkArea::indexTag(const std::string& name, const std::string& keyExpr,
 void WorkArea::reindex(const ProgressFn& progress) {
     flush();
     if (!index_ && staleTags_.empty()) return;
-    if (readOnly()) throw Error("The table is open read-only");
+    if (readOnly()) throw Error("The table is open read-only", ErrorKind::ReadOnly);
+    requireWritableFolder("reindex");
     std::vector<CdxTagInfo> infos = index_ ? index_->tags() : staleTags_;
     std::string path = index_ ? index_->path() : structuralIndexPath(false);
     cursor_.reset();
-    index_.reset();
     tags_.clear();
-    // A fresh file: a crash part-way leaves an index stamped as being
-    // written, which the next open reports instead of trusting.
-    std::filesystem::remove(path);
-    index_ = CdxIndex::create(path, LockMode::None);
-    indexDirty_ = false;
-    markIndexDirty();
-    int total = static_cast<int>(infos.size());
-    for (int i = 0; i < total; ++i)
-        buildTag(infos[i], scaled(progress, i * 100 / total, (i + 1) * 100 / total));
+    // The new index is built beside the old one, which keeps the tag
+    // definitions until the finished file is renamed over it: a kill
+    // part-way leaves the old index (stale, still holding them) and a
+    // temporary file the next open removes.
+    const std::string tmpPath = path + ".pctmp";
+    try {
+        auto fresh = CdxIndex::create(tmpPath, LockMode::None);
+        std::swap(index_, fresh);
+        fresh.reset();
+        indexDirty_ = false;
+        int total = static_cast<int>(infos.size());
+        for (int i = 0; i < total; ++i)
+            buildTag(infos[i], scaled(progress, i * 100 / total, (i + 1) * 100 / total));
+        index_->setStamp({table_->recordCount(), true});
+        index_->flush();
+        index_.reset();
+        if (std::rename(tmpPath.c_str(), path.c_str()) != 0)
+            throw Error::fromErrno(errno, "Cannot replace index", path);
+    } catch (...) {
+        index_.reset();
+        std::filesystem::remove(tmpPath);
+        indexStale_ = true;
+        staleTags_ = infos;
+        throw;
+    }
+    index_ = CdxIndex::open(path, OpenMode::ReadWrite, LockMode::None);
     loadTags();
-    stampIndexClean();
     indexStale_ = false;
     staleTags_.clear();
     staleReason_.clear();
@@ -725,9 +781,24 @@ void WorkArea::closeIndexes() {
     order_ = 0;
 }
 
+void WorkArea::requireWritableFolder(const char* what) const {
+    // Pack, zap and reindex make new files beside the old ones; find out
+    // before anything changes that the folder will not take them.
+    std::string dir = std::filesystem::path(table_->path()).parent_path().string();
+    if (dir.empty()) dir = ".";
+    if (::access(dir.c_str(), W_OK | X_OK) != 0) {
+        int err = errno;
+        ErrorKind kind = errorKindFromErrno(err);
+        throw Error(std::string("Cannot ") + what + " " + table_->path() + ": the folder " + dir +
+                        (kind == ErrorKind::ReadOnly ? " is read-only" : ": permission denied"),
+                    kind == ErrorKind::ReadOnly ? kind : ErrorKind::PermissionDenied);
+    }
+}
+
 void WorkArea::pack(const ProgressFn& progress) {
     flush();
-    if (readOnly()) throw Error("The table is open read-only");
+    if (readOnly()) throw Error("The table is open read-only", ErrorKind::ReadOnly);
+    requireWritableFolder("pack");
     bool indexed = index_ != nullptr;
     markIndexDirty();
     table_->pack(scaled(progress, 0, indexed ? 50 : 100));
@@ -738,7 +809,8 @@ void WorkArea::pack(const ProgressFn& progress) {
 
 void WorkArea::zap(const ProgressFn& progress) {
     flush();
-    if (readOnly()) throw Error("The table is open read-only");
+    if (readOnly()) throw Error("The table is open read-only", ErrorKind::ReadOnly);
+    requireWritableFolder("zap");
     markIndexDirty();
     table_->zap();
     cache_.invalidate();

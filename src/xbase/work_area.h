@@ -63,6 +63,8 @@ class WorkArea : private MemoSource {
     bool replaceText(int field, const std::string& raw);  // raw = table code page
     bool replaceLogical(int field, bool value);
     void appendBlank();
+    // Takes back a record appendBlank made that has not been written yet.
+    void discardAppend();
     void setDeleted(bool deleted);
     bool deleted() const { return !eof_ && current()[0] == '*'; }
     // Writes the edit buffer and brings the index up to date.
@@ -121,6 +123,8 @@ class WorkArea : private MemoSource {
     void loadTags();
     void checkIndexMatchesTable();
     void markIndexDirty();
+    void removeKeysOf(const char* rec, uint32_t recno);
+    void requireWritableFolder(const char* what) const;
     void stampIndexClean();
     std::string structuralIndexPath(bool mustExist) const;
 
