@@ -77,6 +77,16 @@ int runFilterCommand(const std::vector<std::string>& args, std::ostream& out) {
         throw CliError(error.toStdString(), kExitFailure);
     const QString filter = pc::data::buildQueryString(criteria, tagId);
     out << "filter: " << filter.toStdString() << '\n';
+    // The program would quietly fall back to every record; a command says so.
+    const std::string flt = values["--flt"].toStdString();
+    if (filter.trimmed().isEmpty())
+        throw CliError(flt + ": the filter sets no criteria, so it selects nothing", kExitFailure);
+    if (pc::data::filterTooComplex(filter)) {
+        throw CliError(flt + ": the filter is " + std::to_string(filter.size()) +
+                           " characters long; at most " +
+                           std::to_string(pc::data::kMaxFilterLength) + " can be used",
+                       kExitFailure);
+    }
 
     if (!values.count("--db")) {
         const bool refused = pc::data::filterTooComplex(filter);

@@ -60,6 +60,9 @@ class TApollo {
     QString indexName(int order = 1) const;
     void closeIndexes();
     bool indexStale() const;
+    // The engine's full check of the structural index: "" when sound, else
+    // what is wrong with it.
+    QString indexFault() const;
 
     // Percent done during pack, zap, reindex and tag creation; an empty
     // function switches the reports off.
