@@ -19,7 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kRecords = 400;
+constexpr int kRecords = 200;
 // Tags without a FOR condition or UNIQUE hold one entry per record.
 const char* const kFullTags[] = {"NAME", "PLACE", "AMOUNT"};
 

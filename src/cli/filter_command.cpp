@@ -27,7 +27,8 @@ const char* const kFilterUsage =
     "Prints the filter string a saved filter (.FLT) gives, the engine query the\n"
     "program would set for it and, with --db, the number of matching records.\n"
     "The global tag identifier comes from DIR/POSTCR.ini (section Misc, key\n"
-    "GlobalTagId).\n";
+    "GlobalTagId). A filter with no criteria, or longer than 243 characters,\n"
+    "is an error.\n";
 
 namespace {
 
