@@ -857,8 +857,11 @@ int cmdDelete(const std::vector<std::string>& raw, std::ostream& out) {
     // Collect first: marking records while walking the filtered set would
     // move the ground under the walk.
     std::vector<int> recnos;
-    for (sx_GoTop(); !sx_Eof(); sx_Skip(1)) recnos.push_back(sx_RecNo());
-    if (!sx_LastError().empty()) failure("cannot evaluate the query: " + sx_LastError());
+    auto moved = [] {
+        if (const std::string why = sx_LastError(); !why.empty())
+            failure("cannot evaluate the query: " + why);
+    };
+    for (sx_GoTop(), moved(); !sx_Eof(); sx_Skip(1), moved()) recnos.push_back(sx_RecNo());
     sx_Query("");
     for (int recno : recnos) {
         sx_Go(recno);

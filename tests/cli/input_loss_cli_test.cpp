@@ -169,6 +169,11 @@ TEST_F(DamagedCliTest, TruncatedMemoFailsCountAndDumpWithAReason) {
     r = cli({"db", "dump", table});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(has(r.err, "beyond the end of the file")) << r.err;
+    // Nothing is marked on a query that cannot be evaluated.
+    const std::string before = readFile(table);
+    r = cli({"db", "delete", table, "--query", "LEN(MEMO)>0"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(readFile(table), before);
 }
 
 }  // namespace
