@@ -402,8 +402,9 @@ UnstorableText unstorableCharacters(std::string_view utf8, int codePage) {
         ++found.count;
         std::string shown =
             u < 0 ? std::string("invalid UTF-8") : std::string(utf8.substr(start, i - start));
-        if (std::find(found.characters.begin(), found.characters.end(), shown) ==
-            found.characters.end())
+        if (found.characters.size() < kMaxUnstorableListed &&
+            std::find(found.characters.begin(), found.characters.end(), shown) ==
+                found.characters.end())
             found.characters.push_back(std::move(shown));
     }
     return found;

@@ -23,8 +23,9 @@ std::string toUtf8(std::string_view bytes, int codePage);
 std::string fromUtf8(std::string_view utf8, int codePage);
 
 // What fromUtf8 would turn into '?': each such character once, in order of
-// first appearance ("invalid UTF-8" for bytes that are no character), and
-// how many characters in all.
+// first appearance ("invalid UTF-8" for bytes that are no character; at
+// most the first 20 different ones), and how many characters in all.
+inline constexpr size_t kMaxUnstorableListed = 20;
 struct UnstorableText {
     std::vector<std::string> characters;
     size_t count = 0;
