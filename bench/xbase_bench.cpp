@@ -231,6 +231,22 @@ void BM_OpenWithIndex(benchmark::State& state) {
     });
 }
 
+void BM_CheckIndex(benchmark::State& state) {
+    const int records = static_cast<int>(state.range(0));
+    guarded(state, [&] {
+        const std::string stem = indexedTable(records);
+        for (auto _ : state) {
+            open(stem, pc::xbase::kShared);
+            auto start = Clock::now();
+            const std::string fault = sx_CheckIndex();
+            state.SetIterationTime(seconds(start));
+            sx_Close();
+            check(fault.empty(), "sx_CheckIndex");
+        }
+        state.SetItemsProcessed(state.iterations() * records);
+    });
+}
+
 void BM_Seek(benchmark::State& state) {
     const int records = static_cast<int>(state.range(0));
     constexpr int kSeeks = 10000;
@@ -403,6 +419,7 @@ void BM_MemoryWhileOpen(benchmark::State& state) {
 BENCHMARK(BM_Append)->PC_SIZES->Iterations(1);
 BENCHMARK(BM_CreateTags)->PC_SIZES->Iterations(1);
 BENCHMARK(BM_OpenWithIndex)->PC_SIZES->Iterations(20);
+BENCHMARK(BM_CheckIndex)->PC_SIZES->Iterations(2);
 BENCHMARK(BM_Seek)->PC_SIZES->Iterations(3);
 BENCHMARK(BM_OrderedWalk)->PC_SIZES->Iterations(2);
 BENCHMARK(BM_QueryCount)->PC_SIZES->Iterations(3);

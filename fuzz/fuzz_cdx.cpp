@@ -47,6 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
         auto idx = CdxIndex::open(path, OpenMode::ReadOnly, LockMode::None);
         idx->stamp();
+        idx->verify();
         for (int t = 0; t < int(idx->tags().size()); ++t) {
             // The key type is not in the file; eight-byte keys are mostly numbers.
             idx->setKeyType(t,

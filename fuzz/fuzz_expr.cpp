@@ -36,7 +36,7 @@ std::vector<FieldDef> makeFields() {
 
 class FixedMemo : public pc::xbase::MemoSource {
   public:
-    std::string memoText(const char*, int) const override { return "memo \xE9 text  "; }
+    std::string memoText(const char*, uint32_t, int) const override { return "memo \xE9 text  "; }
 };
 
 // Record layout matches makeFields(): 1 + 10 + 12 + 8 + 1 + 10 + 6 + 4 + 8 + 8 + 8.

@@ -81,7 +81,8 @@ int checkIndex(const std::vector<std::string>& args, std::ostream& out) {
     pc::data::defineAddressFields(table, {});
     if (!pc::data::OpenPKWFile(parsed.table, table)) return kExitFailure;
     QStringList missing;
-    const bool valid = pc::data::CheckValidIndex(table, &missing);
+    QString fault;
+    const bool valid = pc::data::CheckValidIndex(table, &missing, &fault);
     table.close();
     if (valid) {
         out << "valid\n";
@@ -89,6 +90,7 @@ int checkIndex(const std::vector<std::string>& args, std::ostream& out) {
     }
     out << "invalid:";
     for (const QString& tag : missing) out << ' ' << tag.toStdString();
+    if (!fault.isEmpty()) out << " damaged: " << fault.toStdString();
     out << '\n';
     return kExitFailure;
 }

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
+#include <iostream>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -16,11 +16,14 @@
 #include "cli/address_command.h"
 #endif
 #include "cli/csv_reader.h"
+#include "cli/input_file.h"
 #include "cli/json_writer.h"
 #include "cli/progress_line.h"
+#include "xbase/codepage.h"
 #include "xbase/dbf_table.h"
 #include "xbase/engine.h"
 #include "xbase/error.h"
+#include "xbase/message_text.h"
 #include "xbase/number_text.h"
 
 namespace pc::cli {
@@ -38,8 +41,10 @@ const char* const kDbUsage =
     "                                  deletion-marked ones only with --deleted\n"
     "  create TABLE --fields LIST      new table; LIST like\n"
     "                                  \"NAME C 30, AMOUNT N 12 2, BORN D, FLAG L, NOTE M\"\n"
-    "  append-csv TABLE FILE           append the rows of a CSV file whose header row\n"
-    "                                  names the fields; prints the number appended\n"
+    "  append-csv TABLE FILE [--lossy] append the rows of a CSV file whose header row\n"
+    "                                  names the fields; prints the number appended.\n"
+    "                                  Text the table cannot hold is refused; --lossy\n"
+    "                                  stores it as \"?\" and says how many were replaced\n"
     "  index TABLE --tag NAME --expr EXPR [--for COND] [--unique] [--descending]\n"
     "                                  add a tag to the structural index\n"
     "  reindex TABLE                   rebuild every tag\n"
@@ -65,6 +70,10 @@ namespace {
 }
 [[noreturn]] void failure(const std::string& message) {
     throw CliError(message, kExitFailure);
+}
+
+std::string clip(std::string_view text) {
+    return pc::xbase::clipForMessage(text);
 }
 
 std::string upper(std::string s) {
@@ -116,7 +125,7 @@ Args parseArgs(const std::string& verb, const std::vector<std::string>& raw,
         const std::string& a = raw[i];
         if (optionsEnded || a.size() < 2 || a[0] != '-' || a[1] != '-') {
             if (!optionsEnded && a.size() > 1 && a[0] == '-' && !std::isdigit((unsigned char)a[1]))
-                usageError("unknown option '" + a + "' for 'db " + verb + "'");
+                usageError("unknown option '" + clip(a) + "' for 'db " + verb + "'");
             args.positional.push_back(a);
             continue;
         }
@@ -141,7 +150,7 @@ Args parseArgs(const std::string& verb, const std::vector<std::string>& raw,
         } else if (isIn(name, flagOptions) && !inlineValue) {
             args.flags.insert(name);
         } else {
-            usageError("unknown option '" + a + "' for 'db " + verb + "'");
+            usageError("unknown option '" + clip(a) + "' for 'db " + verb + "'");
         }
     }
     if (args.positional.size() < positionals) {
@@ -150,8 +159,8 @@ Args parseArgs(const std::string& verb, const std::vector<std::string>& raw,
                                      : std::to_string(positionals) + " arguments"));
     }
     if (args.positional.size() > positionals) {
-        usageError("unexpected argument '" + args.positional[positionals] + "' for 'db " + verb +
-                   "'");
+        usageError("unexpected argument '" + clip(args.positional[positionals]) + "' for 'db " +
+                   verb + "'");
     }
     return args;
 }
@@ -209,7 +218,7 @@ void requireFreshIndex(const std::string& arg) {
 
 void selectTag(const std::string& arg, const std::string& tag) {
     int order = sx_TagArea(tag.c_str());
-    if (order == 0) failure(arg + " has no tag '" + tag + "'");
+    if (order == 0) failure(arg + " has no tag '" + clip(tag) + "'");
     sx_SetOrder(order);
 }
 
@@ -344,12 +353,18 @@ int cmdDump(const std::vector<std::string>& raw, std::ostream& out) {
 
     std::string line;
     auto check = [&](const FieldInfo& f) {
-        if (!sx_LastError().empty()) {
-            failure("record " + std::to_string(sx_RecNo()) + ", field " + f.name + ": " +
-                    sx_LastError());
+        if (const std::string why = sx_LastError(); !why.empty()) {
+            // Engine messages about a memo already name the record and field.
+            if (why.rfind("Record ", 0) == 0) failure(why);
+            failure("record " + std::to_string(sx_RecNo()) + ", field " + f.name + ": " + why);
         }
     };
+    // A move that fails (a damaged index) must end the dump, not repeat it.
+    auto moved = [] {
+        if (const std::string why = sx_LastError(); !why.empty()) failure(why);
+    };
     sx_GoTop();
+    moved();
     while (!sx_Eof()) {
         line.clear();
         line += "{\"_recno\": ";
@@ -390,6 +405,7 @@ int cmdDump(const std::vector<std::string>& raw, std::ostream& out) {
         line += "}\n";
         out << line;
         sx_Skip(1);
+        moved();
     }
     return 0;
 }
@@ -535,18 +551,10 @@ int cmdCreate(const std::vector<std::string>& raw, std::ostream&) {
 // ---------------------------------------------------------------------------
 // append-csv
 
-size_t utf8Length(std::string_view s) {
-    return static_cast<size_t>(std::count_if(
-        s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
-std::string readWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) failure("cannot read " + path);
-    std::ostringstream buf;
-    buf << in.rdbuf();
-    if (in.bad()) failure("cannot read " + path);
-    return std::move(buf).str();
+// Characters as the table stores them: one byte each, a letter and its
+// combining accent as one.
+size_t storedLength(std::string_view s) {
+    return pc::xbase::fromUtf8(s, 1252).size();
 }
 
 struct Column {
@@ -562,7 +570,7 @@ void checkWidth(const CsvRow& row, const Column& col, const std::string& value) 
         failure("CSV line " + std::to_string(row.line) + ", field " + f.name + ": " + why);
     };
     if (f.type == 'C') {
-        size_t len = utf8Length(value);
+        size_t len = storedLength(value);
         if (len > static_cast<size_t>(f.width)) {
             bad(std::to_string(len) + " characters do not fit in width " + std::to_string(f.width));
         }
@@ -570,7 +578,7 @@ void checkWidth(const CsvRow& row, const Column& col, const std::string& value) 
         std::optional<double> v = pc::xbase::parseNumberText(value.data(), value.size());
         if (!v) {
             if (trim(value).empty()) return;
-            bad("'" + value + "' is not a number");
+            bad("'" + clip(value) + "' is not a number");
         }
         char buf[400];
         int n = std::snprintf(buf, sizeof buf, "%.*f", f.decimals, *v);
@@ -629,7 +637,7 @@ void dryRun(const std::vector<CsvRow>& rows, const std::vector<Column>& columns)
             const std::string& value = rows[r].fields[c->csvIndex];
             if (!sx_Replace(c->field.name.c_str(), value.c_str())) {
                 failure("CSV line " + std::to_string(rows[r].line) + ", field " + c->field.name +
-                        ": '" + value + "' does not suit a field of type " +
+                        ": '" + clip(value) + "' does not suit a field of type " +
                         std::string(1, c->field.type) +
                         (sx_LastError().empty() ? std::string() : " (" + sx_LastError() + ")"));
             }
@@ -637,8 +645,38 @@ void dryRun(const std::vector<CsvRow>& rows, const std::vector<Column>& columns)
     }
 }
 
+std::string quotedList(const std::vector<std::string>& items) {
+    std::string list;
+    for (const std::string& c : items) {
+        if (!list.empty()) list += ", ";
+        list += c == "invalid UTF-8" ? c : "\"" + c + "\"";
+    }
+    return list;
+}
+
+// Finds text the table's code page cannot hold. Without `lossy` the first
+// such value stops the command; with it, returns how many characters will
+// be stored as "?".
+size_t checkStorable(const std::vector<CsvRow>& rows, const std::vector<Column>& columns,
+                     bool lossy) {
+    size_t replaced = 0;
+    for (size_t r = 1; r < rows.size(); ++r) {
+        for (const Column& c : columns) {
+            const pc::xbase::UnstorableText u = sx_Unstorable(rows[r].fields[c.csvIndex].c_str());
+            if (u.empty()) continue;
+            if (!lossy) {
+                failure("CSV line " + std::to_string(rows[r].line) + ", field " + c.field.name +
+                        ": the table's code page cannot hold " + quotedList(u.characters) +
+                        "; nothing was appended (--lossy stores such characters as \"?\")");
+            }
+            replaced += u.count;
+        }
+    }
+    return replaced;
+}
+
 int cmdAppendCsv(const std::vector<std::string>& raw, std::ostream& out) {
-    Args args = parseArgs("append-csv", raw, {}, {}, 2);
+    Args args = parseArgs("append-csv", raw, {}, {"lossy"}, 2);
     const std::string& arg = args.positional[0];
     const std::string& csvPath = args.positional[1];
     Session session;
@@ -647,7 +685,7 @@ int cmdAppendCsv(const std::vector<std::string>& raw, std::ostream& out) {
 
     std::vector<CsvRow> rows;
     try {
-        rows = parseCsvTable(readWholeFile(csvPath));
+        rows = parseCsvTable(readInputFile(csvPath, kMaxCsvBytes));
     } catch (const pc::xbase::Error& e) {
         failure(csvPath + ": " + e.what());
     }
@@ -660,7 +698,7 @@ int cmdAppendCsv(const std::vector<std::string>& raw, std::ostream& out) {
         std::string name = upper(trim(header.fields[i]));
         int index = name.empty() ? 0 : sx_FieldNum(name.c_str());
         if (index == 0) {
-            failure(csvPath + ": the header names '" + trim(header.fields[i]) +
+            failure(csvPath + ": the header names '" + clip(trim(header.fields[i])) +
                     "', which is not a field of " + arg);
         }
         if (!seen.insert(index).second) {
@@ -669,6 +707,7 @@ int cmdAppendCsv(const std::vector<std::string>& raw, std::ostream& out) {
         columns.push_back({i, fields[index - 1]});
     }
 
+    const size_t replaced = checkStorable(rows, columns, args.flag("lossy"));
     for (size_t r = 1; r < rows.size(); ++r) {
         for (const Column& c : columns) checkWidth(rows[r], c, rows[r].fields[c.csvIndex]);
     }
@@ -704,6 +743,10 @@ int cmdAppendCsv(const std::vector<std::string>& raw, std::ostream& out) {
     sx_Commit();
     if (!sx_LastError().empty()) stop(0, "cannot save: " + sx_LastError());
     out << total << '\n';
+    if (replaced > 0) {
+        std::cerr << "postcraft-cli: " << replaced << (replaced == 1 ? " character" : " characters")
+                  << " the table's code page cannot hold were stored as \"?\"\n";
+    }
     return 0;
 }
 
@@ -740,7 +783,7 @@ int cmdIndex(const std::vector<std::string>& raw, std::ostream&) {
     const std::string tag = upper(args.required("tag"));
     const std::string& expr = args.required("expr");
     if (!validName(tag)) {
-        usageError("bad tag name '" + args.required("tag") +
+        usageError("bad tag name '" + clip(args.required("tag")) +
                    "': 1-10 letters, digits or '_', starting with a letter");
     }
     if (trim(expr).empty()) usageError("--expr is empty");
@@ -756,11 +799,12 @@ int cmdIndex(const std::vector<std::string>& raw, std::ostream&) {
     // a new, empty index file behind. EMPTY() takes a value of any type, so
     // it turns the key into a logical expression the query test accepts.
     if (sx_QueryTest(("EMPTY(" + expr + ")").c_str()) != 1) {
-        failure("bad --expr '" + expr +
+        failure("bad --expr '" + clip(expr) +
                 "': " + shiftPositions(lastError("not a valid expression"), -6));
     }
     if (cond && sx_QueryTest(cond->c_str()) != 1) {
-        failure("bad --for condition '" + *cond + "': " + lastError("not a logical expression"));
+        failure("bad --for condition '" + clip(*cond) +
+                "': " + lastError("not a logical expression"));
     }
     if (sx_IndexTag(nullptr, tag.c_str(), expr.c_str(), args.flag("unique") ? 1 : 0,
                     args.flag("descending"), cond ? cond->c_str() : nullptr) == 0) {
@@ -824,7 +868,7 @@ int cmdSeek(const std::vector<std::string>& raw, std::ostream& out) {
 void setQuery(const std::string& expr) {
     if (trim(expr).empty()) usageError("--query is empty");
     if (!sx_Query(expr.c_str())) {
-        failure("bad query '" + expr + "': " + lastError("not a logical expression"));
+        failure("bad query '" + clip(expr) + "': " + lastError("not a logical expression"));
     }
 }
 
@@ -855,8 +899,11 @@ int cmdDelete(const std::vector<std::string>& raw, std::ostream& out) {
     // Collect first: marking records while walking the filtered set would
     // move the ground under the walk.
     std::vector<int> recnos;
-    for (sx_GoTop(); !sx_Eof(); sx_Skip(1)) recnos.push_back(sx_RecNo());
-    if (!sx_LastError().empty()) failure("cannot evaluate the query: " + sx_LastError());
+    auto moved = [] {
+        if (const std::string why = sx_LastError(); !why.empty())
+            failure("cannot evaluate the query: " + why);
+    };
+    for (sx_GoTop(), moved(); !sx_Eof(); sx_Skip(1), moved()) recnos.push_back(sx_RecNo());
     sx_Query("");
     for (int recno : recnos) {
         sx_Go(recno);
@@ -911,7 +958,7 @@ int runDbCommand(const std::vector<std::string>& args, std::ostream& out) {
 #ifdef PC_CLI_ADDRESS_VERBS
     if (isAddressVerb(verb)) return runAddressCommand(args, out);
 #endif
-    usageError("unknown verb '" + verb + "'");
+    usageError("unknown verb '" + clip(verb) + "'");
 }
 
 }  // namespace pc::cli

@@ -27,7 +27,8 @@ const char* const kFilterUsage =
     "Prints the filter string a saved filter (.FLT) gives, the engine query the\n"
     "program would set for it and, with --db, the number of matching records.\n"
     "The global tag identifier comes from DIR/POSTCR.ini (section Misc, key\n"
-    "GlobalTagId).\n";
+    "GlobalTagId). A filter with no criteria, or longer than 243 characters,\n"
+    "is an error.\n";
 
 namespace {
 
@@ -77,6 +78,16 @@ int runFilterCommand(const std::vector<std::string>& args, std::ostream& out) {
         throw CliError(error.toStdString(), kExitFailure);
     const QString filter = pc::data::buildQueryString(criteria, tagId);
     out << "filter: " << filter.toStdString() << '\n';
+    // The program would quietly fall back to every record; a command says so.
+    const std::string flt = values["--flt"].toStdString();
+    if (filter.trimmed().isEmpty())
+        throw CliError(flt + ": the filter sets no criteria, so it selects nothing", kExitFailure);
+    if (pc::data::filterTooComplex(filter)) {
+        throw CliError(flt + ": the filter is " + std::to_string(filter.size()) +
+                           " characters long; at most " +
+                           std::to_string(pc::data::kMaxFilterLength) + " can be used",
+                       kExitFailure);
+    }
 
     if (!values.count("--db")) {
         const bool refused = pc::data::filterTooComplex(filter);

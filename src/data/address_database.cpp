@@ -100,13 +100,21 @@ bool OpenPKWFile(const QString& path, TTable& table, bool* validIndex) {
     return true;
 }
 
-bool CheckValidIndex(TTable& table, QStringList* missing) {
+bool CheckValidIndex(TTable& table, QStringList* missing, QString* fault) {
     TApollo apollo(&table);
     QStringList absent;
     for (const AddressTagDef& t : addressTags())
         if (apollo.tagArea(QString::fromLatin1(t.name)) == 0) absent << QString::fromLatin1(t.name);
     if (missing) *missing = absent;
-    return absent.isEmpty();
+    if (!absent.isEmpty()) {
+        // Tags an index file could not be read for: say why.
+        if (fault && apollo.indexStale()) *fault = apollo.indexFault();
+        return false;
+    }
+    // A damaged index is as good as none: the caller offers the rebuild.
+    const QString found = apollo.indexFault();
+    if (fault) *fault = found;
+    return found.isEmpty();
 }
 
 QString GetDatabasePath(const TTable& table) {

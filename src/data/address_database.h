@@ -26,9 +26,10 @@ bool openTableFile(const QString& path, TTable& table, ErrorKind* failure = null
 bool OpenPKWFile(const QString& path, TTable& table, bool* validIndex = nullptr);
 QString openFailedMessage(const QString& path, ErrorKind kind = ErrorKind::Other);
 
-// Whether every one of the 26 address tags exists in the open table;
-// `missing` receives the names of those that do not, in creation order.
-bool CheckValidIndex(TTable& table, QStringList* missing = nullptr);
+// Whether every one of the 26 address tags exists in the open table and the
+// index passes the engine's full check; `missing` receives the names of the
+// tags that do not exist, in creation order, `fault` what the check found.
+bool CheckValidIndex(TTable& table, QStringList* missing = nullptr, QString* fault = nullptr);
 
 // The open table's folder with a trailing "/"; "" when closed.
 QString GetDatabasePath(const TTable& table);

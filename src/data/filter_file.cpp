@@ -26,16 +26,23 @@ bool hasFilterExtension(const QString& path) {
 }
 
 bool readFilterFile(const QString& path, FilterCriteria& criteria, QString* error) {
+    // A device or pipe (say /dev/zero) would be read until memory runs out.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        if (error) *error = path + " is not a filter file";
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error) *error = "Cannot read " + path + ": " + file.errorString();
         return false;
     }
-    if (file.size() > kMaxFileSize) {
+    const QByteArray bytes = file.read(kMaxFileSize + 1);
+    if (bytes.size() > kMaxFileSize) {
         if (error) *error = path + " is not a filter file";
         return false;
     }
-    QStringList lines = QString::fromLocal8Bit(file.readAll()).split('\n');
+    QStringList lines = QString::fromLocal8Bit(bytes).split('\n');
     for (QString& line : lines) {
         if (line.endsWith('\r')) line.chop(1);
     }

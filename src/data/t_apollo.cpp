@@ -300,4 +300,11 @@ bool TApollo::indexStale() const {
     return sx_IndexStale();
 }
 
+QString TApollo::indexFault() const {
+    const int a = area();
+    if (!a) return QStringLiteral("No table is open");
+    SelectedArea selected(a);
+    return QString::fromStdString(sx_CheckIndex());
+}
+
 }  // namespace pc::data

@@ -61,6 +61,9 @@ class TApollo {
     QString indexName(int order = 1) const;
     void closeIndexes();
     bool indexStale() const;
+    // The engine's full check of the structural index: "" when sound, else
+    // what is wrong with it.
+    QString indexFault() const;
 
     // Hears percent done (of 100) during pack, zap, reindex and tag
     // creation; the engine does not stop part-way, so its answer is not

@@ -293,6 +293,27 @@ uint64_t CdxIndex::keyCount(int tag) const {
     return count;
 }
 
+std::string CdxIndex::verify() const {
+    const MappedFile& f = *impl_->file;
+    if (f.size() % kPageSize != 0)
+        return "the file is " + std::to_string(f.size()) +
+               " bytes long, not a whole number of pages";
+    std::vector<bool> seen(f.size() / kPageSize, false);
+    seen[0] = seen[1] = true;
+    for (const CdxTagInfo& t : impl_->tags) {
+        size_t page = t.headerOffset / kPageSize;
+        if (seen[page] || seen[page + 1]) return "tag " + t.name + ": its header overlaps another";
+        seen[page] = seen[page + 1] = true;
+    }
+    std::string fault = verifyTree(impl_->dirRef(), true, &seen);
+    if (!fault.empty()) return "tag directory: " + fault;
+    for (size_t t = 0; t < impl_->tags.size(); ++t) {
+        fault = verifyTree(impl_->ref(static_cast<int>(t)), impl_->tags[t].unique, &seen);
+        if (!fault.empty()) return "tag " + impl_->tags[t].name + ": " + fault;
+    }
+    return {};
+}
+
 std::string CdxIndex::verifyTag(int tag) const {
     TreeRef r = impl_->ref(tag);
     return verifyTree(r, impl_->tags[tag].unique);

@@ -78,6 +78,9 @@ class CdxIndex {
     // entries equal to their child's last entry. Returns an empty string when
     // sound, else what is wrong.
     std::string verifyTag(int tag) const;
+    // Checks the whole file: its length, the tag directory and every tag's
+    // tree, no page used twice. Empty when sound, else the first fault.
+    std::string verify() const;
 
     std::optional<CdxStamp> stamp() const;  // nullopt when the file has no stamp
     void setStamp(const CdxStamp& stamp);

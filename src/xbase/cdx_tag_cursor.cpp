@@ -75,6 +75,12 @@ void TreeCursor::loadLeaf(uint32_t offset) {
     if (leaf_ == offset && leafGeneration_ == *ref_.generation) return;
     leaf_ = 0;
     decodeLeaf(page, ref_.keyLength, ref_.fill, entries_);
+    // Entries out of order would make walks repeat or skip records.
+    for (size_t i = 1; i < entries_.size(); ++i)
+        if (compareEntry(entries_.key(i - 1), entries_.recnos[i - 1], entries_.key(i),
+                         entries_.recnos[i], ref_.keyLength) >= 0)
+            throw Error("Index " + f.path() + " is damaged: the entries of page " +
+                        std::to_string(offset) + " are out of order");
     leaf_ = offset;
     leafHeader_ = h;
     leafGeneration_ = *ref_.generation;
@@ -84,6 +90,15 @@ void TreeCursor::loadLeaf(uint32_t offset) {
 // sibling links that form a loop in a damaged file.
 bool TreeCursor::stepLeaf(bool right) {
     const uint64_t limit = pageLimit(*ref_.file);
+    const uint16_t kl = ref_.keyLength;
+    // The entry the walk leaves: the next one must lie beyond it.
+    const bool haveEdge = entries_.size() > 0;
+    uint32_t edgeRecno = 0;
+    if (haveEdge) {
+        size_t i = right ? entries_.size() - 1 : 0;
+        edge_.assign(entries_.key(i), entries_.key(i) + kl);
+        edgeRecno = entries_.recnos[i];
+    }
     do {
         const uint32_t next = right ? leafHeader_.right : leafHeader_.left;
         if (next == kNoPage) return invalidate();
@@ -92,6 +107,13 @@ bool TreeCursor::stepLeaf(bool right) {
         loadLeaf(next);
     } while (entries_.size() == 0);
     pos_ = right ? 0 : entries_.size() - 1;
+    if (haveEdge) {
+        int c =
+            compareEntry(edge_.data(), edgeRecno, entries_.key(pos_), entries_.recnos[pos_], kl);
+        if (right ? c >= 0 : c <= 0)
+            throw Error("Index " + ref_.file->path() + " is damaged: page " +
+                        std::to_string(leaf_) + " is out of order with its neighbour");
+    }
     return valid_ = true;
 }
 

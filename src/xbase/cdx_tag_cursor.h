@@ -1,6 +1,7 @@
 #pragma once
 // Walking one tree of a compound index (a tag or the tag directory).
 #include <cstdint>
+#include <vector>
 
 #include "xbase/cdx_format.h"
 #include "xbase/cdx_index.h"
@@ -58,6 +59,7 @@ class TreeCursor final : public CdxTagCursor {
     size_t pos_ = 0;
     bool valid_ = false;
     uint64_t hops_ = 0;
+    std::vector<uint8_t> edge_;  // scratch for stepLeaf
 };
 
 }  // namespace pc::xbase::cdx

@@ -28,7 +28,7 @@ bool inOrder(std::vector<uint8_t>& prevKey, uint32_t& prevRecno, bool& havePrev,
 
 }  // namespace
 
-std::string verifyTree(const TreeRef& ref, bool unique) {
+std::string verifyTree(const TreeRef& ref, bool unique, std::vector<bool>* seen) {
     try {
         const MappedFile& f = *ref.file;
         const uint16_t kl = ref.keyLength;
@@ -38,6 +38,11 @@ std::string verifyTree(const TreeRef& ref, bool unique) {
         std::vector<uint32_t> levelPages{root};
         std::vector<uint8_t> parentEntries;  // the entries that point at levelPages
         LeafEntries leaf;
+        std::vector<bool> ownSeen;
+        if (!seen) {
+            ownSeen.resize(f.size() / kPageSize + 1);
+            seen = &ownSeen;
+        }
         for (int depth = 0; depth <= kMaxDepth; ++depth) {
             // The sibling chain of the level must list exactly the parents' children.
             std::vector<uint32_t> chain;
@@ -66,6 +71,8 @@ std::string verifyTree(const TreeRef& ref, bool unique) {
             for (size_t i = 0; i < levelPages.size(); ++i) {
                 uint32_t off = levelPages[i];
                 const uint8_t* page = pageAt(f, off);
+                if ((*seen)[off / kPageSize]) return at(off) + "is used twice";
+                (*seen)[off / kPageSize] = true;
                 NodeHeader h = readNodeHeader(page);
                 if (h.isLeaf() != leafLevel)
                     return at(off) + "leaves and branches mixed on a level";

@@ -324,6 +324,59 @@ std::string toUtf8(std::string_view bytes, int codePage) {
     return out;
 }
 
+namespace {
+
+// Letters written as a base letter and a combining accent (as macOS and some
+// web forms send them), composed to the single characters code pages hold.
+struct Composition {
+    uint32_t base, mark, composed;
+};
+constexpr Composition kCompositions[] = {
+    {0x41, 0x0300, 0x00C0}, {0x41, 0x0301, 0x00C1}, {0x41, 0x0302, 0x00C2}, {0x41, 0x0303, 0x00C3},
+    {0x41, 0x0308, 0x00C4}, {0x41, 0x030A, 0x00C5}, {0x43, 0x0327, 0x00C7}, {0x45, 0x0300, 0x00C8},
+    {0x45, 0x0301, 0x00C9}, {0x45, 0x0302, 0x00CA}, {0x45, 0x0308, 0x00CB}, {0x49, 0x0300, 0x00CC},
+    {0x49, 0x0301, 0x00CD}, {0x49, 0x0302, 0x00CE}, {0x49, 0x0308, 0x00CF}, {0x4E, 0x0303, 0x00D1},
+    {0x4F, 0x0300, 0x00D2}, {0x4F, 0x0301, 0x00D3}, {0x4F, 0x0302, 0x00D4}, {0x4F, 0x0303, 0x00D5},
+    {0x4F, 0x0308, 0x00D6}, {0x53, 0x030C, 0x0160}, {0x55, 0x0300, 0x00D9}, {0x55, 0x0301, 0x00DA},
+    {0x55, 0x0302, 0x00DB}, {0x55, 0x0308, 0x00DC}, {0x59, 0x0301, 0x00DD}, {0x59, 0x0308, 0x0178},
+    {0x5A, 0x030C, 0x017D}, {0x61, 0x0300, 0x00E0}, {0x61, 0x0301, 0x00E1}, {0x61, 0x0302, 0x00E2},
+    {0x61, 0x0303, 0x00E3}, {0x61, 0x0308, 0x00E4}, {0x61, 0x030A, 0x00E5}, {0x63, 0x0327, 0x00E7},
+    {0x65, 0x0300, 0x00E8}, {0x65, 0x0301, 0x00E9}, {0x65, 0x0302, 0x00EA}, {0x65, 0x0308, 0x00EB},
+    {0x69, 0x0300, 0x00EC}, {0x69, 0x0301, 0x00ED}, {0x69, 0x0302, 0x00EE}, {0x69, 0x0308, 0x00EF},
+    {0x6E, 0x0303, 0x00F1}, {0x6F, 0x0300, 0x00F2}, {0x6F, 0x0301, 0x00F3}, {0x6F, 0x0302, 0x00F4},
+    {0x6F, 0x0303, 0x00F5}, {0x6F, 0x0308, 0x00F6}, {0x73, 0x030C, 0x0161}, {0x75, 0x0300, 0x00F9},
+    {0x75, 0x0301, 0x00FA}, {0x75, 0x0302, 0x00FB}, {0x75, 0x0308, 0x00FC}, {0x79, 0x0301, 0x00FD},
+    {0x79, 0x0308, 0x00FF}, {0x7A, 0x030C, 0x017E},
+};
+
+// The next character of the text, a base letter and a following combining
+// accent composed into one where a composed form exists; -1 for a byte
+// that is not valid UTF-8.
+int32_t nextComposed(std::string_view s, size_t& i) {
+    int32_t u = nextCodePoint(s, i);
+    if (u < 0x41 || u > 0x7A || i >= s.size() || uint8_t(s[i]) != 0xCC) return u;
+    size_t j = i;
+    int32_t mark = nextCodePoint(s, j);
+    for (const Composition& c : kCompositions) {
+        if (c.base == uint32_t(u) && c.mark == uint32_t(mark)) {
+            i = j;
+            return int32_t(c.composed);
+        }
+    }
+    return u;
+}
+
+// The byte of a character in the code page, or -1 when it has none.
+int byteFor(const ReverseMap& map, int32_t u) {
+    if (u < 0) return -1;
+    if (u < 0x80) return u;
+    auto it =
+        std::lower_bound(map.begin(), map.end(), std::pair<uint32_t, uint8_t>(uint32_t(u), 0));
+    return (it != map.end() && it->first == uint32_t(u)) ? it->second : -1;
+}
+
+}  // namespace
+
 std::string fromUtf8(std::string_view utf8, int codePage) {
     if (asciiPrefix(utf8) == utf8.size()) return std::string(utf8);
     const ReverseMap& map = reverseMap(highHalf(codePage));
@@ -331,18 +384,30 @@ std::string fromUtf8(std::string_view utf8, int codePage) {
     out.reserve(utf8.size());
     size_t i = 0;
     while (i < utf8.size()) {
-        int32_t u = nextCodePoint(utf8, i);
-        if (u < 0) {
-            out += '?';
-        } else if (u < 0x80) {
-            out += char(u);
-        } else {
-            auto it = std::lower_bound(map.begin(), map.end(),
-                                       std::pair<uint32_t, uint8_t>(uint32_t(u), 0));
-            out += (it != map.end() && it->first == uint32_t(u)) ? char(it->second) : '?';
-        }
+        int b = byteFor(map, nextComposed(utf8, i));
+        out += b < 0 ? '?' : char(b);
     }
     return out;
+}
+
+UnstorableText unstorableCharacters(std::string_view utf8, int codePage) {
+    UnstorableText found;
+    if (asciiPrefix(utf8) == utf8.size()) return found;
+    const ReverseMap& map = reverseMap(highHalf(codePage));
+    size_t i = 0;
+    while (i < utf8.size()) {
+        size_t start = i;
+        int32_t u = nextComposed(utf8, i);
+        if (byteFor(map, u) >= 0) continue;
+        ++found.count;
+        std::string shown =
+            u < 0 ? std::string("invalid UTF-8") : std::string(utf8.substr(start, i - start));
+        if (found.characters.size() < kMaxUnstorableListed &&
+            std::find(found.characters.begin(), found.characters.end(), shown) ==
+                found.characters.end())
+            found.characters.push_back(std::move(shown));
+    }
+    return found;
 }
 
 const uint8_t* upperTable(int codePage) {

@@ -10,6 +10,7 @@
 #include "xbase/error.h"
 #include "xbase/field_codec.h"
 #include "xbase/file_names.h"
+#include "xbase/message_text.h"
 #include "xbase/work_area.h"
 
 using namespace pc::xbase;
@@ -430,10 +431,15 @@ bool sx_Replace(const char* field, const char* value) {
         int i = fieldOf(w, field);
         std::string raw = fromUtf8(value ? value : "", w.codePage());
         if (!w.replaceText(i, raw))
-            throw Error(std::string("\"") + (value ? value : "") + "\" does not suit field " +
+            throw Error("\"" + clipForMessage(value ? value : "") + "\" does not suit field " +
                         w.table().fields()[i].name);
         return true;
     });
+}
+
+pc::xbase::UnstorableText sx_Unstorable(const char* value) {
+    return guarded(pc::xbase::UnstorableText(),
+                   [&] { return unstorableCharacters(value ? value : "", area().codePage()); });
 }
 
 bool sx_ReplaceLogical(const char* field, bool value) {
@@ -575,6 +581,10 @@ bool sx_Reindex() {
 }
 bool sx_IndexStale() {
     return guarded(false, [] { return area().indexStale(); });
+}
+
+std::string sx_CheckIndex() {
+    return guarded(std::string("No table is open"), [] { return area().checkIndex(); });
 }
 
 // ---------------------------------------------------------------- seek

@@ -4,6 +4,9 @@
 // come back as return values (0, false, ""); sx_LastError() tells why.
 // Strings in and out are UTF-8; field values come back without trailing blanks.
 #include <string>
+#include <vector>
+
+#include "xbase/codepage.h"
 
 #include "xbase/error.h"
 #include "xbase/progress.h"
@@ -71,6 +74,10 @@ std::string sx_GetDateString(const char* field);  // "YYYYMMDD" or ""
 // Assigns a value given as text, by the field's type (memo fields too).
 // false when the text does not suit the field.
 bool sx_Replace(const char* field, const char* value);
+// The characters of UTF-8 text the selected table's code page cannot hold
+// (sx_Replace would store them as "?"), each once, and how many in all;
+// empty when all fit.
+pc::xbase::UnstorableText sx_Unstorable(const char* value);
 bool sx_ReplaceLogical(const char* field, bool value);
 bool sx_AppendBlank();
 // Takes back the record sx_AppendBlank made while it is not yet written (a
@@ -108,6 +115,10 @@ bool sx_Reindex();
 // True when the table's structural index was found not to match the table
 // on open (it is then left closed, so its tags read as missing).
 bool sx_IndexStale();
+// Checks the structural index of the selected table through and through
+// (structure, and every tag's keys against every record): "" when sound,
+// else what is wrong.
+std::string sx_CheckIndex();
 
 // Seek on the current order
 bool sx_Seek(const char* key);

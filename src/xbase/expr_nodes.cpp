@@ -237,13 +237,8 @@ class MemoField final : public FieldNode {
     }
     std::string_view str(const RecordRef& r) const override {
         buf_.clear();
-        if (r.memo) {
-            try {
-                buf_ = r.memo->memoText(r.data, index_);
-            } catch (...) {
-                buf_.clear();  // a damaged memo reads as empty here; the table layer reports it
-            }
-        }
+        // A damaged memo throws: reading it as empty would count wrong.
+        if (r.memo) buf_ = r.memo->memoText(r.data, r.recno, index_);
         return buf_;
     }
 

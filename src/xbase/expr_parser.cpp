@@ -6,6 +6,7 @@
 
 #include "xbase/codepage.h"
 #include "xbase/expr_lexer.h"
+#include "xbase/message_text.h"
 
 namespace pc::xbase::expr {
 namespace {
@@ -395,13 +396,13 @@ class Parser {
             if (fields_[i].type == 'M') reads_->varies = true;
             return f;
         }
-        throw ParseError{"Unknown field or function: " + name->text};
+        throw ParseError{"Unknown field or function: " + clipForMessage(name->text)};
     }
 
     NodePtr parseCall(const Token& name) {
         DepthGuard g(depth_);
         const FunctionInfo* info = findFunction(upperAscii(name.text));
-        if (!info) throw ParseError{"Unknown field or function: " + name.text};
+        if (!info) throw ParseError{"Unknown field or function: " + clipForMessage(name.text)};
         take();  // (
         std::vector<NodePtr> args;
         std::vector<uint32_t> positions;

@@ -28,7 +28,7 @@ enum class ValueType : uint8_t { Character, Numeric, Date, Logical };
 class MemoSource {
   public:
     virtual ~MemoSource() = default;
-    virtual std::string memoText(const char* record, int field) const = 0;
+    virtual std::string memoText(const char* record, uint32_t recno, int field) const = 0;
 };
 
 // The record an expression is evaluated on.
@@ -84,6 +84,8 @@ class Expression {
     virtual uint16_t keyLength() const = 0;
     KeyType keyType() const;
 
+    // Evaluation throws Error only when a memo the expression reads is
+    // damaged (the memo source says which record and field).
     virtual Value evaluate(const RecordRef& rec) const = 0;
     // Fast paths. evalLogical on a non-logical expression is false.
     virtual bool evalLogical(const RecordRef& rec) const = 0;

@@ -40,7 +40,8 @@ void takeLock(int fd, LockMode lock, const std::string& path) {
 std::unique_ptr<MappedFile> MappedFile::open(const std::string& path, OpenMode mode,
                                              LockMode lock) {
     bool writable = mode == OpenMode::ReadWrite;
-    int fd = ::open(path.c_str(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC);
+    // Non-blocking, so a named pipe is refused below instead of waiting for a writer.
+    int fd = ::open(path.c_str(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         if (errno == ENOENT) throw Error("File " + path + " not found", ErrorKind::NotFound);
         throw systemError("Cannot open", path);

@@ -39,6 +39,10 @@ struct MemoFile::Impl {
         if (at < kFptHeaderSize) damaged(block, "points into the file header");
         if (at + kFptBlockHeader > size) damaged(block, "lies beyond the end of the file");
         const uint8_t* p = file->data() + at;
+        // Block types are 0 (picture), 1 (text) and 2 (object): anything
+        // else means the pointer does not lead to the start of a memo.
+        if (be32(p) > 2)
+            damaged(block, "does not start a memo (block type " + std::to_string(be32(p)) + ")");
         uint64_t length = be32(p + 4);
         if (length > size - at - kFptBlockHeader)
             damaged(block, "has length " + std::to_string(length) + ", past the end of the file");

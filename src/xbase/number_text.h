@@ -40,6 +40,20 @@ inline std::optional<double> parseNumberText(const char* s, size_t n) {
         if (frac > 0) v /= kPow10[frac];
         return neg ? -v : v;
     }
+    // Decimal text only: strtod alone would also take "0x10", "inf" or "nan".
+    size_t k = i, mantDigits = 0;
+    while (k < n && s[k] >= '0' && s[k] <= '9') ++k, ++mantDigits;
+    if (k < n && s[k] == '.') ++k;
+    while (k < n && s[k] >= '0' && s[k] <= '9') ++k, ++mantDigits;
+    if (mantDigits == 0) return std::nullopt;
+    if (k < n && (s[k] == 'e' || s[k] == 'E')) {
+        ++k;
+        if (k < n && (s[k] == '+' || s[k] == '-')) ++k;
+        size_t expStart = k;
+        while (k < n && s[k] >= '0' && s[k] <= '9') ++k;
+        if (k == expStart) return std::nullopt;
+    }
+    if (k != n) return std::nullopt;
     std::string copy(s + i, n - i);
     char* end = nullptr;
     double v = std::strtod(copy.c_str(), &end);

@@ -92,11 +92,14 @@ std::unique_ptr<Expression> WorkArea::compile(const std::string& text, std::stri
     return Expression::compile(text, table_->fields(), &exprSettings_, error);
 }
 
-std::string WorkArea::memoText(const char* record, int field) const {
+// A damaged memo stops the expression: reading it as empty would make a
+// query count or a key quietly wrong.
+std::string WorkArea::memoText(const char* record, uint32_t recno, int field) const {
     try {
         return table_->memoText(record, field);
-    } catch (const Error&) {
-        return {};  // a damaged memo reads as empty inside expressions
+    } catch (const Error& e) {
+        throw Error("Record " + std::to_string(recno) + ", field " +
+                    table_->fields().at(field).name + ": " + e.what());
     }
 }
 
@@ -279,7 +282,7 @@ void WorkArea::setEof() {
 
 std::string WorkArea::memo(int field) const {
     if (eof_) return {};
-    return table_->memoText(current(), field);
+    return memoText(current(), recno_, field);
 }
 
 bool WorkArea::replaceText(int field, const std::string& raw) {
@@ -399,10 +402,15 @@ void WorkArea::ensureQueryCache() {
     cache_.reset(n);
     table_->prefaultForScan();
     const bool deletedFilter = settings_->deletedFilter;
-    for (uint32_t r = 1; r <= n; ++r) {
-        const char* rec = table_->record(r);
-        if (deletedFilter && rec[0] == '*') continue;
-        if (!query_ || query_->evalLogical(ref(rec, r))) cache_.set(r, true);
+    try {
+        for (uint32_t r = 1; r <= n; ++r) {
+            const char* rec = table_->record(r);
+            if (deletedFilter && rec[0] == '*') continue;
+            if (!query_ || query_->evalLogical(ref(rec, r))) cache_.set(r, true);
+        }
+    } catch (const Error&) {
+        cache_.invalidate();  // a half-built result must not answer the next count
+        throw;
     }
 }
 
@@ -558,12 +566,17 @@ void WorkArea::goEnd(int dir) {
     bof_ = eof_ = false;
     bool ok;
     uint32_t r = 0;
-    if (order_ == 0) {
-        ok = physicalNext(dir > 0 ? 0 : table_->recordCount() + 1, dir, &r);
-    } else {
-        ok = settle(cursorToScopeEnd(dir), dir);
-        cursorVersion_ = indexVersion_;
-        if (ok) r = cursor_->recno();
+    try {
+        if (order_ == 0) {
+            ok = physicalNext(dir > 0 ? 0 : table_->recordCount() + 1, dir, &r);
+        } else {
+            ok = settle(cursorToScopeEnd(dir), dir);
+            cursorVersion_ = indexVersion_;
+            if (ok) r = cursor_->recno();
+        }
+    } catch (const Error&) {
+        stopAtEnd();
+        throw;
     }
     if (ok) {
         load(r);
@@ -571,6 +584,14 @@ void WorkArea::goEnd(int dir) {
         setEof();
         bof_ = true;
     }
+}
+
+// A move that meets a damaged index or memo ends at end of file, so a
+// caller's loop up to the end cannot repeat the record it stood on.
+void WorkArea::stopAtEnd() {
+    setEof();
+    bof_ = true;
+    cursorVersion_ = ~0ull;
 }
 
 void WorkArea::goTop() {
@@ -596,11 +617,16 @@ void WorkArea::skip(int64_t count) {
         }
         uint32_t r = 0;
         bool ok;
-        if (order_ == 0) {
-            ok = physicalNext(recno_, dir, &r);
-        } else {
-            ok = orderedNext(dir);
-            if (ok) r = cursor_->recno();
+        try {
+            if (order_ == 0) {
+                ok = physicalNext(recno_, dir, &r);
+            } else {
+                ok = orderedNext(dir);
+                if (ok) r = cursor_->recno();
+            }
+        } catch (const Error&) {
+            stopAtEnd();
+            throw;
         }
         if (ok) {
             load(r);

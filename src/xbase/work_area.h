@@ -87,6 +87,10 @@ class WorkArea : private MemoSource {
     void closeIndexes();
     bool indexStale() const { return indexStale_; }
     const std::string& staleReason() const { return staleReason_; }
+    // Checks the structural index through and through: its file structure,
+    // and each tag's entries against the keys of every record. Empty when
+    // sound (or when there is no index), else the first fault found.
+    std::string checkIndex();
     std::string indexPath() const;
 
     // --- seek ---
@@ -116,7 +120,7 @@ class WorkArea : private MemoSource {
                         const std::vector<FieldDef>& fields) const;
     };
 
-    std::string memoText(const char* record, int field) const override;
+    std::string memoText(const char* record, uint32_t recno, int field) const override;
     RecordRef ref(const char* data, uint32_t recno) const { return {data, recno, this}; }
 
     void openStructuralIndex();
@@ -132,6 +136,7 @@ class WorkArea : private MemoSource {
     void ensureQueryCache();
     void load(uint32_t recno);  // makes recno current (count+1 = end of file)
     void setEof();
+    void stopAtEnd();    // after a failed move
     char* editBuffer();  // the current record copied for editing, marked changed
     void updateIndexFor(const char* oldRec, const char* newRec, uint32_t recno, bool isNew);
     void makeKey(size_t tag, const char* rec, uint32_t recno, uint8_t* out) const;

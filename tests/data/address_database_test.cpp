@@ -168,6 +168,31 @@ TEST_F(AddressDatabaseTest, InvalidIndexAsksForARebuildAndClosesWhenDeclined) {
               "The index file for " + path + "\r\nis missing or invalid. Rebuild now?");
 }
 
+TEST_F(AddressDatabaseTest, AnIndexWhoseKeysNoLongerMatchTheRecordsIsOfferedARebuild) {
+    const QString path = newAddressTable();
+    const std::string native = path.toStdString();
+    ASSERT_NE(sx_Use(native.c_str(), "A", pc::xbase::kExclusive, pc::xbase::kDriverNone), 0);
+    sx_AppendBlank();
+    sx_Replace("LNAME", "Adams");
+    sx_Commit();
+    sx_CloseIndexes();  // changed behind the index's back: all 26 tags stay
+    sx_Go(1);
+    sx_Replace("LNAME", "Zed");
+    sx_Commit();
+    sx_CloseAll();
+
+    TTable table;
+    messages->answer(true);
+    bool offered = false;
+    auto result = pc::data::openAddressDatabase(path, table, [&] {
+        offered = true;
+        EXPECT_TRUE(pc::data::createAddressTags(table));
+    });
+    EXPECT_TRUE(offered);
+    EXPECT_TRUE(result.tableOpen);
+    EXPECT_TRUE(pc::data::CheckValidIndex(table));
+}
+
 TEST_F(AddressDatabaseTest, RebuildOnYesMakesTheTableUsable) {
     const QString path = tableWithout({"ZIP", "NAME"});
     TTable table;

@@ -20,7 +20,7 @@ TestTable mixedTable() {
 
 class CountingMemo : public MemoSource {
   public:
-    std::string memoText(const char*, int field) const override {
+    std::string memoText(const char*, uint32_t, int field) const override {
         ++calls;
         return field == 4 ? "memo text" : "";
     }
