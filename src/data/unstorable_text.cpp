@@ -7,16 +7,12 @@
 namespace pc::data {
 
 QString unstorableCharacters(const QString& text, int codePage) {
-    QString found;
-    for (const char32_t c : text.toUcs4()) {
-        if (c == U'?') continue;
-        const QString one = QString::fromUcs4(&c, 1);
-        if (found.contains(one)) continue;
-        const QByteArray utf8 = one.toUtf8();
-        if (pc::xbase::fromUtf8(std::string_view(utf8.constData(), utf8.size()), codePage) == "?")
-            found += one;
-    }
-    return found;
+    const QByteArray utf8 = text.toUtf8();
+    const pc::xbase::UnstorableText found = pc::xbase::unstorableCharacters(
+        std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())), codePage);
+    QString characters;
+    for (const std::string& c : found.characters) characters += QString::fromStdString(c);
+    return characters;
 }
 
 std::vector<UnstorableField> unstorableFields(const TTable& table, int codePage) {

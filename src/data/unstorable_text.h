@@ -12,7 +12,7 @@ class TTable;
 inline constexpr int kTableCodePage = 1252;
 
 // The characters of `text` the code page lacks, each once, in order of first
-// appearance (a character outside the Basic Multilingual Plane counts as one).
+// appearance (at most the first 20 different ones; the engine's own check).
 QString unstorableCharacters(const QString& text, int codePage = kTableCodePage);
 
 struct UnstorableField {
