@@ -75,15 +75,22 @@ void TreeCursor::loadLeaf(uint32_t offset) {
     if (leaf_ == offset && leafGeneration_ == *ref_.generation) return;
     leaf_ = 0;
     decodeLeaf(page, ref_.keyLength, ref_.fill, entries_);
-    // Entries out of order would make walks repeat or skip records.
-    for (size_t i = 1; i < entries_.size(); ++i)
-        if (compareEntry(entries_.key(i - 1), entries_.recnos[i - 1], entries_.key(i),
-                         entries_.recnos[i], ref_.keyLength) >= 0)
-            throw Error("Index " + f.path() + " is damaged: the entries of page " +
-                        std::to_string(offset) + " are out of order");
+    leafOrdered_ = false;
     leaf_ = offset;
     leafHeader_ = h;
     leafGeneration_ = *ref_.generation;
+}
+
+// Entries out of order would make walks repeat or skip records. Checked once
+// per leaf when a walk moves within it, so seeks do not pay for it.
+void TreeCursor::checkLeafOrder() {
+    if (leafOrdered_) return;
+    for (size_t i = 1; i < entries_.size(); ++i)
+        if (compareEntry(entries_.key(i - 1), entries_.recnos[i - 1], entries_.key(i),
+                         entries_.recnos[i], ref_.keyLength) >= 0)
+            throw Error("Index " + ref_.file->path() + " is damaged: the entries of page " +
+                        std::to_string(leaf_) + " are out of order");
+    leafOrdered_ = true;
 }
 
 // Moves along the leaf level to the next non-empty leaf; guarded against
@@ -149,6 +156,7 @@ bool TreeCursor::refresh() {
 bool TreeCursor::next() {
     if (!valid_) return false;
     if (leafGeneration_ != *ref_.generation && !refresh()) return valid_;
+    checkLeafOrder();
     if (++pos_ < entries_.size()) return true;
     return stepRight();
 }
@@ -158,6 +166,7 @@ bool TreeCursor::prev() {
     if (leafGeneration_ != *ref_.generation) {
         if (!refresh() && !valid_) return last();
     }
+    checkLeafOrder();
     if (pos_ > 0) {
         --pos_;
         return true;

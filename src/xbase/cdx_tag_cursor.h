@@ -43,6 +43,7 @@ class TreeCursor final : public CdxTagCursor {
     // lies past the last entry (or the tree is empty for First/Last).
     bool descend(Pick pick, const uint8_t* key, size_t len, uint32_t recno);
     void loadLeaf(uint32_t offset);
+    void checkLeafOrder();
     bool stepLeaf(bool right);
     bool stepRight();  // to the first entry of the next non-empty leaf
     bool stepLeft();   // to the last entry of the previous non-empty leaf
@@ -60,6 +61,7 @@ class TreeCursor final : public CdxTagCursor {
     bool valid_ = false;
     uint64_t hops_ = 0;
     std::vector<uint8_t> edge_;  // scratch for stepLeaf
+    bool leafOrdered_ = false;   // the loaded leaf's entries were found in order
 };
 
 }  // namespace pc::xbase::cdx
