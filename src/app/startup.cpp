@@ -68,7 +68,13 @@ int runPostcraft(QApplication& app, const QStringList& arguments) {
                 std::fprintf(stdout, "startup %lld ms\n",
                              static_cast<long long>(sinceStart.elapsed()));
                 std::fflush(stdout);
-                window->close();
+                // A dialog of the first start (getting started) may still be
+                // open on the stack; closing the window under it would delete
+                // the dialog twice, so leave every event loop instead.
+                if (QApplication::activeModalWidget())
+                    QCoreApplication::exit(0);
+                else
+                    window->close();
             });
         });
     }
