@@ -82,7 +82,8 @@ int checkIndex(const std::vector<std::string>& args, std::ostream& out) {
     if (!pc::data::OpenPKWFile(parsed.table, table)) return kExitFailure;
     QStringList missing;
     QString fault;
-    const bool valid = pc::data::CheckValidIndex(table, &missing, &fault);
+    const bool valid =
+        pc::data::CheckValidIndex(table, &missing, &fault, pc::data::IndexCheckDepth::EveryRecord);
     table.close();
     if (valid) {
         out << "valid\n";

@@ -100,7 +100,7 @@ bool OpenPKWFile(const QString& path, TTable& table, bool* validIndex) {
     return true;
 }
 
-bool CheckValidIndex(TTable& table, QStringList* missing, QString* fault) {
+bool CheckValidIndex(TTable& table, QStringList* missing, QString* fault, IndexCheckDepth depth) {
     TApollo apollo(&table);
     QStringList absent;
     for (const AddressTagDef& t : addressTags())
@@ -112,7 +112,7 @@ bool CheckValidIndex(TTable& table, QStringList* missing, QString* fault) {
         return false;
     }
     // A damaged index is as good as none: the caller offers the rebuild.
-    const QString found = apollo.indexFault();
+    const QString found = apollo.indexFault(depth == IndexCheckDepth::EveryRecord);
     if (fault) *fault = found;
     return found.isEmpty();
 }

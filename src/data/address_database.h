@@ -27,9 +27,14 @@ bool OpenPKWFile(const QString& path, TTable& table, bool* validIndex = nullptr)
 QString openFailedMessage(const QString& path, ErrorKind kind = ErrorKind::Other);
 
 // Whether every one of the 26 address tags exists in the open table and the
-// index passes the engine's full check; `missing` receives the names of the
+// index passes the engine's check (`depth`); `missing` receives the names of the
 // tags that do not exist, in creation order, `fault` what the check found.
-bool CheckValidIndex(TTable& table, QStringList* missing = nullptr, QString* fault = nullptr);
+enum class IndexCheckDepth {
+    Sampled,     // structure, and the keys of records spread over the table
+    EveryRecord  // structure, and the keys of every record
+};
+bool CheckValidIndex(TTable& table, QStringList* missing = nullptr, QString* fault = nullptr,
+                     IndexCheckDepth depth = IndexCheckDepth::Sampled);
 
 // The open table's folder with a trailing "/"; "" when closed.
 QString GetDatabasePath(const TTable& table);

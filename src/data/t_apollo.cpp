@@ -300,11 +300,11 @@ bool TApollo::indexStale() const {
     return sx_IndexStale();
 }
 
-QString TApollo::indexFault() const {
+QString TApollo::indexFault(bool everyRecord) const {
     const int a = area();
     if (!a) return QStringLiteral("No table is open");
     SelectedArea selected(a);
-    return QString::fromStdString(sx_CheckIndex());
+    return QString::fromStdString(everyRecord ? sx_CheckIndex() : sx_CheckIndexSampled());
 }
 
 }  // namespace pc::data

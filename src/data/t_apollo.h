@@ -63,7 +63,9 @@ class TApollo {
     bool indexStale() const;
     // The engine's full check of the structural index: "" when sound, else
     // what is wrong with it.
-    QString indexFault() const;
+    // What is wrong with the structural index, or "" (see sx_CheckIndex);
+    // `everyRecord` compares every record's keys rather than a sample.
+    QString indexFault(bool everyRecord = true) const;
 
     // Hears percent done (of 100) during pack, zap, reindex and tag
     // creation; the engine does not stop part-way, so its answer is not

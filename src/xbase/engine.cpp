@@ -586,6 +586,10 @@ bool sx_IndexStale() {
 std::string sx_CheckIndex() {
     return guarded(std::string("No table is open"), [] { return area().checkIndex(); });
 }
+std::string sx_CheckIndexSampled() {
+    return guarded(std::string("No table is open"),
+                   [] { return area().checkIndex(WorkArea::IndexCheck::Sampled); });
+}
 
 // ---------------------------------------------------------------- seek
 

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "xbase/codepage.h"
-
 #include "xbase/error.h"
 #include "xbase/progress.h"
 
@@ -119,6 +118,9 @@ bool sx_IndexStale();
 // (structure, and every tag's keys against every record): "" when sound,
 // else what is wrong.
 std::string sx_CheckIndex();
+// The same, with the keys of a few hundred records spread over the table
+// standing for all of them: quick enough for every open.
+std::string sx_CheckIndexSampled();
 
 // Seek on the current order
 bool sx_Seek(const char* key);

@@ -87,10 +87,12 @@ class WorkArea : private MemoSource {
     void closeIndexes();
     bool indexStale() const { return indexStale_; }
     const std::string& staleReason() const { return staleReason_; }
-    // Checks the structural index through and through: its file structure,
-    // and each tag's entries against the keys of every record. Empty when
-    // sound (or when there is no index), else the first fault found.
-    std::string checkIndex();
+    // Checks the structural index: its file structure, and each tag's
+    // entries against the keys of every record (Full) or of a few hundred
+    // records spread over the table (Sampled, fast enough for every open).
+    // Empty when sound (or when there is no index), else the first fault.
+    enum class IndexCheck { Full, Sampled };
+    std::string checkIndex(IndexCheck depth = IndexCheck::Full);
     std::string indexPath() const;
 
     // --- seek ---
@@ -112,6 +114,7 @@ class WorkArea : private MemoSource {
     std::unique_ptr<Expression> compile(const std::string& text, std::string* error) const;
 
   private:
+    std::string checkSampledKeys();
     struct Tag {
         std::unique_ptr<Expression> key;
         std::unique_ptr<Expression> forCond;

@@ -132,6 +132,29 @@ TEST_F(DamagedFilesTest, WrongKeysAndSwappedRecordsAreFound) {
     EXPECT_NE(fault.find("tag NAME"), std::string::npos) << fault;
 }
 
+// The quick check that runs on every open: sound indexes pass (unique and
+// FOR tags included), and one whose records were rewritten without it fails.
+TEST_F(DamagedFilesTest, SampledCheckPassesSoundIndexesAndFindsRewrittenRecords) {
+    auto sampled = [&] {
+        EXPECT_NE(sx_Use(table_.c_str(), "T", kReadOnly, kDriverNone), 0);
+        std::string fault = sx_CheckIndexSampled();
+        sx_CloseAll();
+        return fault;
+    };
+    EXPECT_EQ(sampled(), "");
+    ASSERT_NE(sx_Use(table_.c_str(), "T", kExclusive, kDriverNone), 0);
+    sx_CloseIndexes();
+    for (int r = 1; r <= kRecords; r += 3) {
+        sx_Go(r);
+        sx_Replace("NAME", ("Other" + std::to_string(r)).c_str());
+    }
+    sx_Commit();
+    sx_CloseAll();
+    pc::test::writeFile(dir_.file("T.cdx"), cdx_);
+    const std::string fault = sampled();
+    EXPECT_NE(fault.find("tag NAME"), std::string::npos) << fault;
+}
+
 TEST_F(DamagedFilesTest, DamagedMemoFailsQueriesAndReadsNamingRecordAndField) {
     ASSERT_NE(sx_Use(table_.c_str(), "T", kReadOnly, kDriverNone), 0);
     ASSERT_TRUE(sx_Query("LEN(NOTE)>0"));
