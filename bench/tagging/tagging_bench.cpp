@@ -16,11 +16,11 @@
 #include "address_data.h"
 #include "app/startup.h"
 #include "app/t_address_main.h"
-#include "records/tagging_window.h"
 #include "data/address_database.h"
 #include "data/new_file_field_lengths.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
+#include "records/tagging_window.h"
 #include "text/message_service.h"
 #include "text/profile_file.h"
 #include "text/program_paths.h"
@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
     QTimer poll;
     poll.setInterval(1);
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<pc::app::TTaggingWindow*>(QApplication::activeModalWidget());
+        auto* box = qobject_cast<pc::records::TTaggingWindow*>(QApplication::activeModalWidget());
         if (!box || box->OkButton->isHidden()) return;
         if (elapsed < 0) elapsed = clock.elapsed();
         poll.stop();

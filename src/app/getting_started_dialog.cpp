@@ -45,8 +45,8 @@ TGettingStarted::TGettingStarted(const QString& settingsPath, QWidget* parent)
     connect(page_, &QTextBrowser::anchorClicked, this, &TGettingStarted::LinkClick);
 
     dontShow_ = new QCheckBox("Do not show this screen at start up");
-    dontShow_->setChecked(
-        pc::text::ProfileFile(settingsPath_).readBool(kMiscSection, "GettingStarted", false));
+    dontShow_->setChecked(pc::text::ProfileFile(settingsPath_)
+                              .readBool(records::kMiscSection, "GettingStarted", false));
     auto* ok = new QPushButton("Ok");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TGettingStarted::OkButtonClick);
@@ -62,7 +62,7 @@ TGettingStarted::TGettingStarted(const QString& settingsPath, QWidget* parent)
 
 void TGettingStarted::OkButtonClick() {
     pc::text::ProfileFile(settingsPath_)
-        .writeBool(kMiscSection, "GettingStarted", dontShow_->isChecked());
+        .writeBool(records::kMiscSection, "GettingStarted", dontShow_->isChecked());
     accept();
 }
 

@@ -21,9 +21,9 @@ namespace pc::app {
 void TAddressMain::FormActivate() {
     if (!firstActivation_) return;
     firstActivation_ = false;
-    pc::text::BusyCursor busy;
+    pc::widgets::BusyCursor busy;
 
-    pc::text::restorePlacement(this);
+    pc::widgets::restorePlacement(this);
     // The panes stay covered while the database is being found.
     showNoDataPanel(true);
     setWindowTitle("Postcraft");
@@ -47,7 +47,7 @@ void TAddressMain::FormActivate() {
     UpdateMenuMRUList();
     loadMemo();
     RefreshControls();
-    pc::text::checkPrinters();
+    pc::print::checkPrinters();
 
     if (!prefs.gettingStartedOff) QTimer::singleShot(0, this, &TAddressMain::ShowGettingStarted);
     emit startupFinished();
@@ -55,14 +55,14 @@ void TAddressMain::FormActivate() {
 
 void TAddressMain::LoadPreferences() {
     pc::text::ProfileFile ini(pc::text::settingsPath());
-    prefs = loadPreferences(ini);
+    prefs = records::loadPreferences(ini);
     if (active()) TablePKW->refreshCalculatedFields();
 }
 
 void TAddressMain::ShowGettingStarted() {
     emit gettingStartedRequested();
     TGettingStarted screen(pc::text::settingsPath(), this);
-    pc::text::centreWindow(&screen, this);
+    pc::widgets::centreWindow(&screen, this);
     screen.exec();
 }
 

@@ -71,8 +71,8 @@ bool TAddressMain::OpenPKWDBF(const QString& path) {
 
 bool TAddressMain::rebuildIndexWithProgress() {
     // The same dialog as "&Rebuild Indexes for this file": pack, then the tags.
-    TRebuildIndexesDialog dialog(TablePKW, this);
-    pc::text::centreWindow(&dialog, this);
+    maintenance::TRebuildIndexesDialog dialog(TablePKW, this);
+    pc::widgets::centreWindow(&dialog, this);
     emit rebuildDialogOpened(&dialog);
     dialog.exec();
     return dialog.succeeded();
@@ -139,7 +139,7 @@ void TAddressMain::MRUItemClick(const QString& path) {
 int TAddressMain::ApplyQuery() {
     BuildQueryString();
     if (!active()) return 0;
-    pc::text::BusyCursor busy;
+    pc::widgets::BusyCursor busy;
     const auto result = pc::data::runFilterQuery(*Apollo1, filterString);
     if (result.tooComplex)
         pc::text::messages().inform("Sorry - filter is too complex.Please simplify it.");
@@ -162,12 +162,13 @@ void TAddressMain::ClearFilterClick() {
 }
 
 void TAddressMain::SetOrderTo(const QString& name) {
-    const auto tag = tagForOrderName(name);
+    const auto tag = records::tagForOrderName(name);
     if (!tag) return;
     SetCurrentOrder(*tag);
     OrderIndicator->setText(orderIndicatorText(name));
     for (QAction* action : sortActions)
-        action->setChecked(orderNameFromCaption(action->text()).toUpper() == name.toUpper());
+        action->setChecked(records::orderNameFromCaption(action->text()).toUpper() ==
+                           name.toUpper());
 }
 
 void TAddressMain::SetCurrentOrder(const QString& tag) {

@@ -40,7 +40,7 @@ void TAddressMain::FilterButtonClick() {
     }
     if (!active()) return;
     const pc::data::FilterCriteria remembered = filterCriteria;
-    TFilterDialog dialog(
+    records::TFilterDialog dialog(
         filterCriteria,
         [this](const pc::data::FilterCriteria& criteria) {
             filterCriteria = criteria;
@@ -50,7 +50,7 @@ void TAddressMain::FilterButtonClick() {
             return count;
         },
         this);
-    pc::text::centreWindow(&dialog, this);
+    pc::widgets::centreWindow(&dialog, this);
     if (dialog.exec() != QDialog::Accepted) filterCriteria = remembered;
     ApplyQuery();
     loadMemo();

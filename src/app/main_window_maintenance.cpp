@@ -25,7 +25,7 @@ void TAddressMain::BrowseButtonClick() {
     int chosen = 0;
     {
         SubsystemEntry entry(session());
-        chosen = browseRecords(session(), entry.rememberedRecord(), this);
+        chosen = records::browseRecords(session(), entry.rememberedRecord(), this);
     }
     // The grid's current record becomes the window's.
     if (chosen > 0 && active()) {
@@ -50,7 +50,7 @@ void TAddressMain::RebuildIndexesMenuClick() {
     }
     {
         pc::data::ControlsDisabled quiet(*TablePKW);
-        rebuildIndexes(session(), this);
+        maintenance::rebuildIndexes(session(), this);
     }
     SetCurrentOrder(currentOrderTag);
     ApplyQuery();
@@ -59,8 +59,8 @@ void TAddressMain::RebuildIndexesMenuClick() {
 }
 
 void TAddressMain::RebuildSystemFileindexesmnuClick() {
-    TRebuildIndexesDialog dialog(this);
-    pc::text::centreWindow(&dialog, this);
+    maintenance::TRebuildIndexesDialog dialog(this);
+    pc::widgets::centreWindow(&dialog, this);
     dialog.exec();
 }
 
@@ -69,8 +69,8 @@ void TAddressMain::NewFileMenuClick() {
         QApplication::beep();
         return;
     }
-    TNewDatabaseDialog dialog(TAbleCreate, this);
-    pc::text::centreWindow(&dialog, this);
+    maintenance::TNewDatabaseDialog dialog(TAbleCreate, this);
+    pc::widgets::centreWindow(&dialog, this);
     if (dialog.exec() == QDialog::Accepted && !dialog.createdPath().isEmpty()) {
         if (TAbleCreate->active()) TAbleCreate->close();
         OpenPKWDBF(dialog.createdPath());

@@ -101,11 +101,11 @@ void TAddressMain::createMenus() {
     mnuCopyToClipboard = item(RecordMenu, "Copy To &Clipboard");
 
     SortMenu = bar->addMenu("&Sort");
-    for (const auto& order : sortOrders()) {
+    for (const auto& order : records::sortOrders()) {
         QAction* action = item(SortMenu, order.menuCaption);
         action->setCheckable(true);
         connect(action, &QAction::triggered, this,
-                [this, action] { SetOrderTo(orderNameFromCaption(action->text())); });
+                [this, action] { SetOrderTo(records::orderNameFromCaption(action->text())); });
         sortActions.push_back(action);
     }
 
@@ -154,7 +154,7 @@ void TAddressMain::createMenus() {
     connect(mnuClearFilter, &QAction::triggered, this, &TAddressMain::ClearFilterClick);
     connect(mnuPreferences, &QAction::triggered, this, [this] {
         TPreferencesDialog dialog(pc::text::settingsPath(), this);
-        pc::text::centreWindow(&dialog, this);
+        pc::widgets::centreWindow(&dialog, this);
         dialog.exec();
         LoadPreferences();
     });
@@ -183,7 +183,7 @@ void TAddressMain::createMenus() {
     connect(mnuGettingStarted, &QAction::triggered, this, &TAddressMain::ShowGettingStarted);
     connect(mnuAbout, &QAction::triggered, this, [this] {
         TAboutBox about(this);
-        pc::text::centreWindow(&about, this);
+        pc::widgets::centreWindow(&about, this);
         about.exec();
     });
     connect(mnuSearchHelp, &QAction::triggered, this, [] { HelpWindow::showSearch(); });
@@ -202,7 +202,7 @@ void TAddressMain::createMenus() {
     connect(CancelButton, &QPushButton::clicked, this, &TAddressMain::CancelButtonClick);
     connect(DeleteButton, &QPushButton::clicked, this, &TAddressMain::DeleteButtonClick);
     connect(ClearFilterButton, &QPushButton::clicked, this, &TAddressMain::ClearFilterClick);
-    connect(binder_, &FieldBinder::doubleClicked, this, &TAddressMain::startEditFromUser);
+    connect(binder_, &widgets::FieldBinder::doubleClicked, this, &TAddressMain::startEditFromUser);
     // Orders, search, tagging and filters
     connectSearchAndFilter();
     // Browse, index maintenance and new databases

@@ -77,14 +77,15 @@ void TAddressMain::connectTable() {
 void TAddressMain::TablePKWAfterPost() {
     if (refreshOnPost) RefreshControls();
     SetSkipFields(false);
-    if (prefs.aggressiveSave != AggressiveSave::None && !bulkOperation) CheckCloseAndOpen();
+    if (prefs.aggressiveSave != records::AggressiveSave::None && !bulkOperation)
+        CheckCloseAndOpen();
 }
 
 void TAddressMain::loadMemo() {
     memoLoading_ = true;
     QString memo;
     if (active() && TablePKW->hasCurrentRecord()) {
-        if (auto* field = TablePKW->findField("MEMO")) memo = memoForEditor(field->text());
+        if (auto* field = TablePKW->findField("MEMO")) memo = records::memoForEditor(field->text());
     }
     if (MemoEdit->toPlainText() != memo) MemoEdit->setPlainText(memo);
     memoLoading_ = false;
@@ -129,10 +130,10 @@ void TAddressMain::AddButtonClick() {
         const auto* field = TablePKW->hasCurrentRecord() ? TablePKW->findField(name) : nullptr;
         return field ? field->text() : QString();
     };
-    const CarriedFields carried = rememberCarriedFields(currentValue, prefs);
+    const records::CarriedFields carried = records::rememberCarriedFields(currentValue, prefs);
 
-    NewRecordStart start;
-    NewRecordFields asked;
+    records::NewRecordStart start;
+    records::NewRecordFields asked;
     asked.askName = prefs.switchOn("AutoDupCheck");
     asked.askZip = prefs.switchOn("PlugCityState");
     if (asked.askName || asked.askZip) {
@@ -143,7 +144,7 @@ void TAddressMain::AddButtonClick() {
         asked.lastWidth = width("LNAME");
         asked.firstWidth = width("FNAME");
         asked.zipWidth = width("ZIP");
-        const auto entry = promptNewRecord(asked, this);
+        const auto entry = records::promptNewRecord(asked, this);
         if (!entry) return;
         start.last = entry->last;
         start.first = entry->first;
@@ -168,7 +169,7 @@ void TAddressMain::AddButtonClick() {
         memoLoading_ = false;
         TablePKW->insert();
         for (const auto& [name, text] :
-             newRecordAssignments(start, carried, prefs, QDate::currentDate())) {
+             records::newRecordAssignments(start, carried, prefs, QDate::currentDate())) {
             auto* field = TablePKW->findField(name);
             // A default country longer than the file's field is cut to fit.
             if (field) field->setText(field->width() > 0 ? text.left(field->width()) : text);
@@ -179,24 +180,25 @@ void TAddressMain::AddButtonClick() {
     }
     RefreshControls();
     if (!editing()) return;
-    const QString focusField = addFocusField(prefs, TablePKW->fieldByName("LNAME").text().isEmpty(),
-                                             TablePKW->fieldByName("FNAME").text().isEmpty());
+    const QString focusField =
+        records::addFocusField(prefs, TablePKW->fieldByName("LNAME").text().isEmpty(),
+                               TablePKW->fieldByName("FNAME").text().isEmpty());
     if (QWidget* box = binder_->widgetFor(focusField)) box->setFocus();
     SetSkipFields(true);
 }
 
 bool TAddressMain::CheckDupName(const QString& first, const QString& last) {
     if (!active()) return true;
-    return pc::app::CheckDupName(*TablePKW, *Apollo1, first, last);
+    return pc::records::CheckDupName(*TablePKW, *Apollo1, first, last);
 }
 
 bool TAddressMain::FillCityState(const QString& zip, QString& city, QString& state) {
     if (!active()) return false;
-    return pc::app::FillCityState(*TablePKW, *Apollo1, zip, city, state);
+    return pc::records::FillCityState(*TablePKW, *Apollo1, zip, city, state);
 }
 
 void TAddressMain::SetSkipFields(bool adding) {
-    for (const SkipField& entry : skipFieldTable()) {
+    for (const records::SkipField& entry : records::skipFieldTable()) {
         QWidget* box =
             QString(entry.field) == "DATE" ? DateButton : binder_->widgetFor(entry.field);
         if (!box) continue;
@@ -224,7 +226,7 @@ void TAddressMain::EditButtonClick() {
 bool TAddressMain::SaveButtonClick() {
     if (!editing()) return false;
     try {
-        TablePKW->fieldByName("MEMO").setText(memoForStorage(MemoEdit->toPlainText()));
+        TablePKW->fieldByName("MEMO").setText(records::memoForStorage(MemoEdit->toPlainText()));
         if (!confirmStorableText(*TablePKW, *binder_, MemoEdit)) return false;
         TablePKW->post();
     } catch (const DataError& error) {
@@ -239,15 +241,15 @@ bool TAddressMain::SaveButtonClick() {
 }
 
 void TAddressMain::CheckCloseAndOpen() {
-    if (!countSaveForReopen(saveCounter, prefs.aggressiveSave)) return;
+    if (!records::countSaveForReopen(saveCounter, prefs.aggressiveSave)) return;
     const int recno = Apollo1->recNo();
     bool reopened = false;
     {
-        pc::text::BusyCursor busy;
+        pc::widgets::BusyCursor busy;
         TablePKW->disableControls();
         binder_->detach();
         TablePKW->close();
-        reopened = reopenQuietly(openDatabasePath, *TablePKW);
+        reopened = records::reopenQuietly(openDatabasePath, *TablePKW);
         if (reopened) {
             SetCurrentOrder(currentOrderTag);
             ApplyQuery();
@@ -259,7 +261,7 @@ void TAddressMain::CheckCloseAndOpen() {
     if (!reopened) {
         openDatabasePath.clear();
         showNoDataPanel(true);
-        pc::text::messages().inform(reopenFailedMessage());
+        pc::text::messages().inform(records::reopenFailedMessage());
     }
     loadMemo();
     RefreshControls();
@@ -320,7 +322,7 @@ void TAddressMain::mnuCloneClick() {
     if (!pc::text::messages().ask("Clone this record?", "Clone")) return;
     bool cloned = false;
     {
-        pc::text::BusyCursor busy;
+        pc::widgets::BusyCursor busy;
         std::vector<std::pair<QString, QString>> values;
         for (const char* name : kClonedFields)
             if (const auto* field = TablePKW->findField(name))
@@ -347,12 +349,12 @@ void TAddressMain::DateLabelClick() {
         if (!editing()) return;
     }
     const QDate initial =
-        initialCalendarDate(TablePKW->fieldByName("DATE").text(), QDate::currentDate());
-    const DateChoice choice = promptDate(initial, this);
+        records::initialCalendarDate(TablePKW->fieldByName("DATE").text(), QDate::currentDate());
+    const records::DateChoice choice = records::promptDate(initial, this);
     try {
-        if (choice.kind == DateChoice::Kind::NoDate)
+        if (choice.kind == records::DateChoice::Kind::NoDate)
             TablePKW->fieldByName("DATE").setText({});
-        else if (choice.kind == DateChoice::Kind::Date)
+        else if (choice.kind == records::DateChoice::Kind::Date)
             TablePKW->fieldByName("DATE").setText(pc::text::dateToStored(choice.date));
     } catch (const DataError& error) {
         reportError(error);
@@ -362,7 +364,7 @@ void TAddressMain::DateLabelClick() {
 
 void TAddressMain::CopyToClipboardClick() {
     if (!controlState().browsing()) return;
-    pc::text::copyRecordToClipboard(
+    pc::widgets::copyRecordToClipboard(
         [this](const QString& name) {
             const auto* field = TablePKW->findField(name);
             return field ? field->text() : QString();

@@ -67,13 +67,13 @@ void TAddressMain::SearchButtonClick() {
     for (int i = 0; i < static_cast<int>(sortActions.size()); ++i) {
         if (sortActions[i]->isChecked()) checked = i;
     }
-    TSearchDialog dialog(checked, this);
-    pc::text::centreWindow(&dialog, this);
+    records::TSearchDialog dialog(checked, this);
+    pc::widgets::centreWindow(&dialog, this);
     if (dialog.exec() != QDialog::Accepted || dialog.text().isEmpty()) return;
     const int chosen = dialog.orderIndex();
     if (chosen >= 0 && chosen < static_cast<int>(sortActions.size()))
-        SetOrderTo(orderNameFromCaption(sortActions[chosen]->text()));
-    seekKeyStart(*Apollo1, dialog.text());
+        SetOrderTo(records::orderNameFromCaption(sortActions[chosen]->text()));
+    records::seekKeyStart(*Apollo1, dialog.text());
     loadMemo();
     RefreshControls();
 }
@@ -97,7 +97,7 @@ void TAddressMain::SearchMemoNextButtonClick() {
 }
 
 bool TAddressMain::FindTextInMemo(bool first) {
-    TSearchingWindow searching(memoSearch.text(), this);
+    records::TSearchingWindow searching(memoSearch.text(), this);
     searching.show();
     bool found = false;
     {
@@ -128,7 +128,7 @@ void TAddressMain::ToggleTag() {
         bulkOperation = true;
     }
     try {
-        toggleTag(*TablePKW, prefs.globalTagId);
+        records::toggleTag(*TablePKW, prefs.globalTagId);
     } catch (const DataError& error) {
         if (wasEditing)
             reportError(error);
@@ -171,7 +171,7 @@ void TAddressMain::mnuTagAllFilterMatchesClick() {
     if (!pc::text::messages().ask("Tag all records matching filter?", "TAG ALL")) return;
     refreshOnPost = false;
     bulkOperation = true;
-    TTaggingWindow tagging(this);
+    records::TTaggingWindow tagging(this);
     tagging.setWindowModality(Qt::WindowModal);
     tagging.show();
     {
@@ -179,12 +179,12 @@ void TAddressMain::mnuTagAllFilterMatchesClick() {
         try {
             // The count and the events follow the loop a few times a second;
             // drawing after every record made tagging crawl.
-            tagAllMatches(*TablePKW, prefs.globalTagId,
-                          pc::text::throttled([&tagging](int count, int) {
-                              tagging.showCount(count);
-                              QCoreApplication::processEvents();
-                              return !tagging.cancelled();
-                          }));
+            records::tagAllMatches(*TablePKW, prefs.globalTagId,
+                                   pc::text::throttled([&tagging](int count, int) {
+                                       tagging.showCount(count);
+                                       QCoreApplication::processEvents();
+                                       return !tagging.cancelled();
+                                   }));
         } catch (const DataError& error) {
             abandonEdit(error);
         }

@@ -13,7 +13,7 @@ QString MainWindowSessionHost::orderTag() const {
 void MainWindowSessionHost::selectOrder(const QString& tag) {
     // By its name so the Sort menu and the indicator follow; an order
     // without a menu entry by its tag.
-    const QString name = orderNameForTag(tag);
+    const QString name = records::orderNameForTag(tag);
     if (!name.isEmpty())
         window_.SetOrderTo(name);
     else

@@ -20,8 +20,8 @@ namespace pc::app {
 namespace {
 constexpr int kHelpContext = 1031;
 
-QGroupBox* switchGroup(const QString& title, const std::vector<PreferenceSwitch>& list, int columns,
-                       std::map<QString, QCheckBox*>& boxes) {
+QGroupBox* switchGroup(const QString& title, const std::vector<records::PreferenceSwitch>& list,
+                       int columns, std::map<QString, QCheckBox*>& boxes) {
     auto* group = new QGroupBox(title);
     auto* grid = new QGridLayout(group);
     const int rows = (static_cast<int>(list.size()) + columns - 1) / columns;
@@ -43,7 +43,7 @@ TPreferencesDialog::TPreferencesDialog(const QString& settingsPath, QWidget* par
 
     auto* adding = new QGroupBox(" When adding new records");
     auto* addingLayout = new QVBoxLayout(adding);
-    for (const auto& entry : addingSwitches()) {
+    for (const auto& entry : records::addingSwitches()) {
         auto* box = new QCheckBox(entry.caption);
         box->setObjectName(entry.key);
         boxes_[entry.key] = box;
@@ -58,9 +58,9 @@ TPreferencesDialog::TPreferencesDialog(const QString& settingsPath, QWidget* par
     countryRow->addWidget(defaultCountry_, 1);
     addingLayout->addLayout(countryRow);
     addingLayout->addWidget(
-        switchGroup("Carry forward the following fields:", carrySwitches(), 3, boxes_));
+        switchGroup("Carry forward the following fields:", records::carrySwitches(), 3, boxes_));
     addingLayout->addWidget(
-        switchGroup("Skip through the following fields:", skipSwitches(), 3, boxes_));
+        switchGroup("Skip through the following fields:", records::skipSwitches(), 3, boxes_));
     layout->addWidget(adding);
 
     auto* saveRow = new QHBoxLayout;
@@ -93,17 +93,19 @@ QCheckBox* TPreferencesDialog::switchBox(const QString& key) const {
 
 void TPreferencesDialog::loadKeys() {
     const pc::text::ProfileFile ini(settingsPath_);
-    for (auto& [key, box] : boxes_) box->setChecked(ini.readBool(kAddingSection, key, false));
-    defaultCountry_->setText(ini.readString(kAddingSection, "DefaultCountry"));
-    const int level = ini.readInt(kEditingSection, "AggressiveSave", 1);
+    for (auto& [key, box] : boxes_)
+        box->setChecked(ini.readBool(records::kAddingSection, key, false));
+    defaultCountry_->setText(ini.readString(records::kAddingSection, "DefaultCountry"));
+    const int level = ini.readInt(records::kEditingSection, "AggressiveSave", 1);
     aggressiveSave_->setCurrentIndex(level >= 0 && level <= 2 ? level : 1);
 }
 
 void TPreferencesDialog::OkButtonClick() {
     pc::text::ProfileFile ini(settingsPath_);
-    for (const auto& [key, box] : boxes_) ini.writeBool(kAddingSection, key, box->isChecked());
-    ini.writeString(kAddingSection, "DefaultCountry", defaultCountry_->text());
-    ini.writeInt(kEditingSection, "AggressiveSave", aggressiveSave_->currentIndex());
+    for (const auto& [key, box] : boxes_)
+        ini.writeBool(records::kAddingSection, key, box->isChecked());
+    ini.writeString(records::kAddingSection, "DefaultCountry", defaultCountry_->text());
+    ini.writeInt(records::kEditingSection, "AggressiveSave", aggressiveSave_->currentIndex());
     accept();
 }
 

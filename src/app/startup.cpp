@@ -54,7 +54,7 @@ int runPostcraft(QApplication& app, const QStringList& arguments) {
 
     TAddressMain* window = nullptr;
     {
-        pc::text::BusyCursor busy;
+        pc::widgets::BusyCursor busy;
         window = new TAddressMain;
         window->setAttribute(Qt::WA_DeleteOnClose);
     }

@@ -58,8 +58,8 @@ TAddressMain::TAddressMain(QWidget* parent) : QMainWindow(parent) {
 
     sessionHost_ = std::make_unique<MainWindowSessionHost>(*this);
     session_ = std::make_unique<pc::data::Session>(*TablePKW, *Apollo1, *sessionHost_);
-    binder_ = new FieldBinder(TablePKW, this);
-    overwrite_ = new OverwriteTyping(this);
+    binder_ = new widgets::FieldBinder(TablePKW, this);
+    overwrite_ = new records::OverwriteTyping(this);
     createLayout();
     createMenus();
     connectTable();
@@ -227,7 +227,7 @@ void TAddressMain::closeEvent(QCloseEvent* event) {
         }
         TablePKW->close();
     }
-    pc::text::savePlacement(this);
+    pc::widgets::savePlacement(this);
     event->accept();
 }
 

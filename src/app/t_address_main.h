@@ -32,12 +32,21 @@ class TDataSource;
 class TTable;
 }  // namespace pc::data
 
+namespace pc::maintenance {
+class TRebuildIndexesDialog;
+}
+
+namespace pc::records {
+class OverwriteTyping;
+}
+
+namespace pc::widgets {
+class FieldBinder;
+}
+
 namespace pc::app {
 
-class FieldBinder;
 class MainWindowSessionHost;
-class TRebuildIndexesDialog;
-class OverwriteTyping;
 
 class TAddressMain : public QMainWindow {
     Q_OBJECT
@@ -60,7 +69,7 @@ class TAddressMain : public QMainWindow {
     QString filterString;  // the query in force without the deleted clause
     QString openDatabasePath;
     int saveCounter = 0;
-    Preferences prefs;
+    records::Preferences prefs;
 
     // --- start-up and databases ---
     // The work of the first activation; runs once, from the first show.
@@ -81,7 +90,7 @@ class TAddressMain : public QMainWindow {
     // --- orders, search, tagging and filters (main_window_search.cpp,
     // main_window_filter.cpp); `chosen` arguments skip a dialog (tests) ---
     pc::data::FilterCriteria filterCriteria;
-    MemoSearch memoSearch;
+    records::MemoSearch memoSearch;
     void BuildQueryString();
     void ClearQueryVars();
     void SearchButtonClick();
@@ -134,7 +143,7 @@ class TAddressMain : public QMainWindow {
     // --- subsystem entry (see subsystem_entry.h) ---
     // What subsystem windows are handed instead of this window.
     pc::data::Session& session() const { return *session_; }
-    FieldBinder* binder() const { return binder_; }
+    widgets::FieldBinder* binder() const { return binder_; }
     void loadMemo();
 
     QMenu *FileMenu, *EditMenu, *RecordMenu, *SortMenu, *UtilitiesMenu, *PrintMenu, *OnlineMenu,
@@ -166,7 +175,7 @@ class TAddressMain : public QMainWindow {
     void startupFinished();
     // The rebuild dialog offered for a damaged index is about to run modally
     // (tests press its buttons).
-    void rebuildDialogOpened(TRebuildIndexesDialog* dialog);
+    void rebuildDialogOpened(maintenance::TRebuildIndexesDialog* dialog);
     // The reopen-after-save safeguard closed and opened the table again.
     void tableReopened();
 
@@ -238,8 +247,8 @@ class TAddressMain : public QMainWindow {
 
     bool firstActivation_ = true;
     bool memoLoading_ = false;
-    FieldBinder* binder_ = nullptr;
-    OverwriteTyping* overwrite_ = nullptr;
+    widgets::FieldBinder* binder_ = nullptr;
+    records::OverwriteTyping* overwrite_ = nullptr;
     std::unique_ptr<MainWindowSessionHost> sessionHost_;
     std::unique_ptr<pc::data::Session> session_;
     std::vector<QWidget*> notAvailableWidgets_;

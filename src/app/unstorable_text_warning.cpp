@@ -4,9 +4,9 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "widgets/field_binder.h"
 #include "data/unstorable_text.h"
 #include "text/message_service.h"
+#include "widgets/field_binder.h"
 
 namespace pc::app {
 
@@ -30,7 +30,7 @@ QString spaced(const QString& characters) {
 
 }  // namespace
 
-bool confirmStorableText(const pc::data::TTable& table, const FieldBinder& binder,
+bool confirmStorableText(const pc::data::TTable& table, const widgets::FieldBinder& binder,
                          QWidget* memoEditor) {
     const std::vector<pc::data::UnstorableField> found = pc::data::unstorableFields(table);
     if (found.empty()) return true;

@@ -8,14 +8,16 @@ namespace pc::data {
 class TTable;
 }
 
-namespace pc::app {
-
+namespace pc::widgets {
 class FieldBinder;
+}
+
+namespace pc::app {
 
 // True to go on saving: nothing is lost, or the user chose to save with "?".
 // On No the first box concerned gets the focus. `memoEditor` stands for the
 // memo field, which no binder box shows.
-bool confirmStorableText(const pc::data::TTable& table, const FieldBinder& binder,
+bool confirmStorableText(const pc::data::TTable& table, const widgets::FieldBinder& binder,
                          QWidget* memoEditor);
 
 }  // namespace pc::app

@@ -19,6 +19,7 @@
 #include "cli/input_file.h"
 #include "cli/json_writer.h"
 #include "cli/progress_line.h"
+#include "xbase/ascii_text.h"
 #include "xbase/codepage.h"
 #include "xbase/dbf_table.h"
 #include "xbase/engine.h"
@@ -65,6 +66,9 @@ const char* const kDbUsage =
 
 namespace {
 
+using pc::xbase::trimWhiteSpace;
+using pc::xbase::upperAscii;
+
 [[noreturn]] void usageError(const std::string& message) {
     throw CliError(message + "\n(run 'postcraft-cli db --help' for usage)", kExitUsage);
 }
@@ -74,18 +78,6 @@ namespace {
 
 std::string clip(std::string_view text) {
     return pc::xbase::clipForMessage(text);
-}
-
-std::string upper(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-
-std::string trim(std::string_view s) {
-    size_t b = s.find_first_not_of(" \t\r\n");
-    if (b == std::string_view::npos) return {};
-    size_t e = s.find_last_not_of(" \t\r\n");
-    return std::string(s.substr(b, e - b + 1));
 }
 
 std::string lastError(const char* fallback) {
@@ -440,7 +432,7 @@ std::vector<NewField> parseFieldList(const std::string& text) {
         std::vector<std::string> w;
         for (std::string s; words >> s;) w.push_back(s);
         auto bad = [&](const std::string& why) -> CliError {
-            std::string shown = trim(item);
+            std::string shown(trimWhiteSpace(item));
             return CliError(
                 "bad field " + std::to_string(position) + " \"" + shown + "\" in --fields: " + why,
                 kExitUsage);
@@ -449,12 +441,12 @@ std::vector<NewField> parseFieldList(const std::string& text) {
         if (w.size() < 2) throw bad("missing type (expected NAME TYPE [WIDTH [DECIMALS]])");
         if (w.size() > 4) throw bad("too many words (expected NAME TYPE [WIDTH [DECIMALS]])");
         NewField f;
-        f.name = upper(w[0]);
+        f.name = upperAscii(w[0]);
         if (!validName(f.name)) {
             throw bad("a name has 1-10 letters, digits or '_' and starts with a letter");
         }
         if (!seen.insert(f.name).second) throw bad("the name is used twice");
-        std::string type = upper(w[1]);
+        std::string type = upperAscii(w[1]);
         if (type.size() != 1 || std::string("CNFLDM").find(type[0]) == std::string::npos) {
             throw bad("unknown type '" + w[1] + "' (C, N, F, L, D or M)");
         }
@@ -504,7 +496,7 @@ std::filesystem::path withExtension(const std::string& path, const char* lower) 
     std::filesystem::path p(path);
     std::string ext = p.extension().string();
     bool upperCase = !ext.empty() && std::isupper(static_cast<unsigned char>(ext.back()));
-    p.replace_extension(upperCase ? upper(lower) : std::string(lower));
+    p.replace_extension(upperCase ? upperAscii(lower) : std::string(lower));
     return p;
 }
 
@@ -577,14 +569,14 @@ void checkWidth(const CsvRow& row, const Column& col, const std::string& value) 
     } else if (f.type == 'N' || f.type == 'F') {
         std::optional<double> v = pc::xbase::parseNumberText(value.data(), value.size());
         if (!v) {
-            if (trim(value).empty()) return;
+            if (trimWhiteSpace(value).empty()) return;
             bad("'" + clip(value) + "' is not a number");
         }
         char buf[400];
         int n = std::snprintf(buf, sizeof buf, "%.*f", f.decimals, *v);
         if (n < 0 || n > f.width) {
-            bad(trim(value) + " does not fit in " + std::string(1, f.type) + " " +
-                std::to_string(f.width) + " " + std::to_string(f.decimals));
+            bad(std::string(trimWhiteSpace(value)) + " does not fit in " + std::string(1, f.type) +
+                " " + std::to_string(f.width) + " " + std::to_string(f.decimals));
         }
     }
 }
@@ -695,10 +687,10 @@ int cmdAppendCsv(const std::vector<std::string>& raw, std::ostream& out) {
     std::set<int> seen;
     const CsvRow& header = rows.front();
     for (size_t i = 0; i < header.fields.size(); ++i) {
-        std::string name = upper(trim(header.fields[i]));
+        std::string name = upperAscii(trimWhiteSpace(header.fields[i]));
         int index = name.empty() ? 0 : sx_FieldNum(name.c_str());
         if (index == 0) {
-            failure(csvPath + ": the header names '" + clip(trim(header.fields[i])) +
+            failure(csvPath + ": the header names '" + clip(trimWhiteSpace(header.fields[i])) +
                     "', which is not a field of " + arg);
         }
         if (!seen.insert(index).second) {
@@ -780,15 +772,15 @@ std::string shiftPositions(const std::string& message, int delta) {
 int cmdIndex(const std::vector<std::string>& raw, std::ostream&) {
     Args args = parseArgs("index", raw, {"tag", "expr", "for"}, {"unique", "descending"}, 1);
     const std::string& arg = args.positional[0];
-    const std::string tag = upper(args.required("tag"));
+    const std::string tag = upperAscii(args.required("tag"));
     const std::string& expr = args.required("expr");
     if (!validName(tag)) {
         usageError("bad tag name '" + clip(args.required("tag")) +
                    "': 1-10 letters, digits or '_', starting with a letter");
     }
-    if (trim(expr).empty()) usageError("--expr is empty");
+    if (trimWhiteSpace(expr).empty()) usageError("--expr is empty");
     const std::string* cond = args.value("for");
-    if (cond && trim(*cond).empty()) cond = nullptr;
+    if (cond && trimWhiteSpace(*cond).empty()) cond = nullptr;
 
     ProgressLine line("index " + arg);
     Session session;
@@ -866,7 +858,7 @@ int cmdSeek(const std::vector<std::string>& raw, std::ostream& out) {
 }
 
 void setQuery(const std::string& expr) {
-    if (trim(expr).empty()) usageError("--query is empty");
+    if (trimWhiteSpace(expr).empty()) usageError("--query is empty");
     if (!sx_Query(expr.c_str())) {
         failure("bad query '" + clip(expr) + "': " + lastError("not a logical expression"));
     }

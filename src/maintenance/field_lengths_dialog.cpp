@@ -13,7 +13,7 @@
 #include "text/profile_file.h"
 #include "widgets/help_link.h"
 
-namespace pc::app {
+namespace pc::maintenance {
 
 namespace {
 
@@ -138,4 +138,4 @@ void TFieldLengthsDialog::OkButtonClick() {
     accept();
 }
 
-}  // namespace pc::app
+}  // namespace pc::maintenance

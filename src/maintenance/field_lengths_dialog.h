@@ -11,7 +11,7 @@ class QCheckBox;
 class QLineEdit;
 class QPushButton;
 
-namespace pc::app {
+namespace pc::maintenance {
 
 // What a box shows once left: its number when it is one from 10 to 80,
 // otherwise `restore` (the value it showed on opening or after Defaults).
@@ -53,4 +53,4 @@ class TFieldLengthsDialog : public QDialog {
     QString settingsPath_;
 };
 
-}  // namespace pc::app
+}  // namespace pc::maintenance

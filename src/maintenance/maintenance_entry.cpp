@@ -4,12 +4,12 @@
 #include "maintenance/rebuild_indexes_dialog.h"
 #include "widgets/window_placement.h"
 
-namespace pc::app {
+namespace pc::maintenance {
 
 void rebuildIndexes(pc::data::Session& session, QWidget* parent) {
     TRebuildIndexesDialog dialog(&session.table(), parent);
-    pc::text::centreWindow(&dialog, parent);
+    pc::widgets::centreWindow(&dialog, parent);
     dialog.exec();
 }
 
-}  // namespace pc::app
+}  // namespace pc::maintenance

@@ -6,10 +6,10 @@ namespace pc::data {
 class Session;
 }
 
-namespace pc::app {
+namespace pc::maintenance {
 
 // Shows the rebuild dialog for the session's table, centred on the parent.
 // The caller selects its order and filter again afterwards.
 void rebuildIndexes(pc::data::Session& session, QWidget* parent);
 
-}  // namespace pc::app
+}  // namespace pc::maintenance

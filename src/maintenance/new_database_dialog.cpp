@@ -18,7 +18,7 @@
 #include "widgets/help_link.h"
 #include "widgets/window_placement.h"
 
-namespace pc::app {
+namespace pc::maintenance {
 
 namespace {
 constexpr int kHelpContext = 1037;
@@ -88,7 +88,7 @@ void TNewDatabaseDialog::keyPressEvent(QKeyEvent* event) {
 
 void TNewDatabaseDialog::FieldLengthsButtonClick() {
     TFieldLengthsDialog dialog(lengths_, pc::text::settingsPath(), this);
-    pc::text::centreWindow(&dialog, parentWidget());
+    pc::widgets::centreWindow(&dialog, parentWidget());
     dialog.exec();
 }
 
@@ -104,7 +104,7 @@ void TNewDatabaseDialog::OkButtonClick() {
     const QString path = pc::text::dataDir() + fileName;
     bool created;
     {
-        pc::text::BusyCursor busy;
+        pc::widgets::BusyCursor busy;
         created = pc::data::createAddressTable(path, lengths_, *creationTable_);
     }
     if (!created) return;
@@ -112,4 +112,4 @@ void TNewDatabaseDialog::OkButtonClick() {
     accept();
 }
 
-}  // namespace pc::app
+}  // namespace pc::maintenance

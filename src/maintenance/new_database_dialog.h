@@ -13,7 +13,7 @@ namespace pc::data {
 class TTable;
 }
 
-namespace pc::app {
+namespace pc::maintenance {
 
 class TNewDatabaseDialog : public QDialog {
     Q_OBJECT
@@ -43,4 +43,4 @@ class TNewDatabaseDialog : public QDialog {
     QString createdPath_;
 };
 
-}  // namespace pc::app
+}  // namespace pc::maintenance

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QSet>
 
-namespace pc::app {
+namespace pc::maintenance {
 
 QString proposeDatabaseName(const QString& dataDir) {
     // One listing instead of up to 9999 lookups.
@@ -26,4 +26,4 @@ bool isValidDatabaseName(const QString& name) {
     return true;
 }
 
-}  // namespace pc::app
+}  // namespace pc::maintenance

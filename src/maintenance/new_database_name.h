@@ -3,7 +3,7 @@
 // rule a typed name must follow.
 #include <QString>
 
-namespace pc::app {
+namespace pc::maintenance {
 
 // The first "ADD0001" .. "ADD9999" with no .DBF of that name (in any letter
 // case) in `dataDir`; "ADD0001" when all are taken.
@@ -15,4 +15,4 @@ bool isValidDatabaseName(const QString& name);
 inline constexpr char kInvalidNameNote[] =
     "Invalid name. Must start with A..Z, followed by A..Z,0..9 or \"_\" (underscore)";
 
-}  // namespace pc::app
+}  // namespace pc::maintenance

@@ -9,11 +9,11 @@
 
 #include "data/index_maintenance.h"
 #include "data/t_table.h"
+#include "text/progress.h"
 #include "widgets/busy_cursor.h"
 #include "widgets/help_link.h"
-#include "text/progress.h"
 
-namespace pc::app {
+namespace pc::maintenance {
 
 namespace {
 constexpr int kHelpContext = 1038;
@@ -80,7 +80,7 @@ void TRebuildIndexesDialog::setGauge(int percent) {
 }
 
 void TRebuildIndexesDialog::ReindexButtonClick() {
-    pc::text::BusyCursor busy;
+    pc::widgets::BusyCursor busy;
     Gauge->setValue(0);
     Gauge->show();
     ReindexButton->setEnabled(false);
@@ -117,4 +117,4 @@ void TRebuildIndexesDialog::reject() {
     if (!running_) QDialog::reject();
 }
 
-}  // namespace pc::app
+}  // namespace pc::maintenance

@@ -12,7 +12,7 @@ namespace pc::data {
 class TTable;
 }
 
-namespace pc::app {
+namespace pc::maintenance {
 
 class TRebuildIndexesDialog : public QDialog {
     Q_OBJECT
@@ -44,4 +44,4 @@ class TRebuildIndexesDialog : public QDialog {
     bool running_ = false;
 };
 
-}  // namespace pc::app
+}  // namespace pc::maintenance

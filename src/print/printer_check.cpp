@@ -4,7 +4,7 @@
 
 #include "text/message_service.h"
 
-namespace pc::text {
+namespace pc::print {
 
 QStringList availablePrinters() {
     QStringList printers = QPrinterInfo::availablePrinterNames();
@@ -20,12 +20,12 @@ QString defaultPrinter() {
 
 bool checkPrinters(const QStringList& printers, const QString& defaultName) {
     if (printers.isEmpty()) {
-        messages().inform(QStringLiteral(
+        text::messages().inform(QStringLiteral(
             "There are no installed printers.\r\nUnable to perform printer related operations"));
         return false;
     }
     if (defaultName.isEmpty()) {
-        messages().inform(
+        text::messages().inform(
             QStringLiteral("There is no default printer selected.\r\nUnable to perform printer "
                            "related operations"));
         return false;
@@ -37,4 +37,4 @@ bool checkPrinters() {
     return checkPrinters(availablePrinters(), defaultPrinter());
 }
 
-}  // namespace pc::text
+}  // namespace pc::print

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace pc::text {
+namespace pc::print {
 
 // Always in the printer list, so a machine without printers can still
 // print to a file and preview.
@@ -22,4 +22,4 @@ bool checkPrinters(const QStringList& printers, const QString& defaultName);
 // The same over the real printer list.
 bool checkPrinters();
 
-}  // namespace pc::text
+}  // namespace pc::print

@@ -14,7 +14,7 @@
 #include "widgets/help_link.h"
 #include "widgets/window_placement.h"
 
-namespace pc::app {
+namespace pc::records {
 
 namespace {
 
@@ -162,13 +162,13 @@ void TAddressBrowse::showEvent(QShowEvent* event) {
         const qreal factor = dpi / 96.0 * 0.95;
         resize(qRound(width() * factor), qRound(height() * factor));
     }
-    pc::text::restorePlacement(this, parentWidget());
+    pc::widgets::restorePlacement(this, parentWidget());
 }
 
 void TAddressBrowse::done(int result) {
     writeFieldsList(fieldsListPath(), model_->orderWithColumns(shownColumns()));
-    pc::text::savePlacement(this);
+    pc::widgets::savePlacement(this);
     QDialog::done(result);
 }
 
-}  // namespace pc::app
+}  // namespace pc::records

@@ -12,7 +12,7 @@ namespace pc::data {
 class TTable;
 }
 
-namespace pc::app {
+namespace pc::records {
 
 class AddressTableModel;
 
@@ -51,4 +51,4 @@ class TAddressBrowse : public QDialog {
     bool placed_ = false;
 };
 
-}  // namespace pc::app
+}  // namespace pc::records

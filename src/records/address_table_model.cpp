@@ -10,7 +10,7 @@
 #include "records/record_tagging.h"
 #include "text/stored_date.h"
 
-namespace pc::app {
+namespace pc::records {
 
 using pc::data::TField;
 using pc::data::TFieldType;
@@ -195,7 +195,7 @@ bool AddressTableModel::toggleTag(int r) {
     pc::data::TApollo apollo(table_);
     try {
         if (!apollo.go(recno)) return false;
-        pc::app::toggleTag(*table_, globalTagId());
+        pc::records::toggleTag(*table_, globalTagId());
     } catch (const pc::data::DataError&) {
         // A failed post must not leave the record held in edit.
         if (table_->state() == pc::data::TDataSetState::Edit) table_->cancel();
@@ -212,4 +212,4 @@ bool AddressTableModel::toggleTag(int r) {
     return true;
 }
 
-}  // namespace pc::app
+}  // namespace pc::records

@@ -14,7 +14,7 @@ class RowReader;
 class TTable;
 }  // namespace pc::data
 
-namespace pc::app {
+namespace pc::records {
 
 class AddressTableModel : public QAbstractTableModel {
     Q_OBJECT
@@ -79,4 +79,4 @@ class AddressTableModel : public QAbstractTableModel {
     mutable std::map<int, int> anchors_;  // row -> record number
 };
 
-}  // namespace pc::app
+}  // namespace pc::records

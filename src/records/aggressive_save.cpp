@@ -4,7 +4,7 @@
 #include "data/t_table.h"
 #include "text/message_service.h"
 
-namespace pc::app {
+namespace pc::records {
 
 namespace {
 
@@ -56,4 +56,4 @@ QString reopenFailedMessage() {
            "from the Preferences screen";
 }
 
-}  // namespace pc::app
+}  // namespace pc::records

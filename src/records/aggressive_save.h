@@ -10,7 +10,7 @@ namespace pc::data {
 class TTable;
 }
 
-namespace pc::app {
+namespace pc::records {
 
 // Counts one save; true when this save reaches the level's threshold (every
 // 5th save for Normal, every save for High), the counter then starting over.
@@ -24,4 +24,4 @@ bool reopenQuietly(const QString& path, pc::data::TTable& table, int attempts = 
 
 QString reopenFailedMessage();
 
-}  // namespace pc::app
+}  // namespace pc::records

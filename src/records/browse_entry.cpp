@@ -3,7 +3,7 @@
 #include "data/session.h"
 #include "records/address_browse.h"
 
-namespace pc::app {
+namespace pc::records {
 
 int browseRecords(pc::data::Session& session, int startRecord, QWidget* parent) {
     TAddressBrowse browse(
@@ -12,4 +12,4 @@ int browseRecords(pc::data::Session& session, int startRecord, QWidget* parent) 
     return browse.currentRecord();
 }
 
-}  // namespace pc::app
+}  // namespace pc::records

@@ -4,7 +4,7 @@
 #include "text/stored_date.h"
 #include "text/text_utils.h"
 
-namespace pc::app {
+namespace pc::records {
 
 CarriedFields rememberCarriedFields(const std::function<QString(const QString&)>& value,
                                     const Preferences& prefs) {
@@ -42,4 +42,4 @@ FieldAssignments newRecordAssignments(const NewRecordStart& start, const Carried
     return out;
 }
 
-}  // namespace pc::app
+}  // namespace pc::records

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-namespace pc::app {
+namespace pc::records {
 
 struct Preferences;
 
@@ -36,4 +36,4 @@ using FieldAssignments = std::vector<std::pair<QString, QString>>;
 FieldAssignments newRecordAssignments(const NewRecordStart& start, const CarriedFields& carried,
                                       const Preferences& prefs, const QDate& today);
 
-}  // namespace pc::app
+}  // namespace pc::records

@@ -2,7 +2,7 @@
 
 #include "data/record_lookup.h"
 
-namespace pc::app {
+namespace pc::records {
 
 bool FillCityState(pc::data::TTable& table, pc::data::TApollo& apollo, const QString& zip,
                    QString& city, QString& state) {
@@ -12,4 +12,4 @@ bool FillCityState(pc::data::TTable& table, pc::data::TApollo& apollo, const QSt
     return found.has_value();
 }
 
-}  // namespace pc::app
+}  // namespace pc::records

@@ -8,7 +8,7 @@ class TApollo;
 class TTable;
 }  // namespace pc::data
 
-namespace pc::app {
+namespace pc::records {
 
 // Seeks the zip (upper-cased, as the "ZIP" order keeps it, not exact) and
 // gives the found record's CITY and STATE; false, with both left empty, when
@@ -16,4 +16,4 @@ namespace pc::app {
 bool FillCityState(pc::data::TTable& table, pc::data::TApollo& apollo, const QString& zip,
                    QString& city, QString& state);
 
-}  // namespace pc::app
+}  // namespace pc::records

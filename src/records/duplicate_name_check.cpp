@@ -8,7 +8,7 @@
 #include "data/t_table.h"
 #include "text/message_service.h"
 
-namespace pc::app {
+namespace pc::records {
 
 namespace {
 
@@ -47,4 +47,4 @@ bool CheckDupName(pc::data::TTable& table, pc::data::TApollo& apollo, const QStr
     return carryOn;
 }
 
-}  // namespace pc::app
+}  // namespace pc::records

@@ -8,7 +8,7 @@ class TApollo;
 class TTable;
 }  // namespace pc::data
 
-namespace pc::app {
+namespace pc::records {
 
 // The "LNAME" tag's key for a name: each part upper-cased and encoded as
 // the keys are, blank-padded and cut to its field's width.
@@ -26,4 +26,4 @@ QString duplicateQuestion(const QString& first, const QString& last, const QStri
 bool CheckDupName(pc::data::TTable& table, pc::data::TApollo& apollo, const QString& first,
                   const QString& last);
 
-}  // namespace pc::app
+}  // namespace pc::records

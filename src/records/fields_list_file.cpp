@@ -5,7 +5,7 @@
 
 #include "text/program_paths.h"
 
-namespace pc::app {
+namespace pc::records {
 
 namespace {
 
@@ -53,4 +53,4 @@ bool writeFieldsList(const QString& path, const QStringList& fields) {
     return file.commit();
 }
 
-}  // namespace pc::app
+}  // namespace pc::records

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace pc::app {
+namespace pc::records {
 
 // The file's usual place: sysdata/FIELDS.LST in any letter case.
 QString fieldsListPath();
@@ -20,4 +20,4 @@ QStringList readFieldsList(const QString& path, const QStringList& fields);
 // write leaves the old file whole. False when it cannot be written.
 bool writeFieldsList(const QString& path, const QStringList& fields);
 
-}  // namespace pc::app
+}  // namespace pc::records

@@ -17,7 +17,7 @@
 #include "text/message_service.h"
 #include "widgets/help_link.h"
 
-namespace pc::app {
+namespace pc::records {
 
 using pc::data::Criterion;
 using pc::data::FilterCriteria;
@@ -228,4 +228,4 @@ void TFilterDialog::OkButtonClick() {
     QApplication::beep();
 }
 
-}  // namespace pc::app
+}  // namespace pc::records

@@ -12,7 +12,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace pc::app {
+namespace pc::records {
 
 class TFilterDialog : public QDialog {
     Q_OBJECT
@@ -48,4 +48,4 @@ class TFilterDialog : public QDialog {
     std::function<int(const pc::data::FilterCriteria&)> apply_;
 };
 
-}  // namespace pc::app
+}  // namespace pc::records

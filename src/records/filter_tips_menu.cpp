@@ -5,7 +5,7 @@
 
 #include "data/filter_tips.h"
 
-namespace pc::app {
+namespace pc::records {
 
 QMenu* filterBoxMenu(QLineEdit* box) {
     QMenu* menu = box->createStandardContextMenu();
@@ -20,4 +20,4 @@ QMenu* filterBoxMenu(QLineEdit* box) {
     return menu;
 }
 
-}  // namespace pc::app
+}  // namespace pc::records

@@ -4,9 +4,9 @@
 class QLineEdit;
 class QMenu;
 
-namespace pc::app {
+namespace pc::records {
 
 // The caller owns the menu.
 QMenu* filterBoxMenu(QLineEdit* box);
 
-}  // namespace pc::app
+}  // namespace pc::records

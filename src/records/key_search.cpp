@@ -2,10 +2,10 @@
 
 #include "data/record_lookup.h"
 
-namespace pc::app {
+namespace pc::records {
 
 bool seekKeyStart(pc::data::TApollo& apollo, const QString& text) {
     return pc::data::seekKeyStart(apollo, text);
 }
 
-}  // namespace pc::app
+}  // namespace pc::records

@@ -6,7 +6,7 @@ namespace pc::data {
 class TApollo;
 }
 
-namespace pc::app {
+namespace pc::records {
 
 // Seeks the text as the beginning of a key in the current order, upper-cased
 // and encoded as the keys are: a key that begins with it matches. Without a
@@ -14,4 +14,4 @@ namespace pc::app {
 // as they were. Returns whether a key matched.
 bool seekKeyStart(pc::data::TApollo& apollo, const QString& text);
 
-}  // namespace pc::app
+}  // namespace pc::records

@@ -5,7 +5,7 @@
 #include "data/t_apollo.h"
 #include "data/t_table.h"
 
-namespace pc::app {
+namespace pc::records {
 
 void MemoSearch::start(const QString& text) {
     text_ = text;
@@ -34,4 +34,4 @@ bool MemoSearch::lookFrom(pc::data::TTable& table, bool first,
     return false;
 }
 
-}  // namespace pc::app
+}  // namespace pc::records

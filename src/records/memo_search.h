@@ -10,7 +10,7 @@ class TApollo;
 class TTable;
 }  // namespace pc::data
 
-namespace pc::app {
+namespace pc::records {
 
 class MemoSearch {
   public:
@@ -35,4 +35,4 @@ class MemoSearch {
     bool found_ = false;
 };
 
-}  // namespace pc::app
+}  // namespace pc::records

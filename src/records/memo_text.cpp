@@ -1,6 +1,6 @@
 #include "records/memo_text.h"
 
-namespace pc::app {
+namespace pc::records {
 
 QString memoForStorage(const QString& editorText) {
     QString stored = editorText;
@@ -16,4 +16,4 @@ QString memoForEditor(const QString& stored) {
     return text;
 }
 
-}  // namespace pc::app
+}  // namespace pc::records

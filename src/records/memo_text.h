@@ -2,7 +2,7 @@
 // The memo between the editor and the MEMO field.
 #include <QString>
 
-namespace pc::app {
+namespace pc::records {
 
 // The editor's text as stored: CR LF line breaks, as other xBase tools
 // expect, and one blank appended to the last line when the text (so
@@ -12,4 +12,4 @@ QString memoForStorage(const QString& editorText);
 // The stored memo as the editor shows it (LF line breaks).
 QString memoForEditor(const QString& stored);
 
-}  // namespace pc::app
+}  // namespace pc::records

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace pc::app {
+namespace pc::records {
 
 namespace {
 
@@ -143,4 +143,4 @@ void setNewRecordPrompter(NewRecordPrompter prompter) {
     prompterOverride() = std::move(prompter);
 }
 
-}  // namespace pc::app
+}  // namespace pc::records

@@ -11,7 +11,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace pc::app {
+namespace pc::records {
 
 struct NewRecordFields {
     bool askName = false;  // "AutoDupCheck"
@@ -51,4 +51,4 @@ using NewRecordPrompter =
 std::optional<NewRecordEntry> promptNewRecord(const NewRecordFields& fields, QWidget* parent);
 void setNewRecordPrompter(NewRecordPrompter prompter);
 
-}  // namespace pc::app
+}  // namespace pc::records

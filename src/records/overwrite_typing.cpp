@@ -6,7 +6,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
-namespace pc::app {
+namespace pc::records {
 
 namespace {
 
@@ -56,4 +56,4 @@ bool OverwriteTyping::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-}  // namespace pc::app
+}  // namespace pc::records

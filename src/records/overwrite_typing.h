@@ -6,7 +6,7 @@
 
 class QKeyEvent;
 
-namespace pc::app {
+namespace pc::records {
 
 class OverwriteTyping : public QObject {
     Q_OBJECT
@@ -29,4 +29,4 @@ class OverwriteTyping : public QObject {
     bool insertHeld_ = false;
 };
 
-}  // namespace pc::app
+}  // namespace pc::records

@@ -3,7 +3,7 @@
 #include "text/profile_file.h"
 #include "text/text_utils.h"
 
-namespace pc::app {
+namespace pc::records {
 
 const std::vector<PreferenceSwitch>& addingSwitches() {
     static const std::vector<PreferenceSwitch> list = {
@@ -70,4 +70,4 @@ Preferences loadPreferences(pc::text::ProfileFile& ini) {
     return prefs;
 }
 
-}  // namespace pc::app
+}  // namespace pc::records

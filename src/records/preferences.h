@@ -9,7 +9,7 @@ namespace pc::text {
 class ProfileFile;
 }
 
-namespace pc::app {
+namespace pc::records {
 
 // One boolean key of the "Adding" section and the caption it has in the
 // preferences dialog.
@@ -47,4 +47,4 @@ inline constexpr char kMiscSection[] = "Misc";
 // the one it made.
 Preferences loadPreferences(pc::text::ProfileFile& ini);
 
-}  // namespace pc::app
+}  // namespace pc::records

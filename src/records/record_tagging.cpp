@@ -3,7 +3,7 @@
 #include "data/record_source.h"
 #include "data/t_table.h"
 
-namespace pc::app {
+namespace pc::records {
 
 using pc::data::TDataSetState;
 
@@ -36,4 +36,4 @@ int tagAllMatches(pc::data::TTable& table, const QString& globalTagId,
     return count;
 }
 
-}  // namespace pc::app
+}  // namespace pc::records

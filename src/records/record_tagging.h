@@ -9,7 +9,7 @@ namespace pc::data {
 class TTable;
 }
 
-namespace pc::app {
+namespace pc::records {
 
 // Sets TAG of the current record to the identifier, or empties it when it
 // already holds it. Outside an edit the record is edited and posted; during
@@ -22,4 +22,4 @@ void toggleTag(pc::data::TTable& table, const QString& globalTagId);
 int tagAllMatches(pc::data::TTable& table, const QString& globalTagId,
                   const pc::text::Progress& progress);
 
-}  // namespace pc::app
+}  // namespace pc::records

@@ -10,7 +10,7 @@
 
 #include "records/sort_orders.h"
 
-namespace pc::app {
+namespace pc::records {
 
 TSearchDialog::TSearchDialog(int orderIndex, QWidget* parent) : QDialog(parent) {
     setObjectName("TSearchDialog");
@@ -64,4 +64,4 @@ void TSearchDialog::orderChanged() {
     TextLabel->setText("Search " + (item ? item->text() : QString()) + " starting with...");
 }
 
-}  // namespace pc::app
+}  // namespace pc::records

@@ -6,7 +6,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 
-namespace pc::app {
+namespace pc::records {
 
 class TSearchDialog : public QDialog {
     Q_OBJECT
@@ -25,4 +25,4 @@ class TSearchDialog : public QDialog {
     void orderChanged();
 };
 
-}  // namespace pc::app
+}  // namespace pc::records

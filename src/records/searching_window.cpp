@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace pc::app {
+namespace pc::records {
 
 TSearchingWindow::TSearchingWindow(const QString& text, QWidget* parent) : QDialog(parent) {
     setObjectName("TSearchingWindow");
@@ -17,4 +17,4 @@ TSearchingWindow::TSearchingWindow(const QString& text, QWidget* parent) : QDial
     layout->addWidget(CancelButton, 0, Qt::AlignHCenter);
 }
 
-}  // namespace pc::app
+}  // namespace pc::records

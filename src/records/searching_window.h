@@ -4,7 +4,7 @@
 
 class QPushButton;
 
-namespace pc::app {
+namespace pc::records {
 
 class TSearchingWindow : public QDialog {
     Q_OBJECT
@@ -18,4 +18,4 @@ class TSearchingWindow : public QDialog {
     bool cancelled_ = false;
 };
 
-}  // namespace pc::app
+}  // namespace pc::records

@@ -8,7 +8,7 @@
 
 #include "text/stored_date.h"
 
-namespace pc::app {
+namespace pc::records {
 
 namespace {
 
@@ -109,4 +109,4 @@ void setDatePrompter(DatePrompter prompter) {
     prompterOverride() = std::move(prompter);
 }
 
-}  // namespace pc::app
+}  // namespace pc::records

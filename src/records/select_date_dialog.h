@@ -8,7 +8,7 @@
 class QCalendarWidget;
 class QPushButton;
 
-namespace pc::app {
+namespace pc::records {
 
 struct DateChoice {
     enum class Kind { Cancel, NoDate, Date };
@@ -47,4 +47,4 @@ using DatePrompter = std::function<DateChoice(const QDate& initial, QWidget* par
 DateChoice promptDate(const QDate& initial, QWidget* parent);
 void setDatePrompter(DatePrompter prompter);
 
-}  // namespace pc::app
+}  // namespace pc::records

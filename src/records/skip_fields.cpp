@@ -4,7 +4,7 @@
 
 #include "records/preferences.h"
 
-namespace pc::app {
+namespace pc::records {
 
 const std::vector<SkipField>& skipFieldTable() {
     static const std::vector<SkipField> table = {
@@ -34,4 +34,4 @@ QString addFocusField(const Preferences& prefs, bool lastNameEmpty, bool firstNa
     return "STREET";
 }
 
-}  // namespace pc::app
+}  // namespace pc::records

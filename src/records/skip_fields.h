@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <vector>
 
-namespace pc::app {
+namespace pc::records {
 
 struct Preferences;
 
@@ -25,4 +25,4 @@ QStringList skippedFields(const Preferences& prefs);
 // Prefix, Title and Org, falling back to Address 1.
 QString addFocusField(const Preferences& prefs, bool lastNameEmpty, bool firstNameEmpty);
 
-}  // namespace pc::app
+}  // namespace pc::records

@@ -1,6 +1,6 @@
 #include "records/sort_orders.h"
 
-namespace pc::app {
+namespace pc::records {
 
 const std::vector<SortOrder>& sortOrders() {
     static const std::vector<SortOrder> orders = {
@@ -33,4 +33,4 @@ QString orderNameForTag(const QString& tag) {
     return {};
 }
 
-}  // namespace pc::app
+}  // namespace pc::records

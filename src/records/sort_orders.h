@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-namespace pc::app {
+namespace pc::records {
 
 struct SortOrder {
     QString menuCaption;  // with the "&" accelerator, "&Last Name"
@@ -20,4 +20,4 @@ std::optional<QString> tagForOrderName(const QString& name);
 // The order name for a tag ("LNAME" -> "Last Name"); empty when unknown.
 QString orderNameForTag(const QString& tag);
 
-}  // namespace pc::app
+}  // namespace pc::records

@@ -7,7 +7,7 @@
 
 #include "text/message_service.h"
 
-namespace pc::app {
+namespace pc::records {
 
 TTaggingWindow::TTaggingWindow(QWidget* parent) : QDialog(parent) {
     setObjectName("TTaggingWindow");
@@ -51,4 +51,4 @@ void TTaggingWindow::finish() {
     OkButton->setFocus();
 }
 
-}  // namespace pc::app
+}  // namespace pc::records

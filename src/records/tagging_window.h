@@ -6,7 +6,7 @@
 class QLabel;
 class QPushButton;
 
-namespace pc::app {
+namespace pc::records {
 
 class TTaggingWindow : public QDialog {
     Q_OBJECT
@@ -25,4 +25,4 @@ class TTaggingWindow : public QDialog {
     bool cancelled_ = false;
 };
 
-}  // namespace pc::app
+}  // namespace pc::records

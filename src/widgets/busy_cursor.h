@@ -4,7 +4,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 
-namespace pc::text {
+namespace pc::widgets {
 
 class BusyCursor {
   public:
@@ -21,4 +21,4 @@ class BusyCursor {
     bool active_;
 };
 
-}  // namespace pc::text
+}  // namespace pc::widgets

@@ -9,7 +9,7 @@
 #include "text/message_service.h"
 #include "widgets/window_placement.h"
 
-namespace pc::text {
+namespace pc::widgets {
 
 CopyRecordDialog::CopyRecordDialog(QWidget* parent)
     : QDialog(parent),
@@ -26,15 +26,15 @@ CopyRecordDialog::CopyRecordDialog(QWidget* parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    setGroups(ClipboardGroups{});
+    setGroups(text::ClipboardGroups{});
 }
 
-ClipboardGroups CopyRecordDialog::groups() const {
+text::ClipboardGroups CopyRecordDialog::groups() const {
     return {name_->isChecked(), address_->isChecked(), phones_->isChecked(), codes_->isChecked(),
             comments_->isChecked()};
 }
 
-void CopyRecordDialog::setGroups(const ClipboardGroups& g) {
+void CopyRecordDialog::setGroups(const text::ClipboardGroups& g) {
     name_->setChecked(g.name);
     address_->setChecked(g.address);
     phones_->setChecked(g.phones);
@@ -42,14 +42,14 @@ void CopyRecordDialog::setGroups(const ClipboardGroups& g) {
     comments_->setChecked(g.comments);
 }
 
-void putRecordOnClipboard(const FieldText& field, const ClipboardGroups& groups) {
+void putRecordOnClipboard(const text::FieldText& field, const text::ClipboardGroups& groups) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setText(recordClipboardText(field, groups));
-    messages().inform(QStringLiteral("Record copied to Windows Clipboard"));
+    clipboard->setText(text::recordClipboardText(field, groups));
+    text::messages().inform(QStringLiteral("Record copied to Windows Clipboard"));
 }
 
-bool copyRecordToClipboard(const FieldText& field, QWidget* mainWindow) {
+bool copyRecordToClipboard(const text::FieldText& field, QWidget* mainWindow) {
     CopyRecordDialog dialog(mainWindow);
     dialog.adjustSize();
     centreWindow(&dialog, mainWindow);
@@ -58,4 +58,4 @@ bool copyRecordToClipboard(const FieldText& field, QWidget* mainWindow) {
     return true;
 }
 
-}  // namespace pc::text
+}  // namespace pc::widgets

@@ -7,14 +7,14 @@
 
 class QCheckBox;
 
-namespace pc::text {
+namespace pc::widgets {
 
 class CopyRecordDialog : public QDialog {
     Q_OBJECT
   public:
     explicit CopyRecordDialog(QWidget* parent = nullptr);
-    ClipboardGroups groups() const;
-    void setGroups(const ClipboardGroups& groups);
+    text::ClipboardGroups groups() const;
+    void setGroups(const text::ClipboardGroups& groups);
 
   private:
     QCheckBox* name_;
@@ -25,9 +25,9 @@ class CopyRecordDialog : public QDialog {
 };
 
 // Clears the clipboard, puts the record text on it and says so.
-void putRecordOnClipboard(const FieldText& field, const ClipboardGroups& groups);
+void putRecordOnClipboard(const text::FieldText& field, const text::ClipboardGroups& groups);
 // Shows the dialog centred over `mainWindow`; on OK copies the record.
 // True when copied.
-bool copyRecordToClipboard(const FieldText& field, QWidget* mainWindow);
+bool copyRecordToClipboard(const text::FieldText& field, QWidget* mainWindow);
 
-}  // namespace pc::text
+}  // namespace pc::widgets

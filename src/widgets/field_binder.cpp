@@ -7,7 +7,7 @@
 #include "data/data_error.h"
 #include "data/t_table.h"
 
-namespace pc::app {
+namespace pc::widgets {
 
 using pc::data::TDataSetState;
 using pc::data::TField;
@@ -128,4 +128,4 @@ bool FieldBinder::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-}  // namespace pc::app
+}  // namespace pc::widgets

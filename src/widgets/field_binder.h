@@ -16,7 +16,7 @@ class TField;
 class TTable;
 }  // namespace pc::data
 
-namespace pc::app {
+namespace pc::widgets {
 
 class FieldBinder : public QObject {
     Q_OBJECT
@@ -67,4 +67,4 @@ class FieldBinder : public QObject {
     bool loading_ = false;  // filling the boxes must not feed back into fields
 };
 
-}  // namespace pc::app
+}  // namespace pc::widgets

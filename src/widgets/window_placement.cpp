@@ -7,7 +7,7 @@
 #include "text/profile_file.h"
 #include "text/program_paths.h"
 
-namespace pc::text {
+namespace pc::widgets {
 namespace {
 
 QScreen* screenOf(const QWidget* window) {
@@ -37,7 +37,7 @@ QString placementSection(const QString& className, int dotsPerInch) {
     return section;
 }
 
-SavedPlacement readPlacement(const ProfileFile& ini, const QString& section,
+SavedPlacement readPlacement(const text::ProfileFile& ini, const QString& section,
                              bool maximizedDefault) {
     SavedPlacement p;
     p.left = ini.readInt(section, QStringLiteral("Left"), 0);
@@ -48,7 +48,7 @@ SavedPlacement readPlacement(const ProfileFile& ini, const QString& section,
     return p;
 }
 
-bool writePlacement(ProfileFile& ini, const QString& section, const SavedPlacement& p) {
+bool writePlacement(text::ProfileFile& ini, const QString& section, const SavedPlacement& p) {
     return ini.writeStrings(section, {{QStringLiteral("Left"), QString::number(p.left)},
                                       {QStringLiteral("Top"), QString::number(p.top)},
                                       {QStringLiteral("Right"), QString::number(p.right)},
@@ -98,7 +98,7 @@ QString windowClassName(const QWidget* window) {
 }
 
 void restorePlacement(QWidget* window, QWidget* mainWindow) {
-    ProfileFile ini(settingsPath());
+    text::ProfileFile ini(text::settingsPath());
     const SavedPlacement saved = readPlacement(ini, sectionFor(window), window->isMaximized());
     if (const std::optional<QRect> rect = restoredRect(saved, screenRect(window))) {
         window->setGeometry(*rect);
@@ -113,7 +113,7 @@ void savePlacement(const QWidget* window) {
     const QRect r = window->isMaximized() || window->isMinimized() ? window->normalGeometry()
                                                                    : window->geometry();
     SavedPlacement p{r.x(), r.y(), r.x() + r.width(), r.y() + r.height(), window->isMaximized()};
-    ProfileFile ini(settingsPath());
+    text::ProfileFile ini(text::settingsPath());
     writePlacement(ini, sectionFor(window), p);
 }
 
@@ -129,4 +129,4 @@ void centreWindow(QWidget* window, const QWidget* mainWindow) {
     window->setGeometry(keptOnScreen(centredRect(window->size(), target), screen));
 }
 
-}  // namespace pc::text
+}  // namespace pc::widgets

@@ -9,8 +9,10 @@
 class QWidget;
 
 namespace pc::text {
-
 class ProfileFile;
+}
+
+namespace pc::widgets {
 
 // class name + "_Placement", with the pixels per inch appended above 96.
 QString placementSection(const QString& className, int dotsPerInch);
@@ -24,8 +26,10 @@ struct SavedPlacement {
     bool maximized = false;
 };
 
-SavedPlacement readPlacement(const ProfileFile& ini, const QString& section, bool maximizedDefault);
-bool writePlacement(ProfileFile& ini, const QString& section, const SavedPlacement& placement);
+SavedPlacement readPlacement(const text::ProfileFile& ini, const QString& section,
+                             bool maximizedDefault);
+bool writePlacement(text::ProfileFile& ini, const QString& section,
+                    const SavedPlacement& placement);
 
 // Where a saved rectangle goes on `screen`: shifted left and up until its
 // right and bottom edges are on the screen, and never above or left of the
@@ -52,4 +56,4 @@ void savePlacement(const QWidget* window);
 // is null, is the window itself, or is maximised.
 void centreWindow(QWidget* window, const QWidget* mainWindow);
 
-}  // namespace pc::text
+}  // namespace pc::widgets

@@ -181,4 +181,50 @@ inline int compareEntry(const uint8_t* a, uint32_t ra, const uint8_t* b, uint32_
     return ra < rb ? -1 : ra > rb ? 1 : 0;
 }
 
+// First position in [0, count) that does not sort before the sought entry
+// (count when all do); `before(i)` says whether position i does. Shared by
+// the cursor and the editor so both descend and land alike.
+template <class Before>
+inline size_t lowerBound(size_t count, Before before) {
+    size_t lo = 0, hi = count;
+    while (lo < hi) {
+        size_t mid = (lo + hi) / 2;
+        if (before(mid))
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    return lo;
+}
+
+// Lower bound of (key, recno) among the entries of an interior page.
+inline size_t interiorLowerBound(const uint8_t* entries, size_t count, uint16_t keyLength,
+                                 const uint8_t* key, uint32_t recno) {
+    const size_t es = interiorEntrySize(keyLength);
+    return lowerBound(count, [&](size_t i) {
+        const uint8_t* e = entries + i * es;
+        return compareEntry(e, entryRecno(e, keyLength), key, recno, keyLength) < 0;
+    });
+}
+
+// Lower bound of the first len bytes of key among an interior page's entries.
+inline size_t interiorPrefixLowerBound(const uint8_t* entries, size_t count, uint16_t keyLength,
+                                       const uint8_t* key, size_t len) {
+    const size_t es = interiorEntrySize(keyLength);
+    return lowerBound(count, [&](size_t i) { return std::memcmp(entries + i * es, key, len) < 0; });
+}
+
+// Lower bound of (key, recno) among a decoded leaf's entries.
+inline size_t leafLowerBound(const LeafEntries& leaf, const uint8_t* key, uint32_t recno) {
+    return lowerBound(leaf.size(), [&](size_t i) {
+        return compareEntry(leaf.key(i), leaf.recnos[i], key, recno, leaf.keyLength) < 0;
+    });
+}
+
+// Lower bound of the first len bytes of key among a decoded leaf's entries.
+inline size_t leafPrefixLowerBound(const LeafEntries& leaf, const uint8_t* key, size_t len) {
+    return lowerBound(leaf.size(),
+                      [&](size_t i) { return std::memcmp(leaf.key(i), key, len) < 0; });
+}
+
 }  // namespace pc::xbase::cdx

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "xbase/ascii_text.h"
 #include "xbase/cdx_format.h"
 #include "xbase/cdx_key_sort.h"
 #include "xbase/cdx_tag_builder.h"
@@ -41,14 +42,7 @@ struct CdxIndex::Impl {
 namespace {
 
 std::string trimName(const uint8_t* key, size_t len) {
-    while (len > 0 && (key[len - 1] == ' ' || key[len - 1] == 0)) --len;
-    return std::string(reinterpret_cast<const char*>(key), len);
-}
-
-std::string upper(std::string_view s) {
-    std::string r(s);
-    for (char& c : r) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return r;
+    return std::string(trimPaddingRight({reinterpret_cast<const char*>(key), len}));
 }
 
 }  // namespace
@@ -172,9 +166,9 @@ const std::vector<CdxTagInfo>& CdxIndex::tags() const {
 }
 
 int CdxIndex::findTag(std::string_view name) const {
-    std::string wanted = upper(name);
+    std::string wanted = upperAscii(name);
     for (size_t i = 0; i < impl_->tags.size(); ++i)
-        if (upper(impl_->tags[i].name) == wanted) return static_cast<int>(i);
+        if (upperAscii(impl_->tags[i].name) == wanted) return static_cast<int>(i);
     return -1;
 }
 
@@ -187,7 +181,7 @@ int CdxIndex::createTag(const CdxTagInfo& given, const uint8_t* keys, const uint
                         size_t n, const ProgressFn& progress) {
     Impl& d = *impl_;
     CdxTagInfo info = given;
-    info.name = upper(info.name);
+    info.name = upperAscii(info.name);
     if (info.name.empty() || info.name.size() > d.dirKeyLength ||
         std::any_of(info.name.begin(), info.name.end(),
                     [](char c) { return c <= ' ' || static_cast<unsigned char>(c) > 126; }))

@@ -40,18 +40,9 @@ bool TreeCursor::descend(Pick pick, const uint8_t* key, size_t len, uint32_t rec
                 idx = h.count - 1u;
                 break;
             default: {
-                size_t lo = 0, hi = h.count;
-                while (lo < hi) {
-                    size_t mid = (lo + hi) / 2;
-                    const uint8_t* e = entries + mid * es;
-                    int c = pick == Pick::Prefix
-                                ? std::memcmp(e, key, len)
-                                : compareEntry(e, entryRecno(e, kl), key, recno, kl);
-                    if (c < 0)
-                        lo = mid + 1;
-                    else
-                        hi = mid;
-                }
+                size_t lo = pick == Pick::Prefix
+                                ? interiorPrefixLowerBound(entries, h.count, kl, key, len)
+                                : interiorLowerBound(entries, h.count, kl, key, recno);
                 if (lo == h.count) {
                     leaf_ = 0;
                     return invalidate();
@@ -177,14 +168,7 @@ bool TreeCursor::prev() {
 bool TreeCursor::seek(const uint8_t* key, size_t len) {
     len = std::min<size_t>(len, ref_.keyLength);
     if (!descend(Pick::Prefix, key, len, 0)) return false;
-    size_t lo = 0, hi = entries_.size();
-    while (lo < hi) {
-        size_t mid = (lo + hi) / 2;
-        if (std::memcmp(entries_.key(mid), key, len) < 0)
-            lo = mid + 1;
-        else
-            hi = mid;
-    }
+    size_t lo = leafPrefixLowerBound(entries_, key, len);
     if (lo == entries_.size()) return stepRight();
     pos_ = lo;
     return valid_ = true;
@@ -193,14 +177,7 @@ bool TreeCursor::seek(const uint8_t* key, size_t len) {
 bool TreeCursor::seekEntry(const uint8_t* key, uint32_t recno) {
     const uint16_t kl = ref_.keyLength;
     if (!descend(Pick::Entry, key, kl, recno)) return false;
-    size_t lo = 0, hi = entries_.size();
-    while (lo < hi) {
-        size_t mid = (lo + hi) / 2;
-        if (compareEntry(entries_.key(mid), entries_.recnos[mid], key, recno, kl) < 0)
-            lo = mid + 1;
-        else
-            hi = mid;
-    }
+    size_t lo = leafLowerBound(entries_, key, recno);
     if (lo == entries_.size()) return stepRight();
     pos_ = lo;
     return valid_ = true;

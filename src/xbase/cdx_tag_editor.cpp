@@ -36,15 +36,7 @@ uint32_t TagEditor::descendTo(const uint8_t* key, uint32_t recno) {
         if (h.isLeaf()) return off;
         checkInterior(h, keyLength_, off);
         const uint8_t* entries = interiorEntries(p);
-        size_t lo = 0, hi = h.count;
-        while (lo < hi) {
-            size_t mid = (lo + hi) / 2;
-            const uint8_t* e = entries + mid * es;
-            if (compareEntry(e, entryRecno(e, keyLength_), key, recno, keyLength_) < 0)
-                lo = mid + 1;
-            else
-                hi = mid;
-        }
+        size_t lo = interiorLowerBound(entries, h.count, keyLength_, key, recno);
         if (lo == h.count) lo = h.count - 1u;  // past the last entry: the rightmost child
         path_.push_back({off, static_cast<uint16_t>(lo)});
         off = entryChild(entries + lo * es, keyLength_);
@@ -52,15 +44,7 @@ uint32_t TagEditor::descendTo(const uint8_t* key, uint32_t recno) {
 }
 
 size_t TagEditor::findInLeaf(const uint8_t* key, uint32_t recno) const {
-    size_t lo = 0, hi = entries_.size();
-    while (lo < hi) {
-        size_t mid = (lo + hi) / 2;
-        if (compareEntry(entries_.key(mid), entries_.recnos[mid], key, recno, keyLength_) < 0)
-            lo = mid + 1;
-        else
-            hi = mid;
-    }
-    return lo;
+    return leafLowerBound(entries_, key, recno);
 }
 
 bool TagEditor::insert(const uint8_t* key, uint32_t recno, bool unique) {

@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "xbase/ascii_text.h"
 #include "xbase/error.h"
 
 namespace pc::xbase::dbf {
@@ -120,7 +121,7 @@ Layout parseHeader(const uint8_t* data, uint64_t size, const std::string& path) 
             if (c <= 0x20 || c >= 0x7F)
                 damaged(path,
                         "field " + std::to_string(l.fields.size() + 1) + " has an invalid name");
-            f.name += char(c >= 'a' && c <= 'z' ? c - 32 : c);
+            f.name += upperAscii(c);
         }
         if (f.name.empty())
             damaged(path, "field " + std::to_string(l.fields.size() + 1) + " has no name");

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "xbase/ascii_text.h"
 #include "xbase/codepage.h"
 #include "xbase/dbf_format.h"
 #include "xbase/error.h"
@@ -19,17 +20,6 @@ namespace {
 constexpr const char* kTempSuffix = ".pctmp";
 // Present while a pack swaps in its finished files (see finishInterruptedPack).
 constexpr const char* kPackMarkSuffix = ".pcpack";
-
-char upperAscii(char c) {
-    return c >= 'a' && c <= 'z' ? char(c - 32) : c;
-}
-
-bool equalsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (upperAscii(a[i]) != upperAscii(b[i])) return false;
-    return true;
-}
 
 // Path of the memo file beside a table; the extension's case follows the
 // table's ("X.DBF" -> "X.FPT", "x.dbf" -> "x.fpt").
@@ -123,7 +113,7 @@ void checkFieldSpecs(const std::vector<FieldSpec>& specs, const std::string& pat
             fail("field name '" + n +
                  "' must start with a letter and hold at most 10 letters, digits or underscores");
         for (size_t j = 0; j < i; ++j)
-            if (equalsNoCase(specs[j].name, n)) fail("field name '" + n + "' is used twice");
+            if (equalsNoCaseAscii(specs[j].name, n)) fail("field name '" + n + "' is used twice");
         std::string where = "field " + n + ": ";
         switch (s.type) {
             case 'C':
@@ -401,7 +391,7 @@ int DbfTable::fieldIndex(std::string_view name) const {
     for (size_t i = 0; i < names.size(); ++i) {
         const std::string& n = names[i];
         if (n.size() != name.size() || n[0] != upperAscii(name[0])) continue;
-        if (equalsNoCase(n, name)) return int(i);
+        if (equalsNoCaseAscii(n, name)) return int(i);
     }
     return -1;
 }

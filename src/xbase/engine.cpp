@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "xbase/ascii_text.h"
 #include "xbase/codepage.h"
 #include "xbase/error.h"
 #include "xbase/field_codec.h"
@@ -98,23 +99,9 @@ std::string utf8(WorkArea& w, std::string_view raw) {
     return toUtf8(raw, w.codePage());
 }
 
-std::string rtrim(std::string s) {
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\0')) s.pop_back();
-    return s;
-}
-
-bool sameAlias(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) !=
-            std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 bool aliasInUse(const std::string& alias) {
     for (const auto& a : eng().areas)
-        if (a && sameAlias(a->alias(), alias)) return true;
+        if (a && equalsNoCaseAscii(a->alias(), alias)) return true;
     return false;
 }
 
@@ -204,7 +191,7 @@ int sx_Select(int a) {
 int sx_WorkArea(const char* alias) {
     if (!alias) return 0;
     for (int i = 1; i <= kMaxAreas; ++i)
-        if (eng().areas[i] && sameAlias(eng().areas[i]->alias(), alias)) return i;
+        if (eng().areas[i] && equalsNoCaseAscii(eng().areas[i]->alias(), alias)) return i;
     return 0;
 }
 
@@ -296,7 +283,7 @@ bool sx_CreateField(const char* name, const char* type, int width, int decimals)
             throw Error(std::string("Invalid width for field ") + name);
         FieldSpec f;
         f.name = name;
-        f.type = static_cast<char>(std::toupper(static_cast<unsigned char>(type[0])));
+        f.type = upperAscii(type[0]);
         f.width = static_cast<uint16_t>(width);
         f.decimals = static_cast<uint8_t>(decimals);
         p.fields.push_back(f);
@@ -372,7 +359,7 @@ std::string sx_GetTrimString(const char* field) {
         WorkArea& w = area();
         int i = fieldOf(w, field);
         const FieldDef& f = w.table().fields()[i];
-        if (f.type == 'M') return rtrim(utf8(w, w.memo(i)));
+        if (f.type == 'M') return std::string(trimPaddingRight(utf8(w, w.memo(i))));
         return utf8(w, fieldText(w.current(), f));
     });
 }
@@ -523,7 +510,7 @@ int sx_IndexTag(const char* file, const char* tag, const char* expression, int o
             namespace fs = std::filesystem;
             std::string own = fs::path(w.table().path()).stem().string();
             std::string asked = fs::path(file).stem().string();
-            if (!sameAlias(own, asked))
+            if (!equalsNoCaseAscii(own, asked))
                 throw Error(std::string("Only the table's own compound index can hold tags, not ") +
                             file);
         }

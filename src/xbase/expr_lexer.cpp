@@ -1,5 +1,7 @@
 #include "xbase/expr_lexer.h"
 
+#include "xbase/ascii_text.h"
+
 namespace pc::xbase::expr {
 namespace {
 
@@ -15,15 +17,11 @@ bool digit(char c) {
     return c >= '0' && c <= '9';
 }
 
-char upper(char c) {
-    return (c >= 'a' && c <= 'z') ? char(c - 32) : c;
-}
-
 // Matches a dotted word such as ".AND." at text[i], any case.
 bool dotted(std::string_view text, size_t i, std::string_view word) {
     if (text.size() - i < word.size() + 2 || text[i + word.size() + 1] != '.') return false;
     for (size_t k = 0; k < word.size(); ++k)
-        if (upper(text[i + 1 + k]) != word[k]) return false;
+        if (upperAscii(text[i + 1 + k]) != word[k]) return false;
     return true;
 }
 
@@ -50,7 +48,7 @@ bool operandMayStart(const std::vector<Token>& toks) {
 bool isWord(const Token& t, std::string_view upperWord) {
     if (t.kind != Tok::Ident || t.text.size() != upperWord.size()) return false;
     for (size_t i = 0; i < upperWord.size(); ++i)
-        if (upper(t.text[i]) != upperWord[i]) return false;
+        if (upperAscii(t.text[i]) != upperWord[i]) return false;
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "xbase/ascii_text.h"
 #include "xbase/codepage.h"
 #include "xbase/expr_lexer.h"
 #include "xbase/message_text.h"
@@ -69,13 +70,6 @@ constexpr FunctionInfo kFunctions[] = {
 // Width of a character result whose length depends on the record (a
 // non-literal count): short enough for a key, long enough for most uses.
 constexpr uint32_t kUnknownWidth = 10;
-
-std::string upperAscii(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'a' && c <= 'z') c = char(c - 32);
-    return out;
-}
 
 const char* typeName(ValueType t) {
     switch (t) {

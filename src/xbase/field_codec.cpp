@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "xbase/ascii_text.h"
 #include "xbase/number_text.h"
 #include "xbase/xbase_date.h"
 
@@ -28,16 +29,6 @@ double readF64(const char* p) {
     double v;
     std::memcpy(&v, p, 8);
     return v;
-}
-
-std::string_view trimRight(std::string_view s) {
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\0')) s.remove_suffix(1);
-    return s;
-}
-std::string_view trim(std::string_view s) {
-    s = trimRight(s);
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\0')) s.remove_prefix(1);
-    return s;
 }
 
 bool isBinary(const FieldDef& f) {
@@ -119,7 +110,7 @@ std::string fieldText(const char* record, const FieldDef& f) {
             }
         }
     }
-    return std::string(trimRight({p, f.width}));
+    return std::string(trimPaddingRight({p, f.width}));
 }
 
 std::optional<double> fieldNumber(const char* record, const FieldDef& f) {
@@ -176,7 +167,7 @@ std::string fieldDate(const char* record, const FieldDef& f) {
 uint32_t fieldMemoBlock(const char* record, const FieldDef& f) {
     const char* p = record + f.offset;
     if (f.width == 4) return uint32_t(readI32(p));
-    std::string_view s = trim({p, f.width});
+    std::string_view s = trimPadding({p, f.width});
     uint64_t v = 0;
     for (char c : s) {
         if (c < '0' || c > '9') return 0;
@@ -210,7 +201,7 @@ bool setFieldText(char* record, const FieldDef& f, std::string_view text) {
         }
         case 'N':
         case 'F': {
-            std::string_view t = trim(text);
+            std::string_view t = trimPadding(text);
             if (t.empty()) {
                 std::memset(p, ' ', f.width);
                 return true;
@@ -219,13 +210,12 @@ bool setFieldText(char* record, const FieldDef& f, std::string_view text) {
             return v && setFieldNumber(record, f, *v);
         }
         case 'L': {
-            std::string_view t = trim(text);
+            std::string_view t = trimPadding(text);
             if (t.empty()) {
                 *p = ' ';
                 return true;
             }
-            std::string u;
-            for (char c : t) u += char(c >= 'a' && c <= 'z' ? c - 32 : c);
+            std::string u = upperAscii(t);
             if (u == "T" || u == "Y" || u == ".T." || u == "TRUE" || u == "1") {
                 *p = 'T';
                 return true;
@@ -237,7 +227,7 @@ bool setFieldText(char* record, const FieldDef& f, std::string_view text) {
             return false;
         }
         case 'D': {
-            std::string_view t = trim(text);
+            std::string_view t = trimPadding(text);
             if (f.width != 8) return false;
             if (t.empty()) {
                 std::memset(p, ' ', 8);

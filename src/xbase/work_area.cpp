@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "xbase/ascii_text.h"
 #include "xbase/codepage.h"
 #include "xbase/engine.h"
 #include "xbase/error.h"
@@ -26,17 +27,6 @@ bool validTagName(const std::string& name) {
     return std::all_of(name.begin(), name.end(), [](char c) {
         return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
     });
-}
-
-bool isAscii(const std::string& s) {
-    for (char c : s)
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    return true;
-}
-
-std::string upperAscii(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
 }
 
 // Progress from `from` to `to` percent of a larger operation.

@@ -105,18 +105,19 @@ TEST(IndicatorTexts, OrderIndicatorUsesTheNameAsGiven) {
 }
 
 TEST(SortOrders, NamesMapToTagsWithoutRegardToCase) {
-    EXPECT_EQ(tagForOrderName("last name"), "LNAME");
-    EXPECT_EQ(tagForOrderName("ORGANIZATION"), "ORG");
-    EXPECT_EQ(tagForOrderName("E-Mail"), "EMAIL");
-    EXPECT_EQ(tagForOrderName("City"), "CITY");
-    EXPECT_FALSE(tagForOrderName("Street 2").has_value());
-    EXPECT_FALSE(tagForOrderName("").has_value());
-    EXPECT_EQ(orderNameFromCaption("&Zip"), "Zip");
-    EXPECT_EQ(orderNameForTag("lname"), "Last Name");
-    EXPECT_EQ(orderNameForTag("NOTISDEL"), "");
+    EXPECT_EQ(records::tagForOrderName("last name"), "LNAME");
+    EXPECT_EQ(records::tagForOrderName("ORGANIZATION"), "ORG");
+    EXPECT_EQ(records::tagForOrderName("E-Mail"), "EMAIL");
+    EXPECT_EQ(records::tagForOrderName("City"), "CITY");
+    EXPECT_FALSE(records::tagForOrderName("Street 2").has_value());
+    EXPECT_FALSE(records::tagForOrderName("").has_value());
+    EXPECT_EQ(records::orderNameFromCaption("&Zip"), "Zip");
+    EXPECT_EQ(records::orderNameForTag("lname"), "Last Name");
+    EXPECT_EQ(records::orderNameForTag("NOTISDEL"), "");
     // Every menu entry names a tag the lookup finds again.
-    for (const auto& order : sortOrders())
-        EXPECT_EQ(tagForOrderName(orderNameFromCaption(order.menuCaption)), order.tag);
+    for (const auto& order : records::sortOrders())
+        EXPECT_EQ(records::tagForOrderName(records::orderNameFromCaption(order.menuCaption)),
+                  order.tag);
 }
 
 TEST(FilterQuery, DeletedRecordsAreAlwaysExcluded) {

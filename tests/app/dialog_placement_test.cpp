@@ -12,11 +12,11 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "maintenance/rebuild_indexes_dialog.h"
-#include "records/search_dialog.h"
 #include "app/startup.h"
 #include "app/t_address_main.h"
 #include "data/t_table.h"
+#include "maintenance/rebuild_indexes_dialog.h"
+#include "records/search_dialog.h"
 #include "scratch_home.h"
 #include "text/message_service.h"
 #include "xbase/engine.h"
@@ -101,7 +101,7 @@ TEST_F(DialogPlacementTest, DialogsOpenCentredOverTheMainWindow) {
 }
 
 TEST_F(DialogPlacementTest, SearchOrdersAndRebuildTextsAreInView) {
-    TSearchDialog search(0, window.get());
+    records::TSearchDialog search(0, window.get());
     search.show();
     QApplication::processEvents();
     QListWidget* orders = search.OrderList;
@@ -110,9 +110,9 @@ TEST_F(DialogPlacementTest, SearchOrdersAndRebuildTextsAreInView) {
     EXPECT_TRUE(orders->viewport()->rect().contains(last)) << last.bottom();
 
     for (bool system : {false, true}) {
-        auto dialog = system
-                          ? std::make_unique<TRebuildIndexesDialog>(window.get())
-                          : std::make_unique<TRebuildIndexesDialog>(window->TablePKW, window.get());
+        auto dialog = system ? std::make_unique<maintenance::TRebuildIndexesDialog>(window.get())
+                             : std::make_unique<maintenance::TRebuildIndexesDialog>(
+                                   window->TablePKW, window.get());
         dialog->show();
         QApplication::processEvents();
         auto* status = dialog->findChild<QLabel*>("StatusLabel");

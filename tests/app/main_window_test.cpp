@@ -260,10 +260,11 @@ TEST_F(MainWindowTest, AcceptingTheRebuildOpensTheDatabase) {
     window = std::make_unique<TAddressMain>();
     TAddressMain& w = *window;
     bool dialogShown = false;
-    QObject::connect(&w, &TAddressMain::rebuildDialogOpened, [&](TRebuildIndexesDialog* d) {
-        dialogShown = true;
-        QTimer::singleShot(0, d, [d] { d->ReindexButtonClick(); });
-    });
+    QObject::connect(&w, &TAddressMain::rebuildDialogOpened,
+                     [&](maintenance::TRebuildIndexesDialog* d) {
+                         dialogShown = true;
+                         QTimer::singleShot(0, d, [d] { d->ReindexButtonClick(); });
+                     });
     w.FormActivate();
     EXPECT_TRUE(dialogShown);
     ASSERT_TRUE(w.active()) << messages->texts().join('|').toStdString();

@@ -12,10 +12,10 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "records/filter_dialog.h"
 #include "app/t_address_main.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
+#include "records/filter_dialog.h"
 #include "scratch_home.h"
 #include "text/message_service.h"
 #include "text/profile_file.h"
@@ -167,7 +167,7 @@ TEST_F(NewUserTest, SavingTextTheTableCannotHoldWarnsFirst) {
 }
 
 TEST(FilterTips, RightClickOnAFilterBoxShowsTheCriterionTips) {
-    TFilterDialog dialog(pc::data::FilterCriteria(), {});
+    records::TFilterDialog dialog(pc::data::FilterCriteria(), {});
     auto* codes = dialog.findChild<QLineEdit*>("CODES");
     ASSERT_NE(codes, nullptr);
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),

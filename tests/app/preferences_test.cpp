@@ -36,15 +36,15 @@ class PreferencesTest : public ::testing::Test {
 
 TEST_F(PreferencesTest, DefaultsAndTheTagIdentifierIsWrittenBackOnFirstRead) {
     pc::text::ProfileFile ini(path);
-    const Preferences first = loadPreferences(ini);
+    const records::Preferences first = records::loadPreferences(ini);
     EXPECT_FALSE(first.switchOn("PlugDate"));
-    EXPECT_EQ(first.aggressiveSave, AggressiveSave::Normal);
+    EXPECT_EQ(first.aggressiveSave, records::AggressiveSave::Normal);
     EXPECT_FALSE(first.gettingStartedOff);
     ASSERT_FALSE(first.globalTagId.isEmpty());
     EXPECT_LE(first.globalTagId.size(), 7);
     EXPECT_EQ(ini.readString("Misc", "GlobalTagId"), first.globalTagId);
     // The stored identifier is kept from then on.
-    EXPECT_EQ(loadPreferences(ini).globalTagId, first.globalTagId);
+    EXPECT_EQ(records::loadPreferences(ini).globalTagId, first.globalTagId);
 }
 
 TEST_F(PreferencesTest, ReadsStoredSwitchesAndRejectsAnUnknownSavingLevel) {
@@ -53,11 +53,11 @@ TEST_F(PreferencesTest, ReadsStoredSwitchesAndRejectsAnUnknownSavingLevel) {
     ini.writeString("Adding", "DefaultCountry", "Canada");
     ini.writeString("Editing", "AggressiveSave", "7");
     ini.writeString("Misc", "GettingStarted", "1");
-    const Preferences prefs = loadPreferences(ini);
+    const records::Preferences prefs = records::loadPreferences(ini);
     EXPECT_TRUE(prefs.switchOn("Skiptitle"));
     EXPECT_FALSE(prefs.switchOn("SkipLastName"));
     EXPECT_EQ(prefs.defaultCountry, "Canada");
-    EXPECT_EQ(prefs.aggressiveSave, AggressiveSave::Normal);
+    EXPECT_EQ(prefs.aggressiveSave, records::AggressiveSave::Normal);
     EXPECT_TRUE(prefs.gettingStartedOff);
 }
 
@@ -84,7 +84,8 @@ TEST_F(PreferencesTest, DialogOkWritesEveryKeyAndCancelWritesNothing) {
     EXPECT_EQ(ini.readString("Adding", "PlugCityState"), "0");  // shown, so written
     EXPECT_EQ(ini.readString("Adding", "DefaultCountry"), "Mexico");
     EXPECT_EQ(ini.readInt("Editing", "AggressiveSave", -1), 2);
-    const size_t boxes = addingSwitches().size() + carrySwitches().size() + skipSwitches().size();
+    const size_t boxes = records::addingSwitches().size() + records::carrySwitches().size() +
+                         records::skipSwitches().size();
     EXPECT_EQ(boxes, 28u);
 }
 

@@ -45,8 +45,8 @@ class RecordEntryTest : public ::testing::Test {
         ini().writeInt("Editing", "AggressiveSave", 0);
     }
     void TearDown() override {
-        setNewRecordPrompter({});
-        setDatePrompter({});
+        records::setNewRecordPrompter({});
+        records::setDatePrompter({});
         window.reset();
         sx_CloseAll();
     }
@@ -71,7 +71,7 @@ class RecordEntryTest : public ::testing::Test {
         // Save stores the memo editor's text, so the memo is typed there.
         for (const auto& [name, text] : values) {
             if (name == "MEMO")
-                named<QPlainTextEdit>(w, "MemoEdit")->setPlainText(memoForEditor(text));
+                named<QPlainTextEdit>(w, "MemoEdit")->setPlainText(records::memoForEditor(text));
             else
                 w.TablePKW->fieldByName(name).setText(text);
         }
@@ -80,18 +80,19 @@ class RecordEntryTest : public ::testing::Test {
     }
 
     // Answers the "New Record" prompt with the entry, noting what it asked.
-    void answerPrompt(const NewRecordEntry& entry) {
-        setNewRecordPrompter([this, entry](const NewRecordFields& fields, QWidget*) {
-            asked = fields;
-            return std::optional<NewRecordEntry>(entry);
-        });
+    void answerPrompt(const records::NewRecordEntry& entry) {
+        records::setNewRecordPrompter(
+            [this, entry](const records::NewRecordFields& fields, QWidget*) {
+                asked = fields;
+                return std::optional<records::NewRecordEntry>(entry);
+            });
     }
 
     QTemporaryDir tempHome;
     QString home;
     pc::text::ScopedRecordingMessages messages;
     std::unique_ptr<TAddressMain> window;
-    std::optional<NewRecordFields> asked;
+    std::optional<records::NewRecordFields> asked;
 };
 
 TEST_F(RecordEntryTest, AddEditSaveAndCancelThroughTheWindow) {
@@ -225,8 +226,9 @@ TEST_F(RecordEntryTest, DuplicateNameWarningUsesTheFilesWidths) {
     ini().writeInt("NewFileFieldLengths", "FieldLNAME", 25);
     TAddressMain& w = start();
     ASSERT_EQ(w.TablePKW->fieldByName("LNAME").width(), 25);
-    EXPECT_EQ(duplicateNameKey("Smith", "John", 25, w.TablePKW->fieldByName("FNAME").width()),
-              "SMITH" + QString(20, ' ') + "JOHN" + QString(26, ' '));
+    EXPECT_EQ(
+        records::duplicateNameKey("Smith", "John", 25, w.TablePKW->fieldByName("FNAME").width()),
+        "SMITH" + QString(20, ' ') + "JOHN" + QString(26, ' '));
     const int smith = add({{"LNAME", "Smith"},
                            {"FNAME", "John"},
                            {"STREET", "1 Elm"},
@@ -282,7 +284,8 @@ TEST_F(RecordEntryTest, DuplicateNameWarningUsesTheFilesWidths) {
     w.CancelButtonClick();
 
     // Cancelling the prompt ends the Add with nothing changed.
-    setNewRecordPrompter([](const NewRecordFields&, QWidget*) { return std::nullopt; });
+    records::setNewRecordPrompter(
+        [](const records::NewRecordFields&, QWidget*) { return std::nullopt; });
     const int records = w.Apollo1->recCount();
     w.AddButtonClick();
     EXPECT_FALSE(w.editing());
@@ -372,8 +375,8 @@ TEST_F(RecordEntryTest, DateButtonEditsTheRecordAndStoresTheChosenDate) {
     TAddressMain& w = start();
     add({{"LNAME", "Able"}, {"DATE", "20200115"}});
     QDate offered;
-    DateChoice answer{DateChoice::Kind::Date, QDate(2025, 12, 24)};
-    setDatePrompter([&](const QDate& initial, QWidget*) {
+    records::DateChoice answer{records::DateChoice::Kind::Date, QDate(2025, 12, 24)};
+    records::setDatePrompter([&](const QDate& initial, QWidget*) {
         offered = initial;
         return answer;
     });
@@ -385,10 +388,10 @@ TEST_F(RecordEntryTest, DateButtonEditsTheRecordAndStoresTheChosenDate) {
     EXPECT_EQ(named<QLineEdit>(w, "DateDisplay")->text(), pc::text::storedToDisplay("20251224"));
     ASSERT_TRUE(w.SaveButtonClick());
 
-    answer = {DateChoice::Kind::Cancel, {}};
+    answer = {records::DateChoice::Kind::Cancel, {}};
     w.DateLabelClick();
     EXPECT_EQ(value("DATE"), "20251224");
-    answer = {DateChoice::Kind::NoDate, {}};
+    answer = {records::DateChoice::Kind::NoDate, {}};
     w.DateLabelClick();
     EXPECT_EQ(value("DATE"), "");
     EXPECT_EQ(named<QLineEdit>(w, "DateDisplay")->text(), "");
@@ -399,7 +402,7 @@ TEST_F(RecordEntryTest, DateButtonEditsTheRecordAndStoresTheChosenDate) {
 
 TEST_F(RecordEntryTest, AggressiveSavingReopensEveryFifthSaveOnTheSameRecord) {
     TAddressMain& w = start();
-    w.prefs.aggressiveSave = AggressiveSave::Normal;
+    w.prefs.aggressiveSave = records::AggressiveSave::Normal;
     w.SetOrderTo("City");
     std::vector<int> reopenedAt;
     int saves = 0;
@@ -445,13 +448,13 @@ TEST_F(RecordEntryTest, AggressiveSavingReopensEveryFifthSaveOnTheSameRecord) {
 TEST_F(RecordEntryTest, AFailedReopenSaysSoAndForgetsThePath) {
     TAddressMain& w = start();
     add({{"LNAME", "Able"}});
-    w.prefs.aggressiveSave = AggressiveSave::High;
+    w.prefs.aggressiveSave = records::AggressiveSave::High;
     w.openDatabasePath = home + "DATA/gone.DBF";
     w.EditButtonClick();
     w.TablePKW->fieldByName("CITY").setText("Leeds");
     EXPECT_TRUE(w.SaveButtonClick());
-    EXPECT_EQ(messages->texts(), QStringList{reopenFailedMessage()});
-    EXPECT_TRUE(reopenFailedMessage().startsWith(
+    EXPECT_EQ(messages->texts(), QStringList{records::reopenFailedMessage()});
+    EXPECT_TRUE(records::reopenFailedMessage().startsWith(
         "An error has occurred which may have resulted in lost data.\r\n"));
     EXPECT_FALSE(w.active());
     EXPECT_TRUE(w.openDatabasePath.isEmpty());

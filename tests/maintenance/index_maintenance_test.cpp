@@ -105,7 +105,8 @@ TEST_F(IndexMaintenanceTest, RebuildFromTheMainWindowDropsDeletedRecordsFromTheI
 
     // Cancel does nothing.
     QTimer::singleShot(0, [] {
-        auto* d = qobject_cast<TRebuildIndexesDialog*>(QApplication::activeModalWidget());
+        auto* d =
+            qobject_cast<maintenance::TRebuildIndexesDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(d, nullptr);
         EXPECT_EQ(d->windowTitle(), "Rebuild indexes for people.DBF");
         named<QPushButton>(d, "CancelButton")->click();
@@ -114,7 +115,8 @@ TEST_F(IndexMaintenanceTest, RebuildFromTheMainWindowDropsDeletedRecordsFromTheI
     EXPECT_EQ(window->Apollo1->recCount(), 5);
 
     QTimer::singleShot(0, [] {
-        auto* d = qobject_cast<TRebuildIndexesDialog*>(QApplication::activeModalWidget());
+        auto* d =
+            qobject_cast<maintenance::TRebuildIndexesDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(d, nullptr);
         named<QPushButton>(d, "ReindexButton")->click();
     });

@@ -35,27 +35,27 @@ class NewDatabaseTest : public AddressHome {
 };
 
 TEST_F(NewDatabaseTest, ProposesTheFirstFreeNumberInAnyLetterCase) {
-    EXPECT_EQ(proposeDatabaseName(home + "DATA"), "ADD0001");
+    EXPECT_EQ(maintenance::proposeDatabaseName(home + "DATA"), "ADD0001");
     touch("add0001.DBF");
     touch("ADD0003.DBF");
     touch("ADD0002.CDX");  // only tables count
-    EXPECT_EQ(proposeDatabaseName(home + "DATA"), "ADD0002");
+    EXPECT_EQ(maintenance::proposeDatabaseName(home + "DATA"), "ADD0002");
     touch("Add0002.dbf");
-    EXPECT_EQ(proposeDatabaseName(home + "DATA"), "ADD0004");
-    EXPECT_EQ(proposeDatabaseName(home + "no-such-folder"), "ADD0001");
+    EXPECT_EQ(maintenance::proposeDatabaseName(home + "DATA"), "ADD0004");
+    EXPECT_EQ(maintenance::proposeDatabaseName(home + "no-such-folder"), "ADD0001");
 }
 
 TEST_F(NewDatabaseTest, NameRuleAcceptsIdentifiersOnly) {
     for (const char* good : {"A", "_", "ADD0001", "my_list", "x9_"})
-        EXPECT_TRUE(isValidDatabaseName(good)) << good;
+        EXPECT_TRUE(maintenance::isValidDatabaseName(good)) << good;
     for (const char* bad :
          {"", "1ADD", "9", "my list", "a.b", "a-b", "../x", "a/b", "\xc3\xa9t\xc3\xa9"})
-        EXPECT_FALSE(isValidDatabaseName(QString::fromUtf8(bad))) << bad;
+        EXPECT_FALSE(maintenance::isValidDatabaseName(QString::fromUtf8(bad))) << bad;
 }
 
 TEST_F(NewDatabaseTest, DialogEnablesOkOnlyForAValidNameAndRefusesAnExistingFile) {
     touch("add0001.DBF");
-    TNewDatabaseDialog dialog(&table);
+    maintenance::TNewDatabaseDialog dialog(&table);
     EXPECT_EQ(dialog.windowTitle(), "Create new database");
     EXPECT_EQ(named<QLineEdit>(dialog, "NameEdit")->text(), "ADD0002");
     EXPECT_EQ(named<QPushButton>(dialog, "OkButton")->text(), "Ok [PgDn]");
@@ -80,7 +80,7 @@ TEST_F(NewDatabaseTest, CreatesWithTheChosenLengthsAndTheMainWindowOpensIt) {
     window->FormActivate();  // makes and opens DATA/add0001.DBF
     ASSERT_TRUE(window->active());
     QTimer::singleShot(0, [] {
-        auto* d = qobject_cast<TNewDatabaseDialog*>(QApplication::activeModalWidget());
+        auto* d = qobject_cast<maintenance::TNewDatabaseDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(d, nullptr);
         EXPECT_EQ(named<QLineEdit>(d, "NameEdit")->text(), "ADD0002");
         d->lengths().setWidth("LNAME", 22);
@@ -97,20 +97,20 @@ TEST_F(NewDatabaseTest, CreatesWithTheChosenLengthsAndTheMainWindowOpensIt) {
 }
 
 TEST_F(NewDatabaseTest, LeavingABoxKeepsTenToEightyElseRestores) {
-    EXPECT_EQ(lengthAfterLeaving("9", 30), 30);
-    EXPECT_EQ(lengthAfterLeaving("10", 30), 10);
-    EXPECT_EQ(lengthAfterLeaving("80", 30), 80);
-    EXPECT_EQ(lengthAfterLeaving(" 45 ", 30), 45);
-    EXPECT_EQ(lengthAfterLeaving("81", 30), 30);
-    EXPECT_EQ(lengthAfterLeaving("", 30), 30);
-    EXPECT_EQ(lengthAfterLeaving("4x", 30), 30);
-    EXPECT_EQ(lengthAfterLeaving("-20", 30), 30);
+    EXPECT_EQ(maintenance::lengthAfterLeaving("9", 30), 30);
+    EXPECT_EQ(maintenance::lengthAfterLeaving("10", 30), 10);
+    EXPECT_EQ(maintenance::lengthAfterLeaving("80", 30), 80);
+    EXPECT_EQ(maintenance::lengthAfterLeaving(" 45 ", 30), 45);
+    EXPECT_EQ(maintenance::lengthAfterLeaving("81", 30), 30);
+    EXPECT_EQ(maintenance::lengthAfterLeaving("", 30), 30);
+    EXPECT_EQ(maintenance::lengthAfterLeaving("4x", 30), 30);
+    EXPECT_EQ(maintenance::lengthAfterLeaving("-20", 30), 30);
 }
 
 TEST_F(NewDatabaseTest, FieldLengthsDialogRevertsDefaultsAndSavesForAllDatabases) {
     ini().writeInt("NewFileFieldLengths", "FieldCITY", 7);  // allowed in the settings
     pc::data::NewFileFieldLengths lengths = pc::data::NewFileFieldLengths::load(ini());
-    TFieldLengthsDialog dialog(lengths, home + "POSTCR.ini");
+    maintenance::TFieldLengthsDialog dialog(lengths, home + "POSTCR.ini");
     EXPECT_EQ(dialog.boxes.size(), 18u);
     EXPECT_EQ(dialog.boxes[0].field, QString("FNAME"));
     auto box = [&](const QString& field) {
@@ -143,7 +143,7 @@ TEST_F(NewDatabaseTest, FieldLengthsDialogRevertsDefaultsAndSavesForAllDatabases
 
 TEST_F(NewDatabaseTest, FieldLengthsWithoutTheTickStayOutOfTheSettings) {
     pc::data::NewFileFieldLengths lengths;
-    TFieldLengthsDialog dialog(lengths, home + "POSTCR.ini");
+    maintenance::TFieldLengthsDialog dialog(lengths, home + "POSTCR.ini");
     dialog.boxes[0].edit->setText("50");
     dialog.OkButtonClick();
     EXPECT_EQ(lengths.width("FNAME"), 50);

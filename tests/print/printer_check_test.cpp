@@ -4,7 +4,8 @@
 
 #include "text/message_service.h"
 
-using namespace pc::text;
+using namespace pc::print;
+using pc::text::ScopedRecordingMessages;
 
 namespace {
 

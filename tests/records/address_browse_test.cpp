@@ -26,7 +26,7 @@ namespace {
 
 using pc::test::named;
 
-QString cell(const AddressTableModel& model, int row, const QString& field) {
+QString cell(const records::AddressTableModel& model, int row, const QString& field) {
     const int column = model.columnFields().indexOf(field);
     EXPECT_GE(column, 0) << field.toStdString();
     return model.data(model.index(row, column)).toString();
@@ -58,7 +58,7 @@ class AddressBrowseTest : public AddressHome {
 TEST_F(AddressBrowseTest, ModelShowsTheFilteredRecordsInOrderWithoutMovingTheTable) {
     openPeople();
     const int before = table.recNo();
-    AddressTableModel model(&table, tagId);
+    records::AddressTableModel model(&table, tagId);
 
     ASSERT_EQ(model.rowCount(), 3);
     EXPECT_EQ(cell(model, 0, "LNAME"), "Adams");
@@ -89,7 +89,7 @@ TEST_F(AddressBrowseTest, ModelFindsFarRowsByWalkingFromKnownOnes) {
     for (int n : numbers) add({{"LNAME", QString("N%1").arg(n, 4, 10, QChar('0'))}});
     table.setOrderTagName("LNAME");
     apollo.setQuery("!ISDEL");
-    AddressTableModel model(&table, tagId);
+    records::AddressTableModel model(&table, tagId);
     ASSERT_EQ(model.rowCount(), 600);
 
     // Jumps in every direction, across and inside cached blocks.
@@ -104,7 +104,7 @@ TEST_F(AddressBrowseTest, ModelFindsFarRowsByWalkingFromKnownOnes) {
 
 TEST_F(AddressBrowseTest, TaggingFromTheGridTogglesAndFollowsATaggedOnlyFilter) {
     openPeople();
-    AddressTableModel model(&table, tagId);
+    records::AddressTableModel model(&table, tagId);
     ASSERT_TRUE(model.toggleTag(0));
     EXPECT_EQ(table.fieldByName("LNAME").text(), "Adams");
     EXPECT_EQ(table.fieldByName("TAG").text(), "TAG0001");
@@ -123,7 +123,7 @@ TEST_F(AddressBrowseTest, TaggingFromTheGridTogglesAndFollowsATaggedOnlyFilter) 
 
 TEST_F(AddressBrowseTest, MovedColumnsKeepHiddenFieldsInTheirPlaces) {
     openPeople();
-    AddressTableModel model(&table, tagId);
+    records::AddressTableModel model(&table, tagId);
     model.setFieldOrder({"lname", "MEMO", "fname", "NOSUCH"});
     EXPECT_EQ(model.fieldOrder().mid(0, 3), QStringList({"LNAME", "MEMO", "FNAME"}));
     EXPECT_EQ(model.fieldOrder().size(), table.fieldCount());
@@ -138,11 +138,11 @@ TEST_F(AddressBrowseTest, MovedColumnsKeepHiddenFieldsInTheirPlaces) {
 TEST_F(AddressBrowseTest, FieldsListRoundTripsAndIgnoresWhatItCannotUse) {
     const QStringList fields = {"Tagged", "LNAME", "FNAME", "CITY", "TAG"};
     const QString path = home + "sysdata/FIELDS.LST";
-    EXPECT_EQ(readFieldsList(path, fields), fields);  // no file yet
+    EXPECT_EQ(records::readFieldsList(path, fields), fields);  // no file yet
 
     const QStringList moved = {"CITY", "LNAME", "Tagged", "FNAME", "TAG"};
-    ASSERT_TRUE(writeFieldsList(path, moved));
-    EXPECT_EQ(readFieldsList(path, fields), moved);
+    ASSERT_TRUE(records::writeFieldsList(path, moved));
+    EXPECT_EQ(records::readFieldsList(path, fields), moved);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().startsWith("CITY\r\nLNAME\r\n"));
@@ -152,24 +152,24 @@ TEST_F(AddressBrowseTest, FieldsListRoundTripsAndIgnoresWhatItCannotUse) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write("city\nBOGUS\nfname\n");
     file.close();
-    EXPECT_EQ(readFieldsList(path, fields),
+    EXPECT_EQ(records::readFieldsList(path, fields),
               QStringList({"CITY", "Tagged", "FNAME", "LNAME", "TAG"}));
 
     // Binary data is not a field list.
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(QByteArray("CITY\n\0\x01\x02LNAME\n", 14));
     file.close();
-    EXPECT_EQ(readFieldsList(path, fields), fields);
+    EXPECT_EQ(records::readFieldsList(path, fields), fields);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(QByteArray(100000, 'A'));
     file.close();
-    EXPECT_EQ(readFieldsList(path, fields), fields);
+    EXPECT_EQ(records::readFieldsList(path, fields), fields);
 }
 
 TEST_F(AddressBrowseTest, DialogNavigatesWithinTheRowsAndSavesTheColumnOrder) {
     openPeople();
-    writeFieldsList(home + "sysdata/FIELDS.LST", {"CITY", "LNAME"});
-    TAddressBrowse browse(&table, tagId, table.recNo());
+    records::writeFieldsList(home + "sysdata/FIELDS.LST", {"CITY", "LNAME"});
+    records::TAddressBrowse browse(&table, tagId, table.recNo());
     EXPECT_EQ(browse.windowTitle(), "Address Browse");
     EXPECT_EQ(browse.model()->columnFields().mid(0, 2), QStringList({"CITY", "LNAME"}));
     EXPECT_EQ(browse.grid()->currentIndex().row(), 0);
@@ -191,7 +191,7 @@ TEST_F(AddressBrowseTest, DialogNavigatesWithinTheRowsAndSavesTheColumnOrder) {
     browse.grid()->horizontalHeader()->moveSection(1, 0);
     browse.accept();
     const QStringList saved =
-        readFieldsList(home + "sysdata/FIELDS.LST", browse.model()->fieldOrder());
+        records::readFieldsList(home + "sysdata/FIELDS.LST", browse.model()->fieldOrder());
     EXPECT_EQ(saved.mid(0, 2), QStringList({"LNAME", "CITY"}));
     EXPECT_EQ(saved.size(), table.fieldCount());
 }
@@ -208,7 +208,7 @@ TEST_F(AddressBrowseTest, MainWindowTakesTheRecordTheGridEndsOn) {
     EXPECT_EQ(window->TablePKW->fieldByName("LNAME").text(), "Adams");
 
     QTimer::singleShot(0, [] {
-        auto* browse = qobject_cast<TAddressBrowse*>(QApplication::activeModalWidget());
+        auto* browse = qobject_cast<records::TAddressBrowse*>(QApplication::activeModalWidget());
         ASSERT_NE(browse, nullptr);
         browse->LastButtonClick();
         browse->accept();

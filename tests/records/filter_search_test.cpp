@@ -111,14 +111,14 @@ class FilterSearchTest : public ::testing::Test {
 
 TEST_F(FilterSearchTest, KeySearchFindsTheKeyStartOrStaysOnTheRecord) {
     goTo("Smith");
-    EXPECT_TRUE(seekKeyStart(*w->Apollo1, "brow"));
+    EXPECT_TRUE(records::seekKeyStart(*w->Apollo1, "brow"));
     EXPECT_EQ(current(), "Brown");
     goTo("Smith");
-    EXPECT_FALSE(seekKeyStart(*w->Apollo1, "zz"));
+    EXPECT_FALSE(records::seekKeyStart(*w->Apollo1, "zz"));
     EXPECT_EQ(current(), "Smith");
 
     // Through the dialog, in the City order: the key is city then state.
-    onNextDialog<TSearchDialog>([](TSearchDialog* d) {
+    onNextDialog<records::TSearchDialog>([](records::TSearchDialog* d) {
         EXPECT_EQ(named<QListWidget>(d, "OrderList")->currentItem()->text(), "Last Name");
         named<QListWidget>(d, "OrderList")->setCurrentRow(5);
         EXPECT_EQ(d->TextLabel->text(), "Search City starting with...");
@@ -187,13 +187,13 @@ TEST_F(FilterSearchTest, TagAllFilterMatchesTagsEveryMatch) {
     ASSERT_EQ(w->ApplyQuery(), 2);
     w->RefreshControls();
     EXPECT_TRUE(w->mnuTagAllFilterMatches->isEnabled());
-    onNextDialog<TTaggingWindow>(
-        [](TTaggingWindow* d) {
+    onNextDialog<records::TTaggingWindow>(
+        [](records::TTaggingWindow* d) {
             EXPECT_EQ(d->StatusLabel->text(), "Complete");
             EXPECT_TRUE(d->CancelButton->isHidden());
             d->OkButton->click();
         },
-        [](TTaggingWindow* d) { return !d->OkButton->isHidden(); });
+        [](records::TTaggingWindow* d) { return !d->OkButton->isHidden(); });
     w->mnuTagAllFilterMatchesClick();
     EXPECT_EQ(messages->texts(), QStringList{"Tag all records matching filter?"});
     EXPECT_FALSE(w->bulkOperation);
@@ -203,7 +203,7 @@ TEST_F(FilterSearchTest, TagAllFilterMatchesTagsEveryMatch) {
 }
 
 TEST_F(FilterSearchTest, FilterDialogTestsKeepsAndRestores) {
-    onNextDialog<TFilterDialog>([](TFilterDialog* d) {
+    onNextDialog<records::TFilterDialog>([](records::TFilterDialog* d) {
         EXPECT_FALSE(d->DateNote->isVisible());
         QFocusEvent focusIn(QEvent::FocusIn);
         QApplication::sendEvent(d->box(Criterion::Date), &focusIn);
@@ -221,7 +221,7 @@ TEST_F(FilterSearchTest, FilterDialogTestsKeepsAndRestores) {
     // A filter without matches is dropped by Test; Ok stays open; Cancel
     // brings back the filter the dialog started with.
     messages->clear();
-    onNextDialog<TFilterDialog>([](TFilterDialog* d) {
+    onNextDialog<records::TFilterDialog>([](records::TFilterDialog* d) {
         EXPECT_EQ(d->box(Criterion::Codes)->text(), "$C");
         d->box(Criterion::LastName)->setText("zz");
         d->OkButton->click();

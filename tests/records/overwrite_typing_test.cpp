@@ -11,7 +11,7 @@ namespace pc::app {
 namespace {
 
 TEST(OverwriteTyping, LineEditReplacesAndInsertKeyToggles) {
-    OverwriteTyping overwrite;
+    records::OverwriteTyping overwrite;
     QLineEdit edit("abcd");
     overwrite.install(&edit);
     edit.setCursorPosition(1);
@@ -32,7 +32,7 @@ TEST(OverwriteTyping, LineEditReplacesAndInsertKeyToggles) {
 }
 
 TEST(OverwriteTyping, CommandKeysAndSelectionsAreLeftAlone) {
-    OverwriteTyping overwrite;
+    records::OverwriteTyping overwrite;
     QLineEdit edit("abcd");
     overwrite.install(&edit);
     edit.setCursorPosition(1);
@@ -54,7 +54,7 @@ TEST(OverwriteTyping, CommandKeysAndSelectionsAreLeftAlone) {
 }
 
 TEST(OverwriteTyping, MemoDoesNotSwallowLineBreaksAndReadOnlyIsUntouched) {
-    OverwriteTyping overwrite;
+    records::OverwriteTyping overwrite;
     QPlainTextEdit memo("ab\ncd");
     overwrite.install(&memo);
     QTextCursor cursor = memo.textCursor();

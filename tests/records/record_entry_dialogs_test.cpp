@@ -18,8 +18,8 @@ namespace {
 
 using pc::test::named;
 
-NewRecordFields askFor(bool name, bool zip) {
-    NewRecordFields fields;
+records::NewRecordFields askFor(bool name, bool zip) {
+    records::NewRecordFields fields;
     fields.askName = name;
     fields.askZip = zip;
     fields.lastWidth = 25;
@@ -36,7 +36,7 @@ void open(QDialog& dialog) {
 }
 
 TEST(NewRecordDialogTest, EnterWalksTheBoxesAndAcceptsInTheZip) {
-    TNewRecordDialog dialog(askFor(true, true));
+    records::TNewRecordDialog dialog(askFor(true, true));
     open(dialog);
     EXPECT_EQ(dialog.windowTitle(), "New Record");
     EXPECT_EQ(named<QPushButton>(dialog, "OkButton")->text(), "Ok [PgDn]");
@@ -55,7 +55,7 @@ TEST(NewRecordDialogTest, EnterWalksTheBoxesAndAcceptsInTheZip) {
     QTest::keyClicks(named<QLineEdit>(dialog, "ZipEdit"), "12345-67890123");
     QTest::keyClick(named<QLineEdit>(dialog, "ZipEdit"), Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    const NewRecordEntry entry = dialog.entry();
+    const records::NewRecordEntry entry = dialog.entry();
     EXPECT_EQ(entry.last, "Smith");
     EXPECT_EQ(entry.first, "Ann");
     EXPECT_EQ(entry.zip, "12345-6789");  // cut at the field's width
@@ -63,7 +63,7 @@ TEST(NewRecordDialogTest, EnterWalksTheBoxesAndAcceptsInTheZip) {
 
 TEST(NewRecordDialogTest, PageDownAcceptsAndCancelEndsWithNothing) {
     {
-        TNewRecordDialog dialog(askFor(true, true));
+        records::TNewRecordDialog dialog(askFor(true, true));
         open(dialog);
         QTest::keyClicks(named<QLineEdit>(dialog, "LastEdit"), "Jones");
         QTest::keyClick(named<QLineEdit>(dialog, "LastEdit"), Qt::Key_PageDown);
@@ -72,14 +72,14 @@ TEST(NewRecordDialogTest, PageDownAcceptsAndCancelEndsWithNothing) {
         EXPECT_EQ(dialog.entry().zip, "");
     }
     {
-        TNewRecordDialog dialog(askFor(true, true));
+        records::TNewRecordDialog dialog(askFor(true, true));
         open(dialog);
         QTest::keyClicks(named<QLineEdit>(dialog, "LastEdit"), "Jones");
         QTest::mouseClick(named<QPushButton>(dialog, "CancelButton"), Qt::LeftButton);
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
     }
     {
-        TNewRecordDialog dialog(askFor(false, true));
+        records::TNewRecordDialog dialog(askFor(false, true));
         open(dialog);
         QTest::keyClick(named<QLineEdit>(dialog, "ZipEdit"), Qt::Key_Escape);
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
@@ -88,7 +88,7 @@ TEST(NewRecordDialogTest, PageDownAcceptsAndCancelEndsWithNothing) {
 
 TEST(NewRecordDialogTest, WithoutTheZipLeavingTheFirstNameAccepts) {
     for (Qt::Key leave : {Qt::Key_Return, Qt::Key_Tab}) {
-        TNewRecordDialog dialog(askFor(true, false));
+        records::TNewRecordDialog dialog(askFor(true, false));
         open(dialog);
         EXPECT_TRUE(named<QLineEdit>(dialog, "ZipEdit")->isHidden());
         QTest::keyClicks(named<QLineEdit>(dialog, "LastEdit"), "Lee");
@@ -99,7 +99,7 @@ TEST(NewRecordDialogTest, WithoutTheZipLeavingTheFirstNameAccepts) {
         EXPECT_EQ(dialog.entry().first, "Kim");
     }
     // Clicking Cancel from the first name still cancels.
-    TNewRecordDialog dialog(askFor(true, false));
+    records::TNewRecordDialog dialog(askFor(true, false));
     open(dialog);
     named<QLineEdit>(dialog, "FirstEdit")->setFocus();
     QTest::mouseClick(named<QPushButton>(dialog, "CancelButton"), Qt::LeftButton);
@@ -107,8 +107,8 @@ TEST(NewRecordDialogTest, WithoutTheZipLeavingTheFirstNameAccepts) {
 }
 
 TEST(NewRecordDialogTest, ZipAloneTakesTheLastNamesPlace) {
-    TNewRecordDialog both(askFor(true, true));
-    TNewRecordDialog zipOnly(askFor(false, true));
+    records::TNewRecordDialog both(askFor(true, true));
+    records::TNewRecordDialog zipOnly(askFor(false, true));
     open(both);
     open(zipOnly);
     EXPECT_TRUE(named<QLineEdit>(zipOnly, "LastEdit")->isHidden());
@@ -133,7 +133,7 @@ TEST(NewRecordDialogTest, ZipAloneTakesTheLastNamesPlace) {
 
 TEST(SelectDateDialogTest, StepButtonsMoveTheCalendar) {
     const QDate today(2026, 3, 9);
-    TSelectDateDialog dialog(QDate(2024, 1, 31), today);
+    records::TSelectDateDialog dialog(QDate(2024, 1, 31), today);
     open(dialog);
     EXPECT_EQ(dialog.windowTitle(), "Select a Date");
     EXPECT_EQ(dialog.selectedDate(), QDate(2024, 1, 31));
@@ -151,32 +151,32 @@ TEST(SelectDateDialogTest, StepButtonsMoveTheCalendar) {
     EXPECT_EQ(dialog.selectedDate(), today);
     EXPECT_EQ(named<QCalendarWidget>(dialog, "Calendar")->yearShown(), 2026);
     QTest::mouseClick(named<QPushButton>(dialog, "OkButton"), Qt::LeftButton);
-    EXPECT_EQ(dialog.choice().kind, DateChoice::Kind::Date);
+    EXPECT_EQ(dialog.choice().kind, records::DateChoice::Kind::Date);
     EXPECT_EQ(dialog.choice().date, today);
 }
 
 TEST(SelectDateDialogTest, CancelAndNoDateAndTheStartingDate) {
     const QDate today(2026, 3, 9);
     {
-        TSelectDateDialog dialog(QDate(), today);
+        records::TSelectDateDialog dialog(QDate(), today);
         open(dialog);
         EXPECT_EQ(dialog.selectedDate(), today);
         QTest::mouseClick(named<QPushButton>(dialog, "NoDateButton"), Qt::LeftButton);
-        EXPECT_EQ(dialog.choice().kind, DateChoice::Kind::NoDate);
+        EXPECT_EQ(dialog.choice().kind, records::DateChoice::Kind::NoDate);
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
     }
     {
-        TSelectDateDialog dialog(QDate(2020, 5, 5), today);
+        records::TSelectDateDialog dialog(QDate(2020, 5, 5), today);
         open(dialog);
         QTest::mouseClick(named<QPushButton>(dialog, "YearForwardButton"), Qt::LeftButton);
         QTest::mouseClick(named<QPushButton>(dialog, "CancelButton"), Qt::LeftButton);
-        EXPECT_EQ(dialog.choice().kind, DateChoice::Kind::Cancel);
+        EXPECT_EQ(dialog.choice().kind, records::DateChoice::Kind::Cancel);
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
     }
-    EXPECT_EQ(initialCalendarDate("20200505", today), QDate(2020, 5, 5));
-    EXPECT_EQ(initialCalendarDate("", today), today);
-    EXPECT_EQ(initialCalendarDate("20201399", today), today);  // not a date
-    EXPECT_EQ(initialCalendarDate("garbage", today), today);
+    EXPECT_EQ(records::initialCalendarDate("20200505", today), QDate(2020, 5, 5));
+    EXPECT_EQ(records::initialCalendarDate("", today), today);
+    EXPECT_EQ(records::initialCalendarDate("20201399", today), today);  // not a date
+    EXPECT_EQ(records::initialCalendarDate("garbage", today), today);
 }
 
 }  // namespace

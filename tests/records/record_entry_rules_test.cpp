@@ -16,47 +16,49 @@ namespace pc::app {
 namespace {
 
 TEST(MemoTextTest, ALengthThatIsAMultipleOfFourGetsOneTrailingBlank) {
-    EXPECT_EQ(memoForStorage("12345678"), "12345678 ");
-    EXPECT_EQ(memoForStorage("1234567"), "1234567");
-    EXPECT_EQ(memoForStorage(""), "");  // an empty memo stays empty
+    EXPECT_EQ(records::memoForStorage("12345678"), "12345678 ");
+    EXPECT_EQ(records::memoForStorage("1234567"), "1234567");
+    EXPECT_EQ(records::memoForStorage(""), "");  // an empty memo stays empty
     // Counted as stored, with CR LF breaks: "ab" CR LF "cd" is 6, "a" CR LF "b" is 4.
-    EXPECT_EQ(memoForStorage("ab\ncd"), "ab\r\ncd");
-    EXPECT_EQ(memoForStorage("a\nb"), "a\r\nb ");
+    EXPECT_EQ(records::memoForStorage("ab\ncd"), "ab\r\ncd");
+    EXPECT_EQ(records::memoForStorage("a\nb"), "a\r\nb ");
     // Saving again what was loaded does not grow the memo.
-    const QString once = memoForStorage("12345678");
-    EXPECT_EQ(memoForStorage(memoForEditor(once)), once);
-    EXPECT_EQ(memoForEditor("one\r\ntwo"), "one\ntwo");
+    const QString once = records::memoForStorage("12345678");
+    EXPECT_EQ(records::memoForStorage(records::memoForEditor(once)), once);
+    EXPECT_EQ(records::memoForEditor("one\r\ntwo"), "one\ntwo");
 }
 
-Preferences prefsWith(std::initializer_list<const char*> on, const QString& country = {}) {
-    Preferences prefs;
+records::Preferences prefsWith(std::initializer_list<const char*> on, const QString& country = {}) {
+    records::Preferences prefs;
     for (const char* key : on) prefs.adding[key] = true;
     prefs.defaultCountry = country;
     return prefs;
 }
 
-QMap<QString, QString> assigned(const FieldAssignments& list) {
+QMap<QString, QString> assigned(const records::FieldAssignments& list) {
     QMap<QString, QString> map;
     for (const auto& [field, text] : list) map[field] = text;  // the last one wins
     return map;
 }
 
-CarriedFields previousRecord(const Preferences& prefs) {
+records::CarriedFields previousRecord(const records::Preferences& prefs) {
     const QMap<QString, QString> current = {
         {"ORG", "Acme  "},   {"CITY", "Springfield"}, {"STATE", "IL"},      {"ZIP", "62701"},
         {"STREET", "1 Elm"}, {"STREET2", "Suite 4"},  {"COUNTRY", "Canada"}};
-    return rememberCarriedFields([&](const QString& name) { return current.value(name); }, prefs);
+    return records::rememberCarriedFields([&](const QString& name) { return current.value(name); },
+                                          prefs);
 }
 
 TEST(CarryForwardTest, CarriedFieldsDefaultCountryAndDate) {
     const QDate today(2026, 3, 9);
     // Nothing switched on: a blank record.
-    EXPECT_TRUE(newRecordAssignments({}, previousRecord({}), {}, today).empty());
+    EXPECT_TRUE(records::newRecordAssignments({}, previousRecord({}), {}, today).empty());
 
-    const Preferences all = prefsWith({"CarryOrg", "CarrySA1", "CarrySA2", "CarryCity",
-                                       "CarryState", "CarryZip", "CarryCountry", "PlugDate"},
-                                      "USA");
-    auto fields = assigned(newRecordAssignments({}, previousRecord(all), all, today));
+    const records::Preferences all =
+        prefsWith({"CarryOrg", "CarrySA1", "CarrySA2", "CarryCity", "CarryState", "CarryZip",
+                   "CarryCountry", "PlugDate"},
+                  "USA");
+    auto fields = assigned(records::newRecordAssignments({}, previousRecord(all), all, today));
     EXPECT_EQ(fields["ORG"], "Acme");
     EXPECT_EQ(fields["STREET"], "1 Elm");
     EXPECT_EQ(fields["STREET2"], "Suite 4");
@@ -66,21 +68,23 @@ TEST(CarryForwardTest, CarriedFieldsDefaultCountryAndDate) {
     EXPECT_EQ(fields["DATE"], "20260309");
 
     // The default country serves when no country is carried.
-    const Preferences defaultOnly = prefsWith({}, "USA");
-    fields = assigned(newRecordAssignments({}, previousRecord(defaultOnly), defaultOnly, today));
+    const records::Preferences defaultOnly = prefsWith({}, "USA");
+    fields = assigned(
+        records::newRecordAssignments({}, previousRecord(defaultOnly), defaultOnly, today));
     EXPECT_EQ(fields.keys(), QStringList{"COUNTRY"});
     EXPECT_EQ(fields["COUNTRY"], "USA");
     // Carrying an empty country also falls back to the default.
-    const Preferences carryEmpty = prefsWith({"CarryCountry"}, "USA");
-    const CarriedFields none =
-        rememberCarriedFields([](const QString&) { return QString(); }, carryEmpty);
-    EXPECT_EQ(assigned(newRecordAssignments({}, none, carryEmpty, today))["COUNTRY"], "USA");
+    const records::Preferences carryEmpty = prefsWith({"CarryCountry"}, "USA");
+    const records::CarriedFields none =
+        records::rememberCarriedFields([](const QString&) { return QString(); }, carryEmpty);
+    EXPECT_EQ(assigned(records::newRecordAssignments({}, none, carryEmpty, today))["COUNTRY"],
+              "USA");
 }
 
 TEST(CarryForwardTest, TypedAndLookedUpValuesBeatCarriedOnes) {
-    const Preferences prefs = prefsWith({"CarryCity", "CarryState", "CarryZip"});
-    NewRecordStart start{"Smith", "Ann", "10001", QString("New York"), QString("NY")};
-    auto fields = assigned(newRecordAssignments(start, previousRecord(prefs), prefs, {}));
+    const records::Preferences prefs = prefsWith({"CarryCity", "CarryState", "CarryZip"});
+    records::NewRecordStart start{"Smith", "Ann", "10001", QString("New York"), QString("NY")};
+    auto fields = assigned(records::newRecordAssignments(start, previousRecord(prefs), prefs, {}));
     EXPECT_EQ(fields["LNAME"], "Smith");
     EXPECT_EQ(fields["FNAME"], "Ann");
     EXPECT_EQ(fields["ZIP"], "10001");
@@ -90,30 +94,30 @@ TEST(CarryForwardTest, TypedAndLookedUpValuesBeatCarriedOnes) {
     // A zip found in no record: the remembered city and state are used.
     start.foundCity.reset();
     start.foundState.reset();
-    fields = assigned(newRecordAssignments(start, previousRecord(prefs), prefs, {}));
+    fields = assigned(records::newRecordAssignments(start, previousRecord(prefs), prefs, {}));
     EXPECT_EQ(fields["ZIP"], "10001");
     EXPECT_EQ(fields["CITY"], "Springfield");
     EXPECT_EQ(fields["STATE"], "IL");
     // Without the carry switches they stay empty.
-    fields = assigned(newRecordAssignments(start, previousRecord({}), {}, {}));
+    fields = assigned(records::newRecordAssignments(start, previousRecord({}), {}, {}));
     EXPECT_FALSE(fields.contains("CITY"));
     EXPECT_FALSE(fields.contains("STATE"));
 }
 
 TEST(SkipFieldsTest, SkipListAndTheFocusAfterAdd) {
-    EXPECT_TRUE(skippedFields({}).isEmpty());
-    EXPECT_EQ(skippedFields(prefsWith({"Skipcomments2", "SkipLastName", "SkipDate"})),
+    EXPECT_TRUE(records::skippedFields({}).isEmpty());
+    EXPECT_EQ(records::skippedFields(prefsWith({"Skipcomments2", "SkipLastName", "SkipDate"})),
               (QStringList{"LNAME", "USER2", "DATE"}));
-    EXPECT_EQ(skipFieldTable().size(), skipSwitches().size());
+    EXPECT_EQ(records::skipFieldTable().size(), records::skipSwitches().size());
 
-    EXPECT_EQ(addFocusField({}, true, true), "LNAME");
-    EXPECT_EQ(addFocusField({}, false, true), "FNAME");  // last name came from the prompt
-    EXPECT_EQ(addFocusField({}, false, false), "MIDDLE");
-    EXPECT_EQ(addFocusField(prefsWith({"SkipLastName"}), true, true), "FNAME");
-    EXPECT_EQ(addFocusField(prefsWith({"SkipLastName", "SkipfirstName", "SkipMiddleInitial"}), true,
-                            true),
+    EXPECT_EQ(records::addFocusField({}, true, true), "LNAME");
+    EXPECT_EQ(records::addFocusField({}, false, true), "FNAME");  // last name came from the prompt
+    EXPECT_EQ(records::addFocusField({}, false, false), "MIDDLE");
+    EXPECT_EQ(records::addFocusField(prefsWith({"SkipLastName"}), true, true), "FNAME");
+    EXPECT_EQ(records::addFocusField(
+                  prefsWith({"SkipLastName", "SkipfirstName", "SkipMiddleInitial"}), true, true),
               "PREFIX");
-    EXPECT_EQ(addFocusField(
+    EXPECT_EQ(records::addFocusField(
                   prefsWith({"SkipMiddleInitial", "SkipPrefix", "Skiptitle", "SkipOrganization"}),
                   false, false),
               "STREET");
@@ -123,19 +127,21 @@ TEST(AggressiveSaveTest, ReopensOnEveryFifthOrEverySave) {
     int counter = 0;
     std::vector<int> reopenedAt;
     for (int save = 1; save <= 12; ++save)
-        if (countSaveForReopen(counter, AggressiveSave::Normal)) reopenedAt.push_back(save);
+        if (records::countSaveForReopen(counter, records::AggressiveSave::Normal))
+            reopenedAt.push_back(save);
     EXPECT_EQ(reopenedAt, (std::vector<int>{5, 10}));
     EXPECT_EQ(counter, 2);
 
     counter = 0;
-    EXPECT_TRUE(countSaveForReopen(counter, AggressiveSave::High));
-    EXPECT_TRUE(countSaveForReopen(counter, AggressiveSave::High));
-    for (int i = 0; i < 6; ++i) EXPECT_FALSE(countSaveForReopen(counter, AggressiveSave::None));
+    EXPECT_TRUE(records::countSaveForReopen(counter, records::AggressiveSave::High));
+    EXPECT_TRUE(records::countSaveForReopen(counter, records::AggressiveSave::High));
+    for (int i = 0; i < 6; ++i)
+        EXPECT_FALSE(records::countSaveForReopen(counter, records::AggressiveSave::None));
 }
 
 TEST(DuplicateNameKeyTest, PartsAreCutToTheFieldWidthsAndTheQuestionLaidOut) {
-    EXPECT_EQ(duplicateNameKey("Abcdefgh", "Xyz", 4, 2), "ABCDXY");
-    EXPECT_EQ(duplicateQuestion("John", "Smith", "1 Elm", "Springfield", "IL", "62701"),
+    EXPECT_EQ(records::duplicateNameKey("Abcdefgh", "Xyz", 4, 2), "ABCDXY");
+    EXPECT_EQ(records::duplicateQuestion("John", "Smith", "1 Elm", "Springfield", "IL", "62701"),
               "Possible duplicate: \r\n\r\nJohn Smith\r\n1 Elm\r\nSpringfield,IL 62701\r\n\r\n"
               "Continue adding?");
 }

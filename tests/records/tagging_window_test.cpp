@@ -17,7 +17,7 @@ namespace {
 
 TEST(TaggingWindowTest, EnterOnTheCompleteBoxClosesIt) {
     pc::text::ScopedRecordingMessages messages;
-    TTaggingWindow window;
+    records::TTaggingWindow window;
     window.show();  // as while tagging runs: Cancel has the focus
     QApplication::setActiveWindow(&window);
     window.CancelButton->setFocus();

@@ -7,8 +7,8 @@
 TEST(BusyCursor, NestsAndRestoresTheCursor) {
     ASSERT_EQ(QGuiApplication::overrideCursor(), nullptr);
     {
-        pc::text::BusyCursor outer;
-        { pc::text::BusyCursor inner; }
+        pc::widgets::BusyCursor outer;
+        { pc::widgets::BusyCursor inner; }
         ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
         EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
     }

@@ -9,6 +9,7 @@
 #include "text/message_service.h"
 
 using namespace pc::text;
+using namespace pc::widgets;
 
 namespace {
 

@@ -11,6 +11,7 @@
 #include "text/program_paths.h"
 
 using namespace pc::text;
+using namespace pc::widgets;
 
 namespace {
 
