@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "five_tag_table.h"
 #include "xbase/engine.h"
 
 namespace {
@@ -43,26 +44,7 @@ Pristine build() {
     fs::create_directories(p.dir);
     const std::string table = (p.dir / "T.dbf").string();
     sx_ErrorLevel(0);
-    sx_CreateNew(table.c_str(), "T", pc::xbase::kDriverCdx, 4);
-    sx_CreateField("NAME", "C", 20, 0);
-    sx_CreateField("CITY", "C", 12, 0);
-    sx_CreateField("AMT", "N", 8, 2);
-    sx_CreateField("NOTE", "M", 0, 0);
-    sx_CreateExec();
-    for (int i = 0; i < kRecords; ++i) {
-        sx_AppendBlank();
-        sx_Replace("NAME", ("Name" + std::to_string((i * 7919) % 1000)).c_str());
-        sx_Replace("CITY", ("City" + std::to_string(i % 13)).c_str());
-        sx_Replace("AMT", std::to_string((i * 37) % 500).c_str());
-        if (i % 5 == 0) sx_Replace("NOTE", std::string(20 + i % 90, 'a' + i % 26).c_str());
-    }
-    sx_IndexTag(nullptr, "NAME", "UPPER(NAME)", 0, false, nullptr);
-    sx_IndexTag(nullptr, "PLACE", "CITY+NAME", 0, false, nullptr);
-    sx_IndexTag(nullptr, "AMOUNT", "AMT", 0, true, nullptr);
-    sx_IndexTag(nullptr, "CITIES", "CITY", 1, false, nullptr);
-    sx_IndexTag(nullptr, "LONGNOTE", "NAME", 0, false, "LEN(NOTE)>50");
-    sx_Commit();
-    sx_CloseAll();
+    pc::test::buildFiveTagTable(table, kRecords);
     p.dbf = slurp(p.dir / "T.dbf");
     p.fpt = slurp(p.dir / "T.fpt");
     p.cdx = slurp(p.dir / "T.cdx");

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "five_tag_table.h"
 #include "test_support.h"
 #include "xbase/engine.h"
 
@@ -26,27 +27,7 @@ class DamagedFilesTest : public ::testing::Test {
         sx_CloseAll();
         sx_ErrorLevel(0);
         table_ = dir_.file("T.dbf");
-        ASSERT_NE(sx_CreateNew(table_.c_str(), "T", kDriverCdx, 4), 0) << sx_LastError();
-        sx_CreateField("NAME", "C", 20, 0);
-        sx_CreateField("CITY", "C", 12, 0);
-        sx_CreateField("AMT", "N", 8, 2);
-        sx_CreateField("NOTE", "M", 0, 0);
-        ASSERT_NE(sx_CreateExec(), 0) << sx_LastError();
-        for (int i = 0; i < kRecords; ++i) {
-            sx_AppendBlank();
-            sx_Replace("NAME", ("Name" + std::to_string((i * 7919) % 1000)).c_str());
-            sx_Replace("CITY", ("City" + std::to_string(i % 13)).c_str());
-            sx_Replace("AMT", std::to_string((i * 37) % 500).c_str());
-            if (i % 5 == 0) sx_Replace("NOTE", std::string(20 + i % 90, 'a' + i % 26).c_str());
-        }
-        sx_IndexTag(nullptr, "NAME", "UPPER(NAME)", 0, false, nullptr);
-        sx_IndexTag(nullptr, "PLACE", "CITY+NAME", 0, false, nullptr);
-        sx_IndexTag(nullptr, "AMOUNT", "AMT", 0, true, nullptr);
-        sx_IndexTag(nullptr, "CITIES", "CITY", 1, false, nullptr);
-        ASSERT_NE(sx_IndexTag(nullptr, "LONGNOTE", "NAME", 0, false, "LEN(NOTE)>50"), 0)
-            << sx_LastError();
-        sx_Commit();
-        sx_CloseAll();
+        ASSERT_TRUE(pc::test::buildFiveTagTable(table_, kRecords)) << sx_LastError();
         cdx_ = pc::test::readFile(dir_.file("T.cdx"));
         fpt_ = pc::test::readFile(dir_.file("T.fpt"));
         pristine_ = walks();
