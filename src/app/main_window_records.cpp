@@ -10,12 +10,12 @@
 #include "data/controls_disabled.h"
 #include "data/data_error.h"
 #include "data/engine_setting_guards.h"
+#include "data/record_lookup.h"
 #include "data/t_apollo.h"
 #include "data/t_data_source.h"
 #include "data/t_table.h"
 #include "records/aggressive_save.h"
 #include "records/carry_forward.h"
-#include "records/city_state_fill.h"
 #include "records/duplicate_name_check.h"
 #include "records/memo_text.h"
 #include "records/new_record_dialog.h"
@@ -194,7 +194,10 @@ bool TAddressMain::CheckDupName(const QString& first, const QString& last) {
 
 bool TAddressMain::FillCityState(const QString& zip, QString& city, QString& state) {
     if (!active()) return false;
-    return pc::records::FillCityState(*TablePKW, *Apollo1, zip, city, state);
+    const auto found = pc::data::cityStateForZip(*TablePKW, *Apollo1, zip);
+    city = found ? found->city : QString();
+    state = found ? found->state : QString();
+    return found.has_value();
 }
 
 void TAddressMain::SetSkipFields(bool adding) {

@@ -10,9 +10,9 @@
 #include "app/t_address_main.h"
 #include "data/controls_disabled.h"
 #include "data/data_error.h"
+#include "data/record_lookup.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
-#include "records/key_search.h"
 #include "records/record_tagging.h"
 #include "records/search_dialog.h"
 #include "records/searching_window.h"
@@ -73,7 +73,7 @@ void TAddressMain::SearchButtonClick() {
     const int chosen = dialog.orderIndex();
     if (chosen >= 0 && chosen < static_cast<int>(sortActions.size()))
         SetOrderTo(records::orderNameFromCaption(sortActions[chosen]->text()));
-    records::seekKeyStart(*Apollo1, dialog.text());
+    pc::data::seekKeyStart(*Apollo1, dialog.text());
     loadMemo();
     RefreshControls();
 }

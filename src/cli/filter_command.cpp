@@ -90,11 +90,7 @@ int runFilterCommand(const std::vector<std::string>& args, std::ostream& out) {
     }
 
     if (!values.count("--db")) {
-        const bool refused = pc::data::filterTooComplex(filter);
-        out << "query: "
-            << (refused ? QString(pc::data::kNotDeletedQuery) : pc::data::engineQuery(filter))
-                   .toStdString()
-            << '\n';
+        out << "query: " << pc::data::engineQuery(filter).toStdString() << '\n';
         return 0;
     }
 

@@ -5,20 +5,9 @@
 
 namespace pc::data {
 
-ExactSetting::ExactSetting(bool on) : previous_(sx_SetExact(on)) {}
-ExactSetting::~ExactSetting() {
-    sx_SetExact(previous_);
-}
-
-SoftSeekSetting::SoftSeekSetting(bool on) : previous_(sx_SetSoftSeek(on)) {}
-SoftSeekSetting::~SoftSeekSetting() {
-    sx_SetSoftSeek(previous_);
-}
-
-DeletedFilterSetting::DeletedFilterSetting(bool on) : previous_(sx_SetDeleted(on)) {}
-DeletedFilterSetting::~DeletedFilterSetting() {
-    sx_SetDeleted(previous_);
-}
+ExactSetting::ExactSetting(bool on) : EngineSwitch(sx_SetExact, on) {}
+SoftSeekSetting::SoftSeekSetting(bool on) : EngineSwitch(sx_SetSoftSeek, on) {}
+DeletedFilterSetting::DeletedFilterSetting(bool on) : EngineSwitch(sx_SetDeleted, on) {}
 
 OrderSetting::OrderSetting(TApollo& apollo, int order)
     : apollo_(apollo), previous_(apollo.setOrder(order)) {}

@@ -11,40 +11,37 @@ namespace pc::data {
 
 class TApollo;
 
-// SET EXACT: whether "=" and seeks need the whole key rather than a prefix.
-class ExactSetting {
+// An on/off engine setting held for a scope; `set` sets it and returns the
+// value it had.
+class EngineSwitch {
   public:
-    explicit ExactSetting(bool on);
-    ~ExactSetting();
-    ExactSetting(const ExactSetting&) = delete;
-    ExactSetting& operator=(const ExactSetting&) = delete;
+    using Setter = bool (*)(bool on);
+    EngineSwitch(Setter set, bool on) : set_(set), previous_(set(on)) {}
+    ~EngineSwitch() { set_(previous_); }
+    EngineSwitch(const EngineSwitch&) = delete;
+    EngineSwitch& operator=(const EngineSwitch&) = delete;
 
   private:
+    Setter set_;
     bool previous_;
+};
+
+// SET EXACT: whether "=" and seeks need the whole key rather than a prefix.
+class ExactSetting : public EngineSwitch {
+  public:
+    explicit ExactSetting(bool on);
 };
 
 // SET SOFTSEEK: whether a failed seek rests on the next key instead of the end.
-class SoftSeekSetting {
+class SoftSeekSetting : public EngineSwitch {
   public:
     explicit SoftSeekSetting(bool on);
-    ~SoftSeekSetting();
-    SoftSeekSetting(const SoftSeekSetting&) = delete;
-    SoftSeekSetting& operator=(const SoftSeekSetting&) = delete;
-
-  private:
-    bool previous_;
 };
 
 // SET DELETED: whether moves skip deletion-marked records.
-class DeletedFilterSetting {
+class DeletedFilterSetting : public EngineSwitch {
   public:
     explicit DeletedFilterSetting(bool on);
-    ~DeletedFilterSetting();
-    DeletedFilterSetting(const DeletedFilterSetting&) = delete;
-    DeletedFilterSetting& operator=(const DeletedFilterSetting&) = delete;
-
-  private:
-    bool previous_;
 };
 
 // The order of one table. Does not move; callers seek or go to a record.

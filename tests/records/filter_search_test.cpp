@@ -20,11 +20,11 @@
 #include "app/startup.h"
 #include "app/t_address_main.h"
 #include "data/filter_file.h"
+#include "data/record_lookup.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
 #include "named_child.h"
 #include "records/filter_dialog.h"
-#include "records/key_search.h"
 #include "records/search_dialog.h"
 #include "records/tagging_window.h"
 #include "scratch_home.h"
@@ -111,10 +111,10 @@ class FilterSearchTest : public ::testing::Test {
 
 TEST_F(FilterSearchTest, KeySearchFindsTheKeyStartOrStaysOnTheRecord) {
     goTo("Smith");
-    EXPECT_TRUE(records::seekKeyStart(*w->Apollo1, "brow"));
+    EXPECT_TRUE(pc::data::seekKeyStart(*w->Apollo1, "brow"));
     EXPECT_EQ(current(), "Brown");
     goTo("Smith");
-    EXPECT_FALSE(records::seekKeyStart(*w->Apollo1, "zz"));
+    EXPECT_FALSE(pc::data::seekKeyStart(*w->Apollo1, "zz"));
     EXPECT_EQ(current(), "Smith");
 
     // Through the dialog, in the City order: the key is city then state.
