@@ -95,8 +95,8 @@ bool OpenPKWFile(const QString& path, TTable& table, bool* validIndex) {
         inform(openFailedMessage(path, why));
         return false;
     }
-    const bool valid = CheckValidIndex(table);
-    if (validIndex) *validIndex = valid;
+    // The check reads every tag's pages: only for a caller that asks.
+    if (validIndex) *validIndex = CheckValidIndex(table);
     return true;
 }
 

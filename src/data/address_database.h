@@ -20,8 +20,8 @@ class NewFileFieldLengths;
 // `failure` receives the kind of a failed open.
 bool openTableFile(const QString& path, TTable& table, ErrorKind* failure = nullptr);
 
-// Opens an address database into the table object and checks its index;
-// `validIndex` receives the result of CheckValidIndex. On failure tells the
+// Opens an address database into the table object; when `validIndex` is
+// given it receives the result of CheckValidIndex. On failure tells the
 // user that the file may not be a Postcraft file or may be in use.
 bool OpenPKWFile(const QString& path, TTable& table, bool* validIndex = nullptr);
 QString openFailedMessage(const QString& path, ErrorKind kind = ErrorKind::Other);
