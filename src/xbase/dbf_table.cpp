@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 #include "xbase/ascii_text.h"
 #include "xbase/codepage.h"
@@ -79,15 +80,18 @@ void finishInterruptedPack(const std::string& path, OpenMode mode) {
 // called while the table is held exclusively, so none is still being written.
 void removeStaleTemporaries(const std::string& path) {
     fs::path p(path);
-    std::string stem = p.stem().string();
+    const std::string stem = p.stem().string();
+    std::string stale[] = {p.filename().string() + kTempSuffix, stem + ".DBF" + kTempSuffix,
+                           stem + ".FPT" + kTempSuffix, stem + ".CDX" + kTempSuffix};
+    const fs::path dir = p.parent_path().empty() ? fs::path(".") : p.parent_path();
     std::error_code ec;
-    for (const char* ext : {".DBF", ".FPT", ".CDX"}) {
-        std::string name = p.filename().string();
-        for (const std::string& base : {name, stem + ext}) {
-            std::string found = findFileNoCase(p.parent_path().string(), base + kTempSuffix);
-            if (!found.empty()) fs::remove(found, ec);
-        }
+    std::vector<fs::path> found;  // one listing of the folder, in any letter case
+    for (const auto& entry : fs::directory_iterator(dir, ec)) {
+        const std::string name = entry.path().filename().string();
+        for (const std::string& s : stale)
+            if (equalsNoCaseAscii(name, s)) found.push_back(entry.path());
     }
+    for (const fs::path& f : found) fs::remove(f, ec);
 }
 
 void writePackMark(const std::string& path) {
