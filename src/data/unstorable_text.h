@@ -21,7 +21,7 @@ struct UnstorableField {
 };
 
 // The stored text and memo fields of the current record whose value holds
-// characters the code page lacks, in field order.
-std::vector<UnstorableField> unstorableFields(const TTable& table, int codePage = kTableCodePage);
+// characters the table's code page lacks, in field order.
+std::vector<UnstorableField> unstorableFields(const TTable& table);
 
 }  // namespace pc::data
