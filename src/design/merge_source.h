@@ -1,0 +1,32 @@
+#pragma once
+// Where objects read the current record from when they merge: the fields of
+// the bound data set in its order, their text, and memo text. The designer
+// and printing bind a table (table_merge_source.h); tests bind a map.
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace pc::design {
+
+struct MergeField {
+    QString name;          // "LNAME"
+    QString displayLabel;  // "Last Name": what data objects are matched by
+    bool character = false;
+    bool memo = false;
+    bool visible = true;
+    bool offered = true;  // shown in the field choice (the schema keeps some out)
+};
+
+class MergeSource {
+  public:
+    virtual ~MergeSource() = default;
+    // The data set's fields in its order.
+    virtual std::vector<MergeField> fields() const = 0;
+    // The current record's text of a field without trailing blanks; nothing
+    // when the field does not exist.
+    virtual std::optional<QString> text(const QString& fieldName) const = 0;
+    // The whole memo text of the current record.
+    virtual std::optional<QString> memo(const QString& fieldName) const = 0;
+};
+
+}  // namespace pc::design

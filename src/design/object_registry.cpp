@@ -1,0 +1,66 @@
+#include "design/object_registry.h"
+
+#include <QFileInfo>
+#include <functional>
+#include <vector>
+
+#include "design/graphic_object.h"
+
+namespace pc::design {
+namespace {
+
+using Factory = std::function<std::unique_ptr<TGGraphicControl>()>;
+
+struct Registration {
+    const char* className;
+    Factory make;
+    bool label, envelope, report;
+};
+
+template <typename T>
+Factory make() {
+    return [] { return std::make_unique<T>(); };
+}
+
+const std::vector<Registration>& registrations() {
+    static const std::vector<Registration> all = {
+        // className, factory, label, envelope, report
+    };
+    return all;
+}
+
+bool registeredFor(const Registration& r, LayoutKind kind) {
+    switch (kind) {
+        case LayoutKind::Label:
+            return r.label;
+        case LayoutKind::Envelope:
+            return r.envelope;
+        case LayoutKind::Report:
+            return r.report;
+    }
+    return false;
+}
+
+}  // namespace
+
+LayoutKind layoutKindOf(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toUpper();
+    if (suffix == QLatin1String("E")) return LayoutKind::Envelope;
+    if (suffix == QLatin1String("R")) return LayoutKind::Report;
+    return LayoutKind::Label;
+}
+
+std::unique_ptr<TGGraphicControl> createObject(LayoutKind kind, const QByteArray& className) {
+    for (const Registration& r : registrations())
+        if (registeredFor(r, kind) && className == r.className) return r.make();
+    return nullptr;
+}
+
+QList<QByteArray> registeredClasses(LayoutKind kind) {
+    QList<QByteArray> names;
+    for (const Registration& r : registrations())
+        if (registeredFor(r, kind)) names << r.className;
+    return names;
+}
+
+}  // namespace pc::design
