@@ -4,11 +4,9 @@
 #include <QString>
 #include <QStringList>
 
-namespace pc::print {
+#include "print/print_engine.h"
 
-// Always in the printer list, so a machine without printers can still
-// print to a file and preview.
-inline constexpr char16_t kPdfPrinterName[] = u"PDF file";
+namespace pc::print {
 
 // The installed printers followed by the "PDF file" printer.
 QStringList availablePrinters();
