@@ -9,6 +9,8 @@
 #include "app/help_window.h"
 #include "app/single_instance.h"
 #include "app/t_address_main.h"
+#include "print/system_printers.h"
+#include "print/system_printers.h"
 #include "text/message_service.h"
 #include "text/program_paths.h"
 #include "widgets/busy_cursor.h"
@@ -37,6 +39,7 @@ void setUpApplication(QApplication& app) {
     app.setWindowIcon(QIcon(":/icons/postcraft.png"));
     pc::text::setMessageService(std::make_unique<pc::widgets::MessageBoxService>());
     installHelpOpener();
+    pc::print::setPrinterBackend(&pc::print::systemPrinters());
 }
 
 void installHelpOpener() {
