@@ -10,7 +10,6 @@
 #include "app/single_instance.h"
 #include "app/t_address_main.h"
 #include "print/system_printers.h"
-#include "print/system_printers.h"
 #include "text/message_service.h"
 #include "text/program_paths.h"
 #include "widgets/busy_cursor.h"
