@@ -1,0 +1,467 @@
+#include "labels/label_design_screen.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QFontDialog>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "data/t_table.h"
+#include "design/ui/surface_widget.h"
+#include "labels/label_stock_dialogs.h"
+#include "labels/label_tool_icons.h"
+#include "labels/stock_art.h"
+#include "text/message_service.h"
+#include "widgets/help_link.h"
+#include "widgets/window_placement.h"
+
+namespace pc::labels {
+
+using design::TLPanelState;
+
+namespace {
+
+constexpr int kHelpLabelDesigner = 1073;
+
+struct ToolButtonSpec {
+    TLPanelState state;
+    const char* hint;
+};
+
+constexpr ToolButtonSpec kTools[] = {
+    {TLPanelState::psPointing, "Selection tool"},
+    {TLPanelState::psLabel, "Text tool"},
+    {TLPanelState::psMultiLineLabel, "Multi-line text tool"},
+    {TLPanelState::psCounterLabel, "Counter tool"},
+    {TLPanelState::psSymbolLabel, "Symbol tool"},
+    {TLPanelState::psRectangle, "Rectangle tool"},
+    {TLPanelState::psEllipse, "Ellipse tool"},
+    {TLPanelState::psRoundRectangle, "Round Rectangle tool"},
+    {TLPanelState::psLine, "Line Tool"},
+    {TLPanelState::psImage, "Clip Art Tool"},
+    {TLPanelState::psPostNetBarCode, "Postnet Barcode tool"},
+    {TLPanelState::psDataLabel, "Database Field tool"},
+    {TLPanelState::psMultiLineDataLabel, "Database Memo Field tool"},
+    {TLPanelState::psAddressLabel, "Database Mailing Address tool"},
+};
+
+design::TLabelShapeType shapeFor(const QString& code) {
+    if (code == QLatin1String("RR")) return design::TLabelShapeType::lsRoundRect;
+    if (code == QLatin1String("SR")) return design::TLabelShapeType::lsRectangle;
+    return design::TLabelShapeType::lsEllipse;
+}
+
+QToolButton* toggleButton(QWidget* parent, DesignerToggle kind, const char* hint,
+                          const char* name) {
+    auto* b = new QToolButton(parent);
+    b->setIcon(toggleIcon(kind));
+    b->setToolTip(QString::fromLatin1(hint));
+    b->setCheckable(true);
+    b->setAutoRaise(true);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+}  // namespace
+
+TLabelDesignScreen::TLabelDesignScreen(design::TGLabelPanel& panel, LabelDefinition definition,
+                                       bool isNew, pc::data::TTable* addresses, QWidget* parent)
+    : QDialog(parent),
+      panel_(panel),
+      definition_(std::move(definition)),
+      isNew_(isNew),
+      addresses_(addresses) {
+    setWindowTitle(QStringLiteral("Label Design Screen"));
+    setObjectName(QStringLiteral("TLabelDesignScreen"));
+    setSizeGripEnabled(true);
+    panel_.setPointing(true);
+    panel_.setDrawOutline(true);
+    panel_.setGridSize(design::TGridSize::gs4x4);
+    panel_.setShowGrid(false);
+    panel_.setSnapToGrid(false);
+    panel_.setDisplayDataValues(true);
+    panel_.setPanelState(TLPanelState::psPointing);
+    buildControls();
+    defaultFont_ = readDefaultFont();
+    applyDefaultFont(defaultFont_);
+    panel_.DroppedObjectEvent = [this](const QRect&) { selectPointer(); };
+    resize(760, 560);
+}
+
+TLabelDesignScreen::~TLabelDesignScreen() {
+    panel_.DroppedObjectEvent = nullptr;
+    panel_.LabelChangedEvent = nullptr;
+}
+
+void TLabelDesignScreen::buildControls() {
+    layoutCaption_ = new QLabel(this);
+    layoutCaption_->setObjectName(QStringLiteral("LayoutCaption"));
+    descriptionEdit_ = new QLineEdit(this);
+    descriptionEdit_->setObjectName(QStringLiteral("DescriptionEdit"));
+    descriptionEdit_->setMaxLength(60);
+    descriptionEdit_->setText(isNew_ ? QStringLiteral("<New Label>") : definition_.description);
+    connect(descriptionEdit_, &QLineEdit::textEdited, this, [this] { designChanged(); });
+    defaultFontButton_ = new QPushButton(this);
+    defaultFontButton_->setObjectName(QStringLiteral("DefaultFontButton"));
+    connect(defaultFontButton_, &QPushButton::clicked, this,
+            &TLabelDesignScreen::DefaultFontButtonClick);
+
+    auto* top = new QGridLayout;
+    top->addWidget(new QLabel(QStringLiteral("Layout:"), this), 0, 0);
+    top->addWidget(layoutCaption_, 0, 1, 1, 2);
+    auto* descriptionLabel = new QLabel(QStringLiteral("Description:"), this);
+    descriptionLabel->setBuddy(descriptionEdit_);
+    top->addWidget(descriptionLabel, 1, 0);
+    top->addWidget(descriptionEdit_, 1, 1);
+    top->addWidget(defaultFontButton_, 1, 2);
+    top->setColumnStretch(1, 1);
+
+    auto* bar = new QHBoxLayout;
+    bar->setSpacing(1);
+    tools_ = new QButtonGroup(this);
+    tools_->setExclusive(true);
+    for (const ToolButtonSpec& spec : kTools) {
+        auto* b = new QToolButton(this);
+        b->setIcon(toolIcon(spec.state));
+        b->setIconSize(QSize(24, 24));
+        b->setToolTip(QString::fromLatin1(spec.hint));
+        b->setCheckable(true);
+        b->setAutoRaise(true);
+        b->setObjectName(QStringLiteral("Tool%1").arg(static_cast<int>(spec.state)));
+        tools_->addButton(b, static_cast<int>(spec.state));
+        bar->addWidget(b);
+        connect(b, &QToolButton::clicked, this,
+                [this, state = spec.state] { ToolButtonClick(state); });
+    }
+    tools_->button(static_cast<int>(TLPanelState::psPointing))->setChecked(true);
+    bar->addSpacing(10);
+
+    const QString zoomHint =
+        QStringLiteral("Press plus (+) or minus (-) to \rincrease or decrease the zoom percentage");
+    auto* zoomOut = new QToolButton(this);
+    zoomOut->setArrowType(Qt::DownArrow);
+    zoomOut->setToolTip(zoomHint);
+    zoomOut->setObjectName(QStringLiteral("ZoomOutButton"));
+    auto* zoomIn = new QToolButton(this);
+    zoomIn->setArrowType(Qt::UpArrow);
+    zoomIn->setToolTip(zoomHint);
+    zoomIn->setObjectName(QStringLiteral("ZoomInButton"));
+    zoomCaption_ = new QLabel(QStringLiteral("100%"), this);
+    zoomCaption_->setObjectName(QStringLiteral("ZoomCaption"));
+    zoomCaption_->setMinimumWidth(zoomCaption_->fontMetrics().horizontalAdvance("1000%"));
+    connect(zoomOut, &QToolButton::clicked, this, &TLabelDesignScreen::ZoomOutClick);
+    connect(zoomIn, &QToolButton::clicked, this, &TLabelDesignScreen::ZoomInClick);
+    bar->addWidget(zoomOut);
+    bar->addWidget(zoomIn);
+    bar->addWidget(zoomCaption_);
+
+    showGrid_ = toggleButton(this, DesignerToggle::Grid, "Show grid", "ShowGridButton");
+    snapToGrid_ = toggleButton(this, DesignerToggle::Snap, "Snap to Grid", "SnapButton");
+    showArt_ = toggleButton(this, DesignerToggle::Art, "Show art", "ShowArtButton");
+    fieldNames_ = toggleButton(this, DesignerToggle::FieldNames,
+                               "Toggle display of field names or field values", "FieldNamesButton");
+    for (QToolButton* b : {showGrid_, snapToGrid_, showArt_, fieldNames_}) bar->addWidget(b);
+    bar->addStretch();
+    connect(showGrid_, &QToolButton::toggled, this, [this](bool on) { panel_.setShowGrid(on); });
+    connect(snapToGrid_, &QToolButton::toggled, this,
+            [this](bool on) { panel_.setSnapToGrid(on); });
+    connect(showArt_, &QToolButton::toggled, this, &TLabelDesignScreen::ShowArtClick);
+    connect(fieldNames_, &QToolButton::toggled, this,
+            [this](bool on) { panel_.setDisplayDataValues(!on); });
+
+    surface_ = new design::ui::SurfaceWidget(panel_);
+    surface_->setObjectName(QStringLiteral("Surface"));
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("ScrollBox"));
+    scroll_->setAlignment(Qt::AlignCenter);
+    scroll_->setBackgroundRole(QPalette::Mid);
+    scroll_->setWidget(surface_);
+    scroll_->setWidgetResizable(false);
+    surface_->chooseFont = [this](const design::FontSpec& font) -> std::optional<design::FontSpec> {
+        bool ok = false;
+        const QFont chosen = QFontDialog::getFont(&ok, font.toQFont(), this);
+        if (!ok) return std::nullopt;
+        return design::FontSpec::fromQFont(chosen, font.color);
+    };
+
+    saveButton_ = new QPushButton(QStringLiteral("Save"), this);
+    saveButton_->setObjectName(QStringLiteral("SaveButton"));
+    saveButton_->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    auto* change = new QPushButton(QStringLiteral("Change Layout"), this);
+    change->setObjectName(QStringLiteral("ChangeLayoutButton"));
+    auto* help = new QPushButton(QStringLiteral("Help"), this);
+    help->setObjectName(QStringLiteral("HelpButton"));
+    connect(saveButton_, &QPushButton::clicked, this, &TLabelDesignScreen::SaveButtonClick);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(change, &QPushButton::clicked, this, &TLabelDesignScreen::ChangeLayoutButtonClick);
+    connect(help, &QPushButton::clicked, this, [] { widgets::showHelp(kHelpLabelDesigner); });
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(saveButton_);
+    bottom->addWidget(cancel);
+    bottom->addWidget(change);
+    bottom->addStretch();
+    const struct {
+        Qt::ArrowType arrow;
+        const char* text;
+        const char* tip;
+    } records[] = {{Qt::NoArrow, "|<", "First record"},
+                   {Qt::LeftArrow, nullptr, "Prior record"},
+                   {Qt::RightArrow, nullptr, "Next record"},
+                   {Qt::NoArrow, ">|", "Last record"}};
+    for (int i = 0; i < 4; ++i) {
+        auto* b = new QToolButton(this);
+        if (records[i].text)
+            b->setText(QString::fromLatin1(records[i].text));
+        else
+            b->setArrowType(records[i].arrow);
+        b->setToolTip(QString::fromLatin1(records[i].tip));
+        b->setObjectName(QStringLiteral("RecordButton%1").arg(i));
+        b->setEnabled(addresses_ != nullptr);
+        connect(b, &QToolButton::clicked, this, [this, i] { RecordButtonClick(i); });
+        bottom->addWidget(b);
+    }
+    bottom->addStretch();
+    bottom->addWidget(help);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(bar);
+    layout->addWidget(scroll_, 1);
+    layout->addLayout(bottom);
+
+    // The window sees keys first (scrolling, zoom, the surface's keys).
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w != descriptionEdit_) w->installEventFilter(this);
+}
+
+bool TLabelDesignScreen::saveVisible() const { return !saveButton_->isHidden(); }
+
+void TLabelDesignScreen::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (activated_) return;
+    activated_ = true;
+    FormActivate();
+}
+
+void TLabelDesignScreen::FormActivate() {
+    widgets::restorePlacement(this, parentWidget());
+    sizeSurfaceFromInches();
+    updateLayoutCaption();
+    showArt_->setEnabled(!definition_.art.isEmpty());
+    showArt_->setChecked(showArt_->isEnabled());
+    drawArt();
+    panel_.LabelChangedEvent = [this] { designChanged(); };
+    saveButton_->hide();
+    activating_ = false;
+    surface_->setFocus();
+    if (isNew_) {
+        ToolButtonClick(TLPanelState::psAddressLabel);
+        panel_.createObject(QRect(QPoint(5, 5), QPoint(panel_.width() - 10, panel_.height() - 10)));
+        selectPointer();
+        panel_.selectAll();
+        text::messages().inform(QString::fromLatin1(kNewLayoutMessage));
+    }
+}
+
+void TLabelDesignScreen::sizeSurfaceFromInches() {
+    const float zoom = zoom_;
+    const bool was = activating_;
+    activating_ = true;
+    if (zoom != 1.0f) panel_.setZoom(1.0f);
+    const QSize size = labelSurfaceSize(definition_.labelWidth, definition_.labelHeight);
+    if (panel_.size() != size || shapeCode_ != definition_.shape) {
+        shapeCode_ = definition_.shape;
+        panel_.setShape(shapeFor(definition_.shape));
+        panel_.setSize(size);
+        if (!was) designChanged();
+    }
+    if (zoom != 1.0f) panel_.setZoom(zoom);
+    activating_ = was;
+    surface_->adjustSize();
+}
+
+void TLabelDesignScreen::updateLayoutCaption() {
+    layoutCaption_->setText(definition_.manufacturer == QLatin1String("USER")
+                                ? QStringLiteral("User Defined Label Layout")
+                                : definition_.templateDescription);
+}
+
+void TLabelDesignScreen::drawArt() {
+    if (showArt_->isChecked() && !definition_.art.isEmpty())
+        panel_.setPicture(stockArtBackdrop(
+            definition_.art, labelSurfaceSize(definition_.labelWidth, definition_.labelHeight)));
+    else
+        panel_.setPicture({});
+    surface_->update();
+}
+
+void TLabelDesignScreen::ShowArtClick(bool) { drawArt(); }
+
+void TLabelDesignScreen::designChanged() {
+    if (activating_) return;
+    saveButton_->show();
+}
+
+void TLabelDesignScreen::setZoom(float zoom) {
+    activating_ = true;
+    panel_.clearSelection();
+    zoom_ = zoom;
+    panel_.setZoom(zoom);
+    zoomCaption_->setText(zoomCaption(zoom));
+    surface_->adjustSize();
+    surface_->update();
+    activating_ = false;
+}
+
+void TLabelDesignScreen::ZoomOutClick() { setZoom(zoomedOut(zoom_)); }
+void TLabelDesignScreen::ZoomInClick() { setZoom(zoomedIn(zoom_)); }
+
+void TLabelDesignScreen::selectPointer() {
+    tools_->button(static_cast<int>(TLPanelState::psPointing))->setChecked(true);
+    panel_.setPanelState(TLPanelState::psPointing);
+    surface_->unsetCursor();
+}
+
+void TLabelDesignScreen::ToolButtonClick(TLPanelState state) {
+    if (state == TLPanelState::psPostNetBarCode && !postnetFits(definition_.labelWidth)) {
+        text::messages().inform(QString::fromLatin1(kPostnetToolRefused));
+        selectPointer();
+        return;
+    }
+    if (QAbstractButton* b = tools_->button(static_cast<int>(state))) b->setChecked(true);
+    panel_.setPanelState(state);
+    if (state == TLPanelState::psPointing)
+        surface_->unsetCursor();
+    else
+        surface_->setCursor(Qt::DragCopyCursor);
+}
+
+void TLabelDesignScreen::stockChanged() {
+    sizeSurfaceFromInches();
+    showArt_->setEnabled(!definition_.art.isEmpty());
+    panel_.clampObjects();
+    drawArt();
+    updateLayoutCaption();
+    saveButton_->show();
+    if (postnetFits(definition_.labelWidth)) return;
+    for (const auto& object : panel_.objects()) {
+        if (qstrcmp(object->className(), "TGPostNetBarCode") != 0) continue;
+        text::messages().inform(QString::fromLatin1(kPostnetRemovedWarning));
+        panel_.destroyObject(object.get());
+        surface_->update();
+        break;
+    }
+}
+
+void TLabelDesignScreen::ChangeLayoutButtonClick() {
+    const bool artWasShown = showArt_->isChecked();
+    if (!changeLabelStock(definition_, this)) return;
+    showArt_->setChecked(artWasShown && !definition_.art.isEmpty());
+    stockChanged();
+}
+
+void TLabelDesignScreen::RecordButtonClick(int which) {
+    if (!addresses_ || !addresses_->active()) return;
+    try {
+        switch (which) {
+            case 0: addresses_->first(); break;
+            case 1: addresses_->prior(); break;
+            case 2: addresses_->next(); break;
+            default: addresses_->last(); break;
+        }
+    } catch (const std::exception&) {
+        return;  // the table reported it; the design stays as it was
+    }
+    if (which == 0)
+        panel_.resetCounters();
+    else
+        panel_.advanceCounters();
+    panel_.refreshAllData();
+    surface_->update();
+}
+
+void TLabelDesignScreen::applyDefaultFont(const DefaultFont& font) {
+    design::FontSpec spec;
+    spec.name = font.name;
+    spec.setPointSize(font.size);
+    spec.bold = font.bold;
+    spec.italic = font.italic;
+    panel_.setFont(spec);
+    defaultFontButton_->setText(defaultFontCaption(font));
+}
+
+void TLabelDesignScreen::DefaultFontButtonClick() {
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, panel_.font().toQFont(), this);
+    if (!ok) return;
+    defaultFont_ = {chosen.family(), chosen.pointSize() > 0 ? chosen.pointSize() : 10,
+                    chosen.bold(), chosen.italic()};
+    writeDefaultFont(defaultFont_);
+    applyDefaultFont(defaultFont_);
+}
+
+void TLabelDesignScreen::SaveButtonClick() {
+    panel_.removeStrayObjects();
+    definition_.description = descriptionEdit_->text().left(kDescriptionLength);
+    accept();
+}
+
+void TLabelDesignScreen::closeEvent(QCloseEvent* event) {
+    widgets::savePlacement(this);
+    QDialog::closeEvent(event);
+}
+
+bool TLabelDesignScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        QScrollBar* v = scroll_->verticalScrollBar();
+        switch (key->key()) {
+            case Qt::Key_PageUp: v->triggerAction(QAbstractSlider::SliderSingleStepSub); return true;
+            case Qt::Key_PageDown: v->triggerAction(QAbstractSlider::SliderSingleStepAdd); return true;
+            case Qt::Key_Home: v->triggerAction(QAbstractSlider::SliderToMinimum); return true;
+            case Qt::Key_End: v->triggerAction(QAbstractSlider::SliderToMaximum); return true;
+            case Qt::Key_Escape:
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+            case Qt::Key_Tab:
+            case Qt::Key_Backtab:
+            case Qt::Key_Space: return false;
+            default: break;
+        }
+        if (watched != surface_ && (key->key() != Qt::Key_Plus && key->key() != Qt::Key_Minus)) {
+            QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text());
+            QCoreApplication::sendEvent(surface_, &copy);
+            return true;
+        }
+    } else if (event->type() == QEvent::KeyRelease) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & Qt::KeypadModifier) {
+            if (key->key() == Qt::Key_Plus) {
+                ZoomInClick();
+                return true;
+            }
+            if (key->key() == Qt::Key_Minus) {
+                ZoomOutClick();
+                return true;
+            }
+        }
+        if (watched != surface_) {
+            QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text());
+            QCoreApplication::sendEvent(surface_, &copy);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace pc::labels
