@@ -1,4 +1,4 @@
-#include "labels/label_tool_icons.h"
+#include "labels/ui/label_tool_icons.h"
 
 #include <QPainter>
 #include <QPainterPath>

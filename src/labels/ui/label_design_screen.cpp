@@ -1,4 +1,4 @@
-#include "labels/label_design_screen.h"
+#include "labels/ui/label_design_screen.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -15,8 +15,8 @@
 
 #include "data/t_table.h"
 #include "design/ui/surface_widget.h"
-#include "labels/label_stock_dialogs.h"
-#include "labels/label_tool_icons.h"
+#include "labels/ui/label_stock_dialogs.h"
+#include "labels/ui/label_tool_icons.h"
 #include "labels/stock_art.h"
 #include "text/message_service.h"
 #include "widgets/help_link.h"
