@@ -1,0 +1,91 @@
+#pragma once
+// "Print Labels": the list of label layouts with their stock, New, Modify,
+// Clone and Delete (the designer opens for New and Modify), what to print,
+// the printer, and Preview and Print through the position dialog, the
+// status window and the print loop.
+#include <QDialog>
+#include <memory>
+
+#include "data/t_apollo.h"
+#include "data/t_table.h"
+#include "design/label_panel.h"
+#include "design/table_merge_source.h"
+#include "labels/label_definition.h"
+#include "labels/label_sheet.h"
+#include "print/print_engine.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTableView;
+
+namespace pc::data {
+class Session;
+}
+
+namespace pc::labels {
+
+class TemplateTableModel;
+
+class TPrintLabels : public QDialog {
+    Q_OBJECT
+  public:
+    // The session's table must be open with records; LABEL.DBF must be open
+    // in `layouts` (filtered, in description order).
+    TPrintLabels(pc::data::Session& session, pc::data::TTable& layouts, bool filterSet,
+                 QWidget* parent = nullptr);
+    ~TPrintLabels() override;
+
+    enum class WhatToPrint { All, MatchingFilter, CurrentOnly };
+    WhatToPrint whatToPrint() const;
+    void setWhatToPrint(WhatToPrint what);
+    print::PrintEngine& engine() { return engine_; }
+    design::TGLabelPanel& printPanel() { return panel_; }
+    const LabelDefinition& current() const { return current_; }
+
+    // The handlers, named after their controls.
+    void NewButtonClick();
+    void ModifyButtonClick();
+    void CloneButtonClick();
+    void DeleteButtonClick();
+    void PreviewButtonClick();
+    void PrintButtonClick();
+    // The run after the position dialog (also what tests and the command
+    // line drive): false when nothing was printed.
+    bool PrintLabels(bool preview, const QString& pdfPath = {});
+
+  private:
+    void buildControls(bool filterSet);
+    void rowChanged();
+    void showCurrent();
+    void reloadList(int recno = 0);
+    void whatToPrintClicked();
+    bool runPositionDialog(bool preview);
+
+    pc::data::Session& session_;
+    pc::data::TTable& layouts_;
+    pc::data::TApollo layoutEngine_;
+    LabelDefinition current_;
+    design::TGLabelPanel panel_;
+    design::TableMergeSource source_;
+    print::PrintEngine engine_;
+    PositionMap positions_;
+    int copies_ = 1;
+    bool presortDone_ = false;
+
+    TemplateTableModel* model_ = nullptr;
+    QTableView* grid_ = nullptr;
+    QLineEdit* fields_[8] = {};
+    QPushButton *modify_ = nullptr, *new_ = nullptr, *delete_ = nullptr, *clone_ = nullptr;
+    QPushButton *preview_ = nullptr, *print_ = nullptr;
+    QGroupBox* whatToPrint_ = nullptr;
+    QGroupBox* printerBox_ = nullptr;
+    QRadioButton *all_ = nullptr, *matching_ = nullptr, *currentOnly_ = nullptr;
+    QCheckBox *fromCurrent_ = nullptr, *presort_ = nullptr;
+    QComboBox* printer_ = nullptr;
+};
+
+}  // namespace pc::labels
