@@ -74,14 +74,10 @@ ReadObjects readObjects(const QByteArray& bytes, LayoutKind kind) {
     return readObjects(bytes, registryFactory(kind));
 }
 
-ReadObjects readObjects(const QByteArray& bytes, const ObjectFactory& factory) {
+ReadObjects objectsFromComponents(const std::vector<StreamComponent>& components,
+                                  const ObjectFactory& factory) {
     ReadObjects result;
-    ComponentList list = readComponents(bytes);
-    if (!list.ok()) {
-        result.error = list.error;
-        return result;
-    }
-    for (const StreamComponent& c : list.components) {
+    for (const StreamComponent& c : components) {
         QString error;
         auto object = fromComponent(c, factory, &error);
         if (!object) {
@@ -92,6 +88,16 @@ ReadObjects readObjects(const QByteArray& bytes, const ObjectFactory& factory) {
         result.objects.push_back(std::move(object));
     }
     return result;
+}
+
+ReadObjects readObjects(const QByteArray& bytes, const ObjectFactory& factory) {
+    const ComponentList list = readComponents(bytes);
+    if (!list.ok()) {
+        ReadObjects result;
+        result.error = list.error;
+        return result;
+    }
+    return objectsFromComponents(list.components, factory);
 }
 
 bool writeLayoutFile(const QString& path, const std::vector<const TGGraphicControl*>& objects,

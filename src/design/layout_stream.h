@@ -42,6 +42,8 @@ struct ReadObjects {
 // All or nothing: a malformed, truncated or hostile stream, or a class the
 // kind does not register, gives an error and no objects.
 ReadObjects readObjects(const QByteArray& bytes, LayoutKind kind);
+ReadObjects objectsFromComponents(const std::vector<StreamComponent>& components,
+                                  const ObjectFactory& factory);
 ReadObjects readObjects(const QByteArray& bytes, const ObjectFactory& factory);
 
 // Files: written beside and renamed in, so a kill or a full disk leaves
