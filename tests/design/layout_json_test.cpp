@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "design/component_stream.h"
 #include "stream_probe.h"
 
@@ -148,6 +150,34 @@ TEST(LayoutJson, BadInputIsAnErrorWithItsPlace) {
     EXPECT_FALSE(foreign.ok());
     EXPECT_TRUE(foreign.objects.empty());
     EXPECT_TRUE(foreign.error.contains("TOther"));
+}
+
+// Hand-edited JSON: cut or garbled text gives an error or components,
+// never a crash or a runaway.
+TEST(LayoutJson, CutAndGarbledTextIsSurvived) {
+    StreamComponent c{"TGPLabel", "Label1", {}};
+    c.properties = {{"Caption", StreamValue::makeString("a\"b\\c")},
+                    {"Left", StreamValue::makeInteger(-3)},
+                    {"Ratio", StreamValue::makeFloat(0.25L)},
+                    {"Font.Style", StreamValue::makeSet({"fsBold"})},
+                    {"Picture.Data", StreamValue::makeBinary("xyz")},
+                    {"Deep", StreamValue::makeList({StreamValue::makeList({})})}};
+    const QByteArray json = componentsToJsonLines({c, c});
+    for (qsizetype n = 0; n < json.size(); ++n) {
+        const JsonComponents read = componentsFromJsonLines(json.left(n));
+        EXPECT_TRUE(read.ok() || read.components.empty());
+    }
+    std::mt19937 random(20261209);
+    const char alphabet[] = "{}[]\":,\\u0123456789.eE+- \ntrufalsn";
+    for (int round = 0; round < 3000; ++round) {
+        QByteArray garbled = json;
+        for (int k = 0; k < 3; ++k) {
+            const auto at = static_cast<qsizetype>(random() % garbled.size());
+            garbled[at] = alphabet[random() % (sizeof alphabet - 1)];
+        }
+        const JsonComponents read = componentsFromJsonLines(garbled);
+        EXPECT_TRUE(read.ok() || read.components.empty());
+    }
 }
 
 }  // namespace
