@@ -1,5 +1,6 @@
 // The command-line tool and the table layer run where no window system is
-// installed: neither may load the widget library.
+// installed: neither may load the widget library. The tool draws layouts
+// headless through Qt Gui, which is allowed.
 #include <gtest/gtest.h>
 
 #include <string>

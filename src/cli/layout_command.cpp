@@ -1,0 +1,101 @@
+#include "cli/layout_command.h"
+
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QString>
+#include <memory>
+#include <ostream>
+
+#include "cli/db_command.h"
+#include "cli/input_file.h"
+#include "design/component_stream.h"
+#include "design/graphic_object.h"
+#include "design/layout_json.h"
+#include "design/layout_stream.h"
+
+namespace pc::cli {
+
+const char* const kLayoutUsage =
+    "usage: postcraft-cli layout dump FILE\n"
+    "       postcraft-cli layout load JSONFILE OUT\n"
+    "\n"
+    "dump prints each object of a layout file (.L, .E, .R) as one JSON line:\n"
+    "  {\"class\": ..., \"name\": ..., \"properties\": {...}}\n"
+    "with the properties as stored, in file order.\n"
+    "load makes those objects again through the classes of OUT's kind (by its\n"
+    "extension) and saves them to OUT, so defaults are left out and missing\n"
+    "properties take the class's initial values.\n";
+
+namespace {
+
+// Layouts are small; even one with pictures stays far below this.
+constexpr uint64_t kMaxLayoutInputBytes = uint64_t(256) << 20;
+
+[[noreturn]] void usageError(const std::string& message) {
+    throw CliError(message + "\n(run 'postcraft-cli layout --help' for usage)", kExitUsage);
+}
+
+// A file that cannot be read is the caller's input problem: exit status 2.
+QByteArray readInput(const std::string& path) {
+    try {
+        const std::string bytes = readInputFile(path, kMaxLayoutInputBytes);
+        return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    } catch (const CliError& e) {
+        throw CliError(e.what(), kExitUsage);
+    }
+}
+
+// The objects' classes measure text through Qt Gui; no window system is
+// needed for that. Dumping reads only the stream and goes without.
+std::unique_ptr<QGuiApplication> startGui() {
+    if (QGuiApplication::instance()) return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "postcraft-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+int dump(const std::string& path, std::ostream& out) {
+    const design::ComponentList list = design::readComponents(readInput(path));
+    if (!list.ok()) throw CliError(path + ": " + list.error.toStdString(), kExitUsage);
+    const QByteArray lines = design::componentsToJsonLines(list.components);
+    out.write(lines.constData(), lines.size());
+    return 0;
+}
+
+int load(const std::string& jsonPath, const std::string& outPath) {
+    const auto gui = startGui();
+    const QString target = QString::fromStdString(outPath);
+    const design::ReadObjects read = design::objectsFromJsonLines(
+        readInput(jsonPath), design::registryFactory(design::layoutKindOf(target)));
+    if (!read.ok()) throw CliError(jsonPath + ": " + read.error.toStdString(), kExitUsage);
+    std::vector<const design::TGGraphicControl*> objects;
+    for (const auto& o : read.objects) objects.push_back(o.get());
+    QString error;
+    if (!design::writeLayoutFile(target, objects, &error))
+        throw CliError(error.toStdString(), kExitFailure);
+    return 0;
+}
+
+}  // namespace
+
+int runLayoutCommand(const std::vector<std::string>& args, std::ostream& out) {
+    if (args.empty()) usageError("'layout' needs a verb: dump or load");
+    const std::string& verb = args.front();
+    if (verb == "--help" || verb == "-h") {
+        out << kLayoutUsage;
+        return 0;
+    }
+    if (verb == "dump") {
+        if (args.size() != 2) usageError("'layout dump' needs FILE");
+        return dump(args[1], out);
+    }
+    if (verb == "load") {
+        if (args.size() != 3) usageError("'layout load' needs JSONFILE and OUT");
+        return load(args[1], args[2]);
+    }
+    usageError("unknown layout verb '" + verb + "'");
+}
+
+}  // namespace pc::cli
