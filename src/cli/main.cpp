@@ -7,6 +7,7 @@
 
 #include "cli/db_command.h"
 #ifdef PC_CLI_ADDRESS_VERBS
+#include "cli/barcode_command.h"
 #include "cli/filter_command.h"
 #endif
 
@@ -16,8 +17,9 @@ const char* const kUsage =
     "usage: postcraft-cli COMMAND [ARGS]\n"
     "\n"
     "commands:\n"
-    "  db     look at and change xBase tables (.DBF with .FPT memos and .CDX indexes)\n"
-    "  filter show the query and matches of a saved filter (.FLT)\n"
+    "  barcode spell out postal barcodes (POSTNET, FIM, Intelligent Mail) bar by bar\n"
+    "  db      look at and change xBase tables (.DBF with .FPT memos and .CDX indexes)\n"
+    "  filter  show the query and matches of a saved filter (.FLT)\n"
     "\n"
     "Run 'postcraft-cli COMMAND --help' for the command's usage.\n";
 
@@ -39,6 +41,8 @@ int main(int argc, char** argv) {
 #ifdef PC_CLI_ADDRESS_VERBS
         if (command == "filter")
             return pc::cli::runFilterCommand({args.begin() + 1, args.end()}, std::cout);
+        if (command == "barcode")
+            return pc::cli::runBarcodeCommand({args.begin() + 1, args.end()}, std::cout);
 #endif
         if (command == "db") {
             int status = pc::cli::runDbCommand({args.begin() + 1, args.end()}, std::cout);
