@@ -292,6 +292,30 @@ TEST_F(ImbObject, PrintsSixtyFiveBarsAtTheStandardsSize) {
     EXPECT_TRUE(darkRuns(page, 250 + 147).empty());
 }
 
+TEST_F(ImbObject, SurfaceShowsRealBarsScaledOrASampleWhileDesigning) {
+    QImage canvas(300, 20, QImage::Format_RGB32);
+    auto paintOnce = [&] {
+        canvas.fill(Qt::white);
+        QPainter painter(&canvas);
+        code.paint(painter);
+    };
+    code.setBounds(0, 0, 281, 13);
+    paintOnce();
+    EXPECT_EQ(darkRuns(canvas, 6).size(), 65u);
+    code.setBounds(0, 0, 140, 13);  // half the width still shows every bar
+    paintOnce();
+    EXPECT_EQ(darkRuns(canvas, 6).size(), 65u);
+    EXPECT_LE(darkRuns(canvas, 6).back().first, 140);
+
+    host.record.values["ZIP"] = "ABCDE";
+    code.refreshData();
+    paintOnce();
+    EXPECT_EQ(darkRuns(canvas, 6).size(), 65u) << "a sample while designing";
+    host.isPrinting = true;
+    paintOnce();
+    EXPECT_TRUE(darkRuns(canvas, 6).empty()) << "nothing invented while printing";
+}
+
 TEST(BarcodeStream, ImbStoresItsPartsInOrderAndReadsThemBack) {
     TGIMBarCode code;
     code.setMailerID(QStringLiteral("123456"));

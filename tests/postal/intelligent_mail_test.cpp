@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QSet>
+#include <random>
 
 #include "qstring_printer.h"
 
@@ -71,6 +72,22 @@ TEST(IntelligentMail, GeometryStaysWithinTheStandardsLimits) {
     EXPECT_LE(1.0 / kImbBarPitch, 24.0);
     EXPECT_GE(IntelligentMailWidthInches(), 2.667);
     EXPECT_LE(IntelligentMailWidthInches(), 3.225);
+}
+
+TEST(IntelligentMail, AnyTextIsSafeInput) {
+    std::mt19937 rng(11);
+    std::uniform_int_distribution<int> unit(0, 0x2FF);
+    std::uniform_int_distribution<int> length(0, 24);
+    for (int round = 0; round < 2000; ++round) {
+        QString tracking, routing;
+        for (int i = length(rng); i > 0; --i)
+            tracking += QChar(unit(rng) % 8 ? u'0' + unit(rng) % 10 : unit(rng));
+        for (int i = length(rng) / 2; i > 0; --i)
+            routing += QChar(unit(rng) % 8 ? u'0' + unit(rng) % 10 : unit(rng));
+        const ImbEncoding e = EncodeIntelligentMail(tracking, routing);
+        ASSERT_EQ(e.bars.isEmpty(), e.error != ImbError::None);
+        ASSERT_TRUE(e.bars.isEmpty() || e.bars.size() == kImbBarCount);
+    }
 }
 
 }  // namespace

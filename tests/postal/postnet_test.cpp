@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "qstring_printer.h"
 
 namespace pc::postal {
@@ -73,6 +75,28 @@ TEST(PostNet, BarsCarryFramesAndTwoFullBarsPerDigit) {
     EXPECT_EQ(PostNetBars(QStringLiteral("123455")).size(), 32);
     EXPECT_NEAR(PostNetWidthInches(32), 1.441, 1e-9);
     EXPECT_NEAR(PostNetWidthInches(62), 2.821, 1e-9);
+}
+
+TEST(PostNet, AnyTextIsSafeInput) {
+    std::mt19937 rng(7);
+    std::uniform_int_distribution<int> unit(0, 0x2FF);
+    std::uniform_int_distribution<int> length(0, 24);
+    for (int round = 0; round < 2000; ++round) {
+        QString zip, street;
+        for (int i = length(rng); i > 0; --i)
+            zip += QChar(unit(rng) % 3 ? u'0' + unit(rng) % 10 : unit(rng));
+        for (int i = length(rng); i > 0; --i)
+            street += QChar(unit(rng) % 2 ? u'0' + unit(rng) % 10 : unit(rng));
+        const QString point = DeliveryPointFromAddress(street);
+        ASSERT_EQ(point.size(), 2);
+        ASSERT_EQ(DigitsOnly(point), point);
+        if (const auto digits =
+                PostNetEncodedDigits(zip, street, TPostNetBarCodeType::pnbc11Digit)) {
+            ASSERT_EQ(DigitsOnly(*digits), *digits);
+            ASSERT_EQ(PostNetCheckDigit(*digits), 0) << "the check digit completes the sum";
+            ASSERT_EQ(PostNetBars(*digits).size(), 5 * digits->size() + 2);
+        }
+    }
 }
 
 }  // namespace
