@@ -28,6 +28,15 @@ void TGFIMBarCode::SetFIMType(TFIMBarCodeType type) {
     repaint();
 }
 
+QString TGFIMBarCode::menuCaption(TFIMBarCodeType type) {
+    return QStringLiteral("Set FIM to Type ") + QChar(u'A' + static_cast<int>(type));
+}
+
+void TGFIMBarCode::menuChooseType(TFIMBarCodeType type) {
+    notifyChanged();
+    SetFIMType(type);
+}
+
 void TGFIMBarCode::printTo(print::PageCanvas& page, print::Inches top, print::Inches left) {
     using print::Inches;
     page.setBrush(Qt::black);

@@ -14,6 +14,10 @@ class TGFIMBarCode : public TGGraphicControl {
     postal::TFIMBarCodeType fimType() const { return fimType_; }
     // Repaints only when the type changes.
     void SetFIMType(postal::TFIMBarCodeType type);
+    // The popup menu's items ("Set FIM to Type A" ...) and their click: the
+    // surface hears of the change first, then the type is set.
+    static QString menuCaption(postal::TFIMBarCodeType type);
+    void menuChooseType(postal::TFIMBarCodeType type);
     // The nine positions as '1'/'0'; empty for an unknown type.
     QString pattern() const { return postal::FimPattern(fimType_); }
 

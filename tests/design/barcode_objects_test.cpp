@@ -191,6 +191,10 @@ TEST(FimObject, RepaintsOnlyOnAChangeAndStoresEveryType) {
     EXPECT_EQ(host.repaints, 0);
     fim.SetFIMType(postal::TFIMBarCodeType::fimTypeD);
     EXPECT_EQ(host.repaints, 1);
+    fim.menuChooseType(postal::TFIMBarCodeType::fimTypeD);
+    EXPECT_EQ(host.changes, 1) << "a menu click marks the design changed even without a change";
+    EXPECT_EQ(host.repaints, 1);
+    EXPECT_EQ(TGFIMBarCode::menuCaption(postal::TFIMBarCodeType::fimTypeC), "Set FIM to Type C");
 
     PropertyWriter out;
     fim.writeProperties(out);
