@@ -7,6 +7,7 @@
 
 #include "cli/db_command.h"
 #ifdef PC_CLI_ADDRESS_VERBS
+#include "cli/barcode_command.h"
 #include "cli/filter_command.h"
 #endif
 #ifdef PC_CLI_LAYOUT_VERBS
@@ -19,9 +20,10 @@ const char* const kUsage =
     "usage: postcraft-cli COMMAND [ARGS]\n"
     "\n"
     "commands:\n"
-    "  db     look at and change xBase tables (.DBF with .FPT memos and .CDX indexes)\n"
-    "  filter show the query and matches of a saved filter (.FLT)\n"
-    "  layout show layout files (.L, .E, .R) as JSON lines and make them from JSON\n"
+    "  barcode spell out postal barcodes (POSTNET, FIM, Intelligent Mail) bar by bar\n"
+    "  db      look at and change xBase tables (.DBF with .FPT memos and .CDX indexes)\n"
+    "  filter  show the query and matches of a saved filter (.FLT)\n"
+    "  layout  show layout files (.L, .E, .R) as JSON lines and make them from JSON\n"
     "\n"
     "Run 'postcraft-cli COMMAND --help' for the command's usage.\n";
 
@@ -43,6 +45,8 @@ int main(int argc, char** argv) {
 #ifdef PC_CLI_ADDRESS_VERBS
         if (command == "filter")
             return pc::cli::runFilterCommand({args.begin() + 1, args.end()}, std::cout);
+        if (command == "barcode")
+            return pc::cli::runBarcodeCommand({args.begin() + 1, args.end()}, std::cout);
 #endif
 #ifdef PC_CLI_LAYOUT_VERBS
         if (command == "layout") {

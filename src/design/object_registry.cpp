@@ -4,7 +4,10 @@
 #include <functional>
 #include <vector>
 
+#include "design/fim_barcode.h"
 #include "design/graphic_object.h"
+#include "design/imb_barcode.h"
+#include "design/postnet_barcode.h"
 
 namespace pc::design {
 namespace {
@@ -25,6 +28,9 @@ Factory make() {
 const std::vector<Registration>& registrations() {
     static const std::vector<Registration> all = {
         // className, factory, label, envelope, report
+        {"TGPostNetBarCode", make<TGPostNetBarCode>(), true, true, false},
+        {"TGFIMBarCode", make<TGFIMBarCode>(), false, true, false},
+        {"TGIMBarCode", make<TGIMBarCode>(), true, true, false},
     };
     return all;
 }

@@ -1,0 +1,8 @@
+#pragma once
+// Readable QString values in failure messages.
+#include <QString>
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
