@@ -67,6 +67,7 @@ TLabelTemplateDialog::TLabelTemplateDialog(pc::data::TTable& templates,
     TemplateGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     TemplateGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TemplateGrid->verticalHeader()->hide();
+    TemplateGrid->verticalHeader()->setDefaultSectionSize(TemplateGrid->fontMetrics().height() + 6);
     TemplateGrid->horizontalHeader()->setStretchLastSection(true);
     TemplateGrid->installEventFilter(this);
 
