@@ -35,15 +35,30 @@ void report(const DataError& error) {
 
 // The row and the file go together: when the file cannot be written the
 // row is dropped again, so the list never shows a layout that was not kept.
-bool storeRow(TTable& table, const LabelDefinition& definition, const QString& path,
+bool storeRow(TTable& table, bool append, const LabelDefinition& definition, const QString& path,
               const LayoutDesignerCalls& calls) {
-    writeLabelDefinition(definition, table);
-    if (!calls.saveObjects(path)) {
-        table.cancel();
+    try {
+        if (append) {
+            table.insert();
+        } else {
+            table.edit();
+        }
+        writeLabelDefinition(definition, table);
+        if (!calls.saveObjects(path)) {
+            table.cancel();
+            return false;
+        }
+        table.post();
+        return true;
+    } catch (const DataError& error) {
+        try {
+            if (table.state() != pc::data::TDataSetState::Browse) table.cancel();
+        } catch (const DataError&) {
+            // The first failure is the one worth telling.
+        }
+        report(error);
         return false;
     }
-    table.post();
-    return true;
 }
 
 }  // namespace
@@ -59,18 +74,12 @@ bool newLayout(TTable& table, const LayoutDesignerCalls& calls, const QString& f
     if (definition.layoutFile.isEmpty()) return false;
     calls.clearObjects();
     if (!calls.design(definition, true)) return false;
-    try {
-        table.insert();
-        return storeRow(table, definition, dir + definition.layoutFile, calls);
-    } catch (const DataError& error) {
-        if (table.state() != pc::data::TDataSetState::Browse) table.cancel();
-        report(error);
-        return false;
-    }
+    return storeRow(table, true, definition, dir + definition.layoutFile, calls);
 }
 
 bool modifyLayout(TTable& table, const LayoutDesignerCalls& calls, const QString& folder) {
     const QString dir = layoutFolder(folder);
+    if (!table.active() || !table.hasCurrentRecord()) return false;
     LabelDefinition definition = readLabelDefinition(table);
     calls.clearObjects();
     if (fileExists(dir, definition.layoutFile)) {
@@ -81,18 +90,12 @@ bool modifyLayout(TTable& table, const LayoutDesignerCalls& calls, const QString
         if (definition.layoutFile.isEmpty()) return false;
     }
     if (!calls.design(definition, false)) return false;
-    try {
-        table.edit();
-        return storeRow(table, definition, layoutFilePath(dir, definition.layoutFile), calls);
-    } catch (const DataError& error) {
-        if (table.state() != pc::data::TDataSetState::Browse) table.cancel();
-        report(error);
-        return false;
-    }
+    return storeRow(table, false, definition, layoutFilePath(dir, definition.layoutFile), calls);
 }
 
 bool cloneLayout(TTable& table, const LayoutDesignerCalls& calls, const QString& folder) {
     const QString dir = layoutFolder(folder);
+    if (!table.active() || !table.hasCurrentRecord()) return false;
     LabelDefinition definition = readLabelDefinition(table);
     if (!pc::text::messages().ask(quoted(QStringLiteral("Clone"), definition.description),
                                   QStringLiteral("CLONE"))) {
@@ -109,14 +112,7 @@ bool cloneLayout(TTable& table, const LayoutDesignerCalls& calls, const QString&
         (QStringLiteral("Clone of :") + definition.description).left(kDescriptionLength);
     definition.layoutFile = nextLayoutFileName(dir);
     if (definition.layoutFile.isEmpty()) return false;
-    try {
-        table.insert();
-        return storeRow(table, definition, dir + definition.layoutFile, calls);
-    } catch (const DataError& error) {
-        if (table.state() != pc::data::TDataSetState::Browse) table.cancel();
-        report(error);
-        return false;
-    }
+    return storeRow(table, true, definition, dir + definition.layoutFile, calls);
 }
 
 bool deleteLayout(TTable& table, const QString& folder) {

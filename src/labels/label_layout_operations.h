@@ -28,8 +28,9 @@ struct LayoutDesignerCalls {
     std::function<bool(LabelDefinition& definition, bool isNew)> design;
 };
 
-// Each returns true when the table changed. `folder` is where layout files
-// live (sysdata/ of the home when empty). Table failures are reported
+// Each returns true when the table changed; Modify, Clone and Delete need a
+// current row, and every callback must be set. `folder` is where layout
+// files live (sysdata/ of the home when empty). Table failures are reported
 // through the message service and leave the row as it was.
 bool newLayout(pc::data::TTable& table, const LayoutDesignerCalls& calls,
                const QString& folder = {});
