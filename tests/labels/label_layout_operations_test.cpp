@@ -151,6 +151,15 @@ TEST_F(LayoutOperationsTest, CloningAMissingFileAddsNothing) {
     EXPECT_EQ(rows(), 1);
 }
 
+TEST_F(LayoutOperationsTest, AnEmptyListHasNothingToModifyCloneOrDelete) {
+    EXPECT_FALSE(pc::labels::modifyLayout(table, designer(), sysdata));
+    EXPECT_FALSE(pc::labels::cloneLayout(table, designer(), sysdata));
+    EXPECT_FALSE(pc::labels::deleteLayout(table, sysdata));
+    EXPECT_TRUE(log.isEmpty());
+    EXPECT_TRUE(messages->texts().isEmpty());
+    EXPECT_EQ(rows(), 0);
+}
+
 TEST_F(LayoutOperationsTest, DeleteRemovesTheRowAndItsFile) {
     addLayout("Old", "BIN00001.L");
     addLayout("Other", "BIN00002.L");
