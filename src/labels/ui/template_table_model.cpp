@@ -1,0 +1,64 @@
+#include "labels/ui/template_table_model.h"
+
+#include "data/data_error.h"
+#include "data/t_apollo.h"
+#include "data/t_table.h"
+
+namespace pc::labels {
+
+TemplateTableModel::TemplateTableModel(pc::data::TTable& table, QObject* parent)
+    : QAbstractTableModel(parent), table_(table) {}
+
+void TemplateTableModel::reload() {
+    beginResetModel();
+    recnos_.clear();
+    descriptions_.clear();
+    if (table_.active()) {
+        try {
+            for (table_.first(); !table_.eof(); table_.next()) {
+                recnos_.push_back(table_.recNo());
+            }
+            table_.first();
+        } catch (const pc::data::DataError&) {
+            // A damaged row ends the list; what was read stays usable.
+        }
+    }
+    endResetModel();
+}
+
+bool TemplateTableModel::goToRow(int row) const {
+    if (row < 0 || row >= static_cast<int>(recnos_.size())) return false;
+    pc::data::TApollo apollo(&table_);
+    return apollo.go(recnos_[row]);
+}
+
+QString TemplateTableModel::description(int row) const {
+    if (row < 0 || row >= static_cast<int>(recnos_.size())) return {};
+    auto found = descriptions_.constFind(row);
+    if (found != descriptions_.constEnd()) return *found;
+    if (!goToRow(row)) return {};
+    const QString text = table_.fieldByName(QStringLiteral("DESCRIPT")).text();
+    descriptions_.insert(row, text);
+    return text;
+}
+
+int TemplateTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(recnos_.size());
+}
+
+int TemplateTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : 1;
+}
+
+QVariant TemplateTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || role != Qt::DisplayRole) return {};
+    return description(index.row());
+}
+
+QVariant TemplateTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) return {};
+    if (orientation == Qt::Horizontal && section == 0) return QStringLiteral("Description");
+    return {};
+}
+
+}  // namespace pc::labels

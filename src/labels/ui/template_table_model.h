@@ -1,0 +1,40 @@
+#pragma once
+// The grid of the template dialog: one "Description" column over the rows
+// of LBLTPL.DBF that pass its filter, in the table's order. Only the record
+// numbers are collected when the filter changes; descriptions are read
+// when the view asks for them.
+#include <QAbstractTableModel>
+#include <QHash>
+#include <vector>
+
+namespace pc::data {
+class TTable;
+}
+
+namespace pc::labels {
+
+class TemplateTableModel : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    explicit TemplateTableModel(pc::data::TTable& table, QObject* parent = nullptr);
+
+    // Walks the table again under its current query and order.
+    void reload();
+    // Puts the table on the row's record; false when there is no such row.
+    bool goToRow(int row) const;
+    // The stored description of a row, read on demand.
+    QString description(int row) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+  private:
+    pc::data::TTable& table_;
+    std::vector<int> recnos_;
+    mutable QHash<int, QString> descriptions_;  // by row
+};
+
+}  // namespace pc::labels
