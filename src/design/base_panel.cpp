@@ -8,7 +8,7 @@
 
 namespace pc::design {
 
-TGBasePanel::TGBasePanel(LayoutKind kind) : kind_(kind) {
+TGBasePanel::TGBasePanel(LayoutKind kind) : kind_(kind), factory_(registryFactory(kind)) {
     handle_.gridX = handle_.gridY = 1;
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "design/font_spec.h"
+#include "design/layout_stream.h"
 #include "design/object_host.h"
 #include "design/object_registry.h"
 #include "design/selection_handle.h"
@@ -52,6 +53,9 @@ class TGBasePanel : public ObjectHost {
     TGBasePanel& operator=(const TGBasePanel&) = delete;
 
     LayoutKind kind() const { return kind_; }
+    // The classes pasted, cloned and loaded objects may have: the kind's
+    // registry unless replaced.
+    void setObjectFactory(ObjectFactory factory) { factory_ = std::move(factory); }
 
     // Objects, bottom first.
     const std::vector<std::unique_ptr<TGGraphicControl>>& objects() const { return objects_; }
@@ -197,6 +201,7 @@ class TGBasePanel : public ObjectHost {
     void forSelection(F&& change);
 
     LayoutKind kind_;
+    ObjectFactory factory_;
     std::vector<std::unique_ptr<TGGraphicControl>> objects_;
     TGHandle handle_;
     QSize size_;

@@ -18,14 +18,14 @@ std::vector<const TGGraphicControl*> constObjects(const std::vector<TGGraphicCon
     return {objects.begin(), objects.end()};
 }
 
-ReadObjects readFile(const QString& path, LayoutKind kind) {
+ReadObjects readFile(const QString& path, const ObjectFactory& factory) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         ReadObjects failed;
         failed.error = file.errorString();
         return failed;
     }
-    return readObjects(file.readAll(), kind);
+    return readObjects(file.readAll(), factory);
 }
 
 void setError(QString* error, const QString& text) {
@@ -65,7 +65,7 @@ bool TGBasePanel::cut(QString* error) {
 bool TGBasePanel::paste(qint64 timeMs, QString* error) {
     if (pasted_ && timeMs - lastPaste_ < kPasteRepeatMs) return false;
     if (!clipboardHasData()) return false;
-    ReadObjects read = readFile(clipboardPath(), kind_);
+    ReadObjects read = readFile(clipboardPath(), factory_);
     if (!read.ok()) {
         setError(error, read.error);
         return false;
@@ -83,7 +83,7 @@ bool TGBasePanel::paste(qint64 timeMs, QString* error) {
 }
 
 TGGraphicControl* TGBasePanel::clone(TGGraphicControl& object, QString* error) {
-    ReadObjects read = readObjects(writeObjects({&object}), kind_);
+    ReadObjects read = readObjects(writeObjects({&object}), factory_);
     if (!read.ok() || read.objects.size() != 1) {
         setError(error, read.error);
         return nullptr;
@@ -113,7 +113,7 @@ bool TGBasePanel::saveLayout(const QString& path, QString* error) {
 
 bool TGBasePanel::loadLayout(const QString& path, QString* error) {
     if (!QFileInfo::exists(path)) return true;
-    ReadObjects read = readFile(path, kind_);
+    ReadObjects read = readFile(path, factory_);
     if (!read.ok()) {
         setError(error, read.error);
         return false;
