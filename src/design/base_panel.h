@@ -204,7 +204,7 @@ class TGBasePanel : public ObjectHost {
     ObjectFactory factory_;
     std::vector<std::unique_ptr<TGGraphicControl>> objects_;
     TGHandle handle_;
-    QSize size_;
+    QSize size_{0, 0};
     TLabelShapeType shape_ = TLabelShapeType::lsRoundRect;
     TGridSize gridSize_ = TGridSize::gs8x8;
     bool showGrid_ = false;

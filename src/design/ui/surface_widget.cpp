@@ -123,9 +123,13 @@ void SurfaceWidget::renderCache(const QRegion& region) {
 }
 
 void SurfaceWidget::paintEvent(QPaintEvent* event) {
-    if (cache_.size() != panel_.size()) {
-        cache_ = QImage(panel_.size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-        stale_ = QRegion(cache_.rect());
+    // The cache holds device pixels, so text stays sharp on HiDPI screens.
+    const qreal ratio = devicePixelRatioF();
+    const QSize logical = panel_.size().expandedTo(QSize(1, 1));
+    if (cache_.deviceIndependentSize().toSize() != logical || cache_.devicePixelRatio() != ratio) {
+        cache_ = QImage((QSizeF(logical) * ratio).toSize(), QImage::Format_RGB32);
+        cache_.setDevicePixelRatio(ratio);
+        stale_ = QRegion(QRect(QPoint(0, 0), logical));
         paintedAt_.clear();
     }
     if (!stale_.isEmpty()) {
@@ -134,7 +138,10 @@ void SurfaceWidget::paintEvent(QPaintEvent* event) {
         renderCache(stale);
     }
     QPainter painter(this);
-    for (const QRect& r : event->region()) painter.drawImage(r, cache_, r);
+    for (const QRect& r : event->region())
+        painter.drawImage(
+            QRectF(r), cache_,
+            QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
     ++stats_.paints;
     stats_.lastPaintRegion = event->region();
     for (const QRect& r : event->region()) stats_.pixelsPainted += qint64(r.width()) * r.height();
