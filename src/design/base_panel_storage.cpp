@@ -126,6 +126,7 @@ bool TGBasePanel::loadLayout(const QString& path, QString* error) {
         objects_.push_back(std::move(object));
     }
     refreshAllData();
+    requestRepaint();
     return true;
 }
 
