@@ -15,7 +15,7 @@
 
 #include "data/t_table.h"
 #include "design/ui/surface_widget.h"
-#include "labels/ui/label_stock_dialogs.h"
+#include "labels/ui/user_label_layout.h"
 #include "labels/ui/label_tool_icons.h"
 #include "labels/stock_art.h"
 #include "text/message_service.h"
