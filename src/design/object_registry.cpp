@@ -4,7 +4,11 @@
 #include <functional>
 #include <vector>
 
+#include "design/counter_label.h"
+#include "design/data_label.h"
 #include "design/graphic_object.h"
+#include "design/symbol_label.h"
+#include "design/text_label.h"
 
 namespace pc::design {
 namespace {
@@ -25,6 +29,10 @@ Factory make() {
 const std::vector<Registration>& registrations() {
     static const std::vector<Registration> all = {
         // className, factory, label, envelope, report
+        {"TGPLabel", make<TGPLabel>(), true, true, true},
+        {"TGPDLabel", make<TGPDLabel>(), true, true, true},
+        {"TGCounterLabel", make<TGCounterLabel>(), true, false, false},
+        {"TGSymbolLabel", make<TGSymbolLabel>(), true, false, true},
     };
     return all;
 }
