@@ -110,6 +110,8 @@ void TGBaseLabel::changed() {
 }
 
 void TGBaseLabel::setAlignment(TAlignment alignment) {
+    // Turned text is always left-justified.
+    if (angle_ != 0) alignment = TAlignment::taLeftJustify;
     if (alignment_ == alignment) return;
     alignment_ = alignment;
     changed();
