@@ -50,4 +50,15 @@ void TGSymbolLabel::fitToSymbol() {
     sizing_ = false;
 }
 
+int symbolSelectorColumns(int pointSize) {
+    struct Step {
+        int upTo, columns;
+    };
+    constexpr Step kSteps[] = {{10, 14}, {20, 10}, {30, 8}, {40, 6}, {50, 4}, {60, 3}, {72, 2}};
+    if (pointSize < 6) return 1;
+    for (const Step& s : kSteps)
+        if (pointSize <= s.upTo) return s.columns;
+    return 1;
+}
+
 }  // namespace pc::design

@@ -22,4 +22,8 @@ class TGSymbolLabel : public TGBaseLabel {
     bool sizing_ = false;  // fitting runs once, not again from its own resize
 };
 
+// Columns of the symbol selector's character list for a font size in
+// points: fewer as the characters grow.
+int symbolSelectorColumns(int pointSize);
+
 }  // namespace pc::design
