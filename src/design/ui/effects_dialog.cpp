@@ -20,10 +20,10 @@ struct NamedColor {
 };
 
 constexpr NamedColor kColors[] = {
-    {"Black", 0x000000},  {"Maroon", 0x000080}, {"Green", 0x008000}, {"Olive", 0x008080},
-    {"Navy", 0x800000},   {"Purple", 0x800080}, {"Teal", 0x808000},  {"Gray", 0x808080},
-    {"Silver", 0xC0C0C0}, {"Red", 0x0000FF},    {"Lime", 0x00FF00},  {"Yellow", 0x00FFFF},
-    {"Blue", 0xFF0000},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0xFFFF00}, {"White", 0xFFFFFF},
+    {"Black", 0x000000},  {"Maroon", 0x000080},  {"Green", 0x008000}, {"Olive", 0x008080},
+    {"Navy", 0x800000},   {"Purple", 0x800080},  {"Teal", 0x808000},  {"Gray", 0x808080},
+    {"Silver", 0xC0C0C0}, {"Red", 0x0000FF},     {"Lime", 0x00FF00},  {"Yellow", 0x00FFFF},
+    {"Blue", 0xFF0000},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0xFFFF00},  {"White", 0xFFFFFF},
 };
 
 QComboBox* colorCombo(quint32 current, QWidget* parent) {
@@ -90,16 +90,14 @@ class SampleView : public QWidget {
 TEffectsDialog::TEffectsDialog(TGBaseLabel& label, QWidget* parent)
     : QDialog(parent), label_(label), sample_(std::make_unique<TGPLabel>()) {
     setWindowTitle(QStringLiteral("Text 3D Effects"));
-    ShadowDirectionCombo =
-        listCombo({QStringLiteral("None"), QStringLiteral("Right"), QStringLiteral("Left"),
-                   QStringLiteral("Lower Right"), QStringLiteral("Lower Left"),
-                   QStringLiteral("Down")},
-                  static_cast<int>(label.directionShadow()), this);
-    HighlightDirectionCombo =
-        listCombo({QStringLiteral("None"), QStringLiteral("Right"), QStringLiteral("Left"),
-                   QStringLiteral("Upper Right"), QStringLiteral("Upper Left"),
-                   QStringLiteral("Up")},
-                  static_cast<int>(label.directionHighlight()), this);
+    ShadowDirectionCombo = listCombo(
+        {QStringLiteral("None"), QStringLiteral("Right"), QStringLiteral("Left"),
+         QStringLiteral("Lower Right"), QStringLiteral("Lower Left"), QStringLiteral("Down")},
+        static_cast<int>(label.directionShadow()), this);
+    HighlightDirectionCombo = listCombo(
+        {QStringLiteral("None"), QStringLiteral("Right"), QStringLiteral("Left"),
+         QStringLiteral("Upper Right"), QStringLiteral("Upper Left"), QStringLiteral("Up")},
+        static_cast<int>(label.directionHighlight()), this);
     ShadowDepthCombo = depthCombo(label.depthShadow(), this);
     HighlightDepthCombo = depthCombo(label.depthHighlight(), this);
     ShadowColorCombo = colorCombo(label.colorShadow(), this);
@@ -133,9 +131,9 @@ TEffectsDialog::TEffectsDialog(TGBaseLabel& label, QWidget* parent)
     layout->addWidget(Sample, 1);
     layout->addLayout(buttons.row);
     connect(buttons.ok, &QPushButton::clicked, this, &TEffectsDialog::OkButtonClick);
-    for (QComboBox* combo : {ShadowDirectionCombo, HighlightDirectionCombo, ShadowDepthCombo,
-                             HighlightDepthCombo, ShadowColorCombo, HighlightColorCombo,
-                             FontColorCombo})
+    for (QComboBox* combo :
+         {ShadowDirectionCombo, HighlightDirectionCombo, ShadowDepthCombo, HighlightDepthCombo,
+          ShadowColorCombo, HighlightColorCombo, FontColorCombo})
         connect(combo, &QComboBox::currentIndexChanged, this, [this] { settingsChanged(); });
     settingsChanged();
 }

@@ -37,8 +37,8 @@ QString drawnCharacter(const FontSpec& spec, int code) {
 }  // namespace
 
 QString symbolFontButtonText(const FontSpec& font) {
-    QString text = font.name + QLatin1Char(' ') + QString::number(font.pointSize()) +
-                   QStringLiteral("pt ");
+    QString text =
+        font.name + QLatin1Char(' ') + QString::number(font.pointSize()) + QStringLiteral("pt ");
     if (font.bold) text += QStringLiteral("Bold ");
     if (font.italic) text += QStringLiteral("Italic ");
     return text;
@@ -73,8 +73,7 @@ TSymbolSelectorDialog::TSymbolSelectorDialog(TGSymbolLabel& symbol, QWidget* par
 
     connect(buttons.ok, &QPushButton::clicked, this, &TSymbolSelectorDialog::OkButtonClick);
     connect(FontButton, &QPushButton::clicked, this, &TSymbolSelectorDialog::FontButtonClick);
-    connect(SymbolGrid, &QTableWidget::currentCellChanged, this,
-            [this] { showSelected(); });
+    connect(SymbolGrid, &QTableWidget::currentCellChanged, this, [this] { showSelected(); });
     connect(SymbolGrid, &QTableWidget::cellDoubleClicked, this,
             &TSymbolSelectorDialog::OkButtonClick);
 
