@@ -65,7 +65,7 @@ quint32 colorOf(const QComboBox* combo) {
 class SampleView : public QWidget {
   public:
     SampleView(const TGPLabel& sample, QWidget* parent) : QWidget(parent), sample_(sample) {
-        setMinimumSize(240, 70);
+        setMinimumSize(240, 90);
         setAutoFillBackground(true);
         QPalette p = palette();
         p.setColor(QPalette::Window, Qt::white);
@@ -77,7 +77,11 @@ class SampleView : public QWidget {
         auto& label = const_cast<TGPLabel&>(sample_);
         QPainter painter(this);
         label.layout();
-        painter.translate((width() - label.width()) / 2, (height() - label.height()) / 2);
+        // Twice the size, so a depth of one pixel can be seen.
+        constexpr int kScale = 2;
+        painter.translate((width() - kScale * label.width()) / 2,
+                          (height() - kScale * label.height()) / 2);
+        painter.scale(kScale, kScale);
         label.paint(painter);
     }
 

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -69,7 +70,7 @@ TSymbolSelectorDialog::TSymbolSelectorDialog(TGSymbolLabel& symbol, QWidget* par
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(buttons.row);
-    resize(560, 400);
+    resize(600, 420);
 
     connect(buttons.ok, &QPushButton::clicked, this, &TSymbolSelectorDialog::OkButtonClick);
     connect(FontButton, &QPushButton::clicked, this, &TSymbolSelectorDialog::FontButtonClick);
@@ -97,6 +98,12 @@ void TSymbolSelectorDialog::fillGrid() {
     }
     SymbolGrid->resizeColumnsToContents();
     SymbolGrid->resizeRowsToContents();
+    // Wide enough for every column, so only the rows scroll.
+    int gridWidth =
+        2 * SymbolGrid->frameWidth() + SymbolGrid->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < columns; ++c) gridWidth += SymbolGrid->columnWidth(c);
+    SymbolGrid->setMinimumWidth(std::min(gridWidth, 900));
+    SymbolGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     FontButton->setText(symbolFontButtonText(font_));
     selectCode(selected);
 }
@@ -119,6 +126,13 @@ void TSymbolSelectorDialog::showSelected() {
     if (SymbolGrid->currentRow() < 0) return;
     LargeSymbol->setFont(drawnFont(font_, 64));
     LargeSymbol->setText(drawnCharacter(font_, selectedCode()));
+}
+
+void TSymbolSelectorDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Only a shown list can scroll the chosen character into view.
+    if (QTableWidgetItem* item = SymbolGrid->currentItem())
+        SymbolGrid->scrollToItem(item, QAbstractItemView::PositionAtCenter);
 }
 
 void TSymbolSelectorDialog::useFont(const FontSpec& font) {

@@ -38,6 +38,9 @@ class TSymbolSelectorDialog : public QDialog {
     QPushButton* FontButton;
     QLabel* LargeSymbol;
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void fillGrid();
     void showSelected();
