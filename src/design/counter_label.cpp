@@ -70,6 +70,9 @@ void TGCounterLabel::nextCounter() {
 void TGCounterLabel::resetCounter() {
     current_ = startingNumber_;
     printedWithCurrent_ = 0;
+    // A file being read keeps its stored caption until the next paint, so
+    // writing it back gives the same bytes.
+    if (loading()) return;
     prepareCaption();
     repaint();
 }

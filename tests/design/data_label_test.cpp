@@ -116,6 +116,18 @@ TEST(CounterLabel, ARepeatOfZeroNeverAdvancesAndTheLastNumberDoesNotWrap) {
     EXPECT_EQ(counter.counterText(), "-004");
 }
 
+TEST(CounterLabel, AReadCounterWritesItsStoredCaptionBack) {
+    TGCounterLabel counter;
+    counter.setLoading(true);
+    counter.readProperty("Caption", StreamValue::makeString("No. 008"));
+    counter.readProperty("TextBefore", StreamValue::makeString("No. "));
+    counter.readProperty("Startingnumber", StreamValue::makeInteger(7));
+    counter.readProperty("LeadingZeros", StreamValue::makeInteger(3));
+    counter.setLoading(false);
+    EXPECT_EQ(counter.caption(), "No. 008");
+    EXPECT_EQ(counter.layout().text, "No. 007");  // painting shows the counter's own number
+}
+
 TEST(CounterLabel, CountsAreAlwaysWrittenAndHostileOnesBounded) {
     TGCounterLabel counter;
     PropertyWriter out;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 
 #include "design/property_writer.h"
 #include "design/symbol_font_map.h"
@@ -19,8 +20,11 @@ TEST(SymbolFontMap, CodesMapToSymbolsTheFontCanDraw) {
     EXPECT_EQ(mapSymbolText(QStringLiteral("J")), QString::fromUcs4(U"\u263A"));
     // Stored captions are Windows-1252: the euro sign is code 0x80.
     EXPECT_EQ(mapSymbolText(QString(QChar(0x20AC))), QString::fromUcs4(U"\u24EA"));
-    EXPECT_TRUE(QFontDatabase::families().contains(symbolFontFamily()))
+    ASSERT_TRUE(QFontDatabase::families().contains(symbolFontFamily()))
         << "the symbol font package is missing";
+    const QFontMetrics symbols{QFont(symbolFontFamily())};
+    for (int code = 33; code <= 255; ++code)
+        EXPECT_TRUE(symbols.inFontUcs4(symbolForCode(code))) << "code " << code;
 }
 
 TEST(SymbolLabel, StartsAsTheDesignsSymbolAndKeepsItsFontName) {
