@@ -39,6 +39,18 @@ QImage renderTextPage() {
     turned.setCaption("Turned");
     turned.setAngle(90);
 
+    TGPLabel upsideDown;
+    upsideDown.setCaption("Upside down");
+    upsideDown.setAngle(180);
+    upsideDown.setBounds(150, 72, 100, 20);
+    upsideDown.setBorderStyle(LabelBorderStyle::bsSingle);
+
+    TGPLabel down;
+    down.setCaption("Down");
+    down.setAngle(270);
+    down.setBounds(262, 6, 22, 60);
+    down.setDepthShadow(1);
+
     TGCounterLabel counter;
     counter.setBounds(10, 50, 120, 20);
     counter.setTextBefore("No. ");
@@ -51,8 +63,8 @@ QImage renderTextPage() {
     symbol.setSymbolCode(0xFC);
 
     return renderPageImage({3_in, 1_in}, 150, [&](PageCanvas& page) {
-        for (TGGraphicControl* o :
-             std::initializer_list<TGGraphicControl*>{&framed, &turned, &counter, &symbol})
+        for (TGGraphicControl* o : std::initializer_list<TGGraphicControl*>{
+                 &framed, &turned, &upsideDown, &down, &counter, &symbol})
             o->printTo(page, 0_in, 0_in);
     });
 }
