@@ -8,6 +8,10 @@
 #include "design/graphic_object.h"
 #include "design/imb_barcode.h"
 #include "design/postnet_barcode.h"
+#include "design/counter_label.h"
+#include "design/data_label.h"
+#include "design/symbol_label.h"
+#include "design/text_label.h"
 
 namespace pc::design {
 namespace {
@@ -31,6 +35,10 @@ const std::vector<Registration>& registrations() {
         {"TGPostNetBarCode", make<TGPostNetBarCode>(), true, true, false},
         {"TGFIMBarCode", make<TGFIMBarCode>(), false, true, false},
         {"TGIMBarCode", make<TGIMBarCode>(), true, true, false},
+        {"TGPLabel", make<TGPLabel>(), true, true, true},
+        {"TGPDLabel", make<TGPDLabel>(), true, true, true},
+        {"TGCounterLabel", make<TGCounterLabel>(), true, false, false},
+        {"TGSymbolLabel", make<TGSymbolLabel>(), true, false, true},
     };
     return all;
 }
