@@ -189,17 +189,18 @@ bool PrintEngine::runOnDevice(QPagedPaintDevice& device, double dpi) {
 bool PrintEngine::runRecording() {
     const InchSize size = pageSize();
     recording_.pageSize = size;
+    // One painter and one canvas for the whole job, as on a printer, so
+    // callers may keep the canvas across newPage().
+    painter_ = std::make_unique<QPainter>();
     const auto begin = [this, size] {
         recording_.pages.emplace_back();
-        painter_ = std::make_unique<QPainter>(&recording_.pages.back());
-        canvas_ =
-            std::make_unique<PageCanvas>(*painter_, kLayoutPixelsPerInch, kLayoutPixelsPerInch);
-        canvas_->painter().setClipRect(QRectF(0, 0, size.width.value * kLayoutPixelsPerInch,
-                                              size.height.value * kLayoutPixelsPerInch));
+        painter_->begin(&recording_.pages.back());
+        painter_->setClipRect(QRectF(0, 0, size.width.value * kLayoutPixelsPerInch,
+                                     size.height.value * kLayoutPixelsPerInch));
     };
     begin();
+    canvas_ = std::make_unique<PageCanvas>(*painter_, kLayoutPixelsPerInch, kLayoutPixelsPerInch);
     pageBreak_ = [this, begin] {
-        canvas_.reset();
         painter_->end();
         begin();
         return true;
