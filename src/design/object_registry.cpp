@@ -4,7 +4,13 @@
 #include <functional>
 #include <vector>
 
+#include "design/address_label.h"
 #include "design/graphic_object.h"
+#include "design/image_object.h"
+#include "design/label_shapes.h"
+#include "design/line_shape.h"
+#include "design/memo_label.h"
+#include "design/multi_line_label.h"
 
 namespace pc::design {
 namespace {
@@ -25,6 +31,12 @@ Factory make() {
 const std::vector<Registration>& registrations() {
     static const std::vector<Registration> all = {
         // className, factory, label, envelope, report
+        {"TGLineShape", make<TGLineShape>(), true, true, true},
+        {"TGImage", make<TGImage>(), true, true, true},
+        {"TGLabelShapes", make<TGLabelShapes>(), true, true, false},
+        {"TGMultiLineLabel", make<TGMultiLineLabel>(), true, true, false},
+        {"TGDMultiLineLabel", make<TGDMultiLineLabel>(), true, false, true},
+        {"TGDMultiLineAddressLabel", make<TGDMultiLineAddressLabel>(), true, true, false},
     };
     return all;
 }
