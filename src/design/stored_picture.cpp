@@ -37,19 +37,30 @@ QImage decodeBmp(const QByteArray& fileImage) {
     // File header (14 bytes), then the info header's size, width and height.
     if (fileImage.size() < 26 || !fileImage.startsWith("BM")) return {};
     const auto* bytes = reinterpret_cast<const uchar*>(fileImage.constData());
+    const quint32 offBits = qFromLittleEndian<quint32>(bytes + 10);
     const quint32 infoSize = qFromLittleEndian<quint32>(bytes + 14);
     qint64 width = 0, height = 0;
+    int bitCount = 0;
+    quint32 compression = 0;
     if (infoSize == 12) {
         width = qFromLittleEndian<quint16>(bytes + 18);
         height = qFromLittleEndian<quint16>(bytes + 20);
-    } else if (infoSize >= 40 && fileImage.size() >= 26) {
+        bitCount = qFromLittleEndian<quint16>(bytes + 24);
+    } else if (infoSize >= 40 && fileImage.size() >= 34) {
         width = qFromLittleEndian<qint32>(bytes + 18);
         height = qFromLittleEndian<qint32>(bytes + 22);
         if (height < 0) height = -height;  // top-down rows
+        bitCount = qFromLittleEndian<quint16>(bytes + 28);
+        compression = qFromLittleEndian<quint32>(bytes + 30);
     } else {
         return {};
     }
     if (!pictureSizeAllowed(width, height)) return {};
+    // Qt fills missing rows silently; a truncated file is damaged.
+    const bool rowsUncompressed = compression == 0 || compression == 3 || compression == 6;
+    const qint64 rowBytes = (width * bitCount + 31) / 32 * 4;
+    if (offBits >= static_cast<quint32>(fileImage.size())) return {};
+    if (rowsUncompressed && qint64(offBits) + rowBytes * height > fileImage.size()) return {};
     return decodeChecked(fileImage, "BMP");
 }
 
