@@ -99,8 +99,9 @@ void TGMultiLineBaseLabel::boundsChanged() {
         setBounds(left(), top(), std::max(1, width()), std::max(1, height()));
         return;
     }
-    if (width() != wrapWidth_) {
+    if (width() != wrapWidth_ || zoom() != wrapZoom_) {
         wrapWidth_ = width();
+        wrapZoom_ = zoom();
         invalidateWrap();
     }
 }

@@ -70,6 +70,7 @@ class TGMultiLineBaseLabel : public TGGraphicControl {
     mutable QStringList wrapped_;
     mutable bool wrapStale_ = true;
     int wrapWidth_ = -1;
+    float wrapZoom_ = 0.0f;
 };
 
 const char* identifier(TGMultiLineBaseLabel::Alignment alignment);

@@ -8,6 +8,7 @@
 
 #include "design/memo_label.h"
 #include "design/text_wrap.h"
+#include "print/page_canvas.h"
 #include "shape_test_support.h"
 
 namespace pc::design {
@@ -192,6 +193,42 @@ TEST(MultiLineLabel, CommandsNotifyTheHost) {
     label.commandFont(big);
     EXPECT_EQ(label.font().pointSize(), 20);
     EXPECT_EQ(host.changes, 4);
+}
+
+}  // namespace
+}  // namespace pc::design
+
+namespace pc::design {
+namespace {
+
+TEST(MultiLineLabel, PrintsExactlyAsItPaintsOnTheScreen) {
+    using print::operator""_in;
+    TGMultiLineLabel label;
+    label.setBounds(96, 48, 192, 60);
+    label.setItems({"Printed as laid out", "second line"});
+    label.setAlignment(TGMultiLineBaseLabel::Alignment::taCenter);
+
+    QImage screen(192, 60, QImage::Format_RGB32);
+    screen.fill(Qt::white);
+    {
+        QPainter painter(&screen);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        label.paint(painter);
+    }
+    // At 96 dots per inch the page is the screen, offset by the position.
+    const QImage page = print::renderPageImage(
+        {3_in, 2_in}, 96, [&](print::PageCanvas& c) { label.printTo(c, 0_in, 0_in); });
+    int inkScreen = 0, inkPage = 0, differing = 0;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 192; ++x) {
+            const bool a = qGray(screen.pixel(x, y)) < 128;
+            const bool b = qGray(page.pixel(96 + x, 48 + y)) < 128;
+            inkScreen += a;
+            inkPage += b;
+            differing += a != b;
+        }
+    EXPECT_GT(inkScreen, 100);
+    EXPECT_LT(differing, inkScreen / 10);
 }
 
 }  // namespace

@@ -162,24 +162,28 @@ TEST(ImageObject, LoadsFilesAndRefusesWhatItCannotRead) {
         file.write(bytes);
         return file.fileName();
     };
-    QByteArray png;
-    {
-        QBuffer buffer(&png);
+    auto encoded = [](const char* format) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        readTga(sampleTga()).save(&buffer, "PNG");
-    }
+        readTga(sampleTga()).save(&buffer, format);
+        return bytes;
+    };
     testing::PlainHost host;
     TGImage image;
     image.setHost(&host);
-    for (const QString& name :
-         {QStringLiteral("a.pcx"), QStringLiteral("b.TGA"), QStringLiteral("c.png")}) {
-        const QByteArray bytes = name.endsWith("pcx")   ? samplePcx()
-                                 : name.endsWith("TGA") ? sampleTga()
-                                                        : png;
-        EXPECT_TRUE(image.commandLoadImage(write(name, bytes))) << qPrintable(name);
+    const std::pair<const char*, QByteArray> files[] = {{"a.pcx", samplePcx()},
+                                                        {"b.TGA", sampleTga()},
+                                                        {"c.png", encoded("PNG")},
+                                                        {"d.ico", encoded("ICO")},
+                                                        {"e.jpg", encoded("JPEG")}};
+    for (const auto& [name, bytes] : files) {
+        ASSERT_FALSE(bytes.isEmpty()) << name;
+        EXPECT_TRUE(image.commandLoadImage(write(name, bytes))) << name;
         EXPECT_EQ(image.picture().kind(), StoredPicture::Kind::Bitmap);
+        EXPECT_EQ(image.picture().size(), QSize(name == files[0].first ? 4 : 3, 2)) << name;
     }
-    EXPECT_FALSE(image.commandLoadImage(write("d.jpg", "not a picture at all")));
+    EXPECT_FALSE(image.commandLoadImage(write("f.jpg", "not a picture at all")));
     EXPECT_TRUE(image.picture().isEmpty());
     EXPECT_FALSE(image.commandLoadImage(dir.filePath("missing.bmp")));
     EXPECT_FALSE(testing::writtenNames(image).contains("Picture.Data"));
