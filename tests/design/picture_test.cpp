@@ -134,6 +134,20 @@ TEST(StoredPicture, PictureDataRoundTripsByteForByte) {
     EXPECT_EQ(back->streamData(), data);
     EXPECT_EQ(back->image().pixel(0, 0), qRgb(255, 0, 0));
 
+    // An icon is stored as its file image and drawn.
+    QByteArray ico;
+    {
+        QBuffer buffer(&ico);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(readPcx(samplePcx()).save(&buffer, "ICO"));
+    }
+    const QByteArray iconData = QByteArray("\x05TIcon", 6) + ico;
+    const auto icon = StoredPicture::fromStreamData(iconData);
+    ASSERT_TRUE(icon.has_value());
+    EXPECT_EQ(icon->kind(), StoredPicture::Kind::Icon);
+    EXPECT_EQ(icon->size(), QSize(4, 2));
+    EXPECT_EQ(icon->streamData(), iconData);
+
     // A metafile is kept as bytes, not drawn.
     const QByteArray wmf =
         QByteArray("\x09TMetafile", 10) + QByteArray("\xD7\xCD\xC6\x9A", 4) + QByteArray(30, '\1');
