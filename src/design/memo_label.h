@@ -4,8 +4,6 @@
 
 namespace pc::design {
 
-class MergeSource;
-
 class TGDMultiLineLabel : public TGMultiLineBaseLabel {
   public:
     const char* className() const override { return "TGDMultiLineLabel"; }
@@ -31,9 +29,5 @@ class TGDMultiLineLabel : public TGMultiLineBaseLabel {
     QString dataFieldName_;
     QString dataFieldDescript_;
 };
-
-// The name of the field whose display label is `displayLabel` (the last
-// match wins); nothing when the label is empty or no field carries it.
-std::optional<QString> fieldByDisplayLabel(const MergeSource* source, const QString& displayLabel);
 
 }  // namespace pc::design
