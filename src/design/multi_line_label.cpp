@@ -125,6 +125,7 @@ void TGMultiLineBaseLabel::paint(QPainter& painter) {
     const int step = metrics.height();
     int y = 0;
     for (const QString& line : displayLines()) {
+        if (y >= height()) break;  // the rest is clipped away
         const int textWidth = metrics.horizontalAdvance(line);
         int x = 0;
         if (alignment_ == Alignment::taRightJustify)
