@@ -4,12 +4,18 @@
 #include <functional>
 #include <vector>
 
-#include "design/fim_barcode.h"
-#include "design/graphic_object.h"
-#include "design/imb_barcode.h"
-#include "design/postnet_barcode.h"
+#include "design/address_label.h"
 #include "design/counter_label.h"
 #include "design/data_label.h"
+#include "design/fim_barcode.h"
+#include "design/graphic_object.h"
+#include "design/image_object.h"
+#include "design/imb_barcode.h"
+#include "design/label_shapes.h"
+#include "design/line_shape.h"
+#include "design/memo_label.h"
+#include "design/multi_line_label.h"
+#include "design/postnet_barcode.h"
 #include "design/symbol_label.h"
 #include "design/text_label.h"
 
@@ -39,6 +45,12 @@ const std::vector<Registration>& registrations() {
         {"TGPDLabel", make<TGPDLabel>(), true, true, true},
         {"TGCounterLabel", make<TGCounterLabel>(), true, false, false},
         {"TGSymbolLabel", make<TGSymbolLabel>(), true, false, true},
+        {"TGLineShape", make<TGLineShape>(), true, true, true},
+        {"TGImage", make<TGImage>(), true, true, true},
+        {"TGLabelShapes", make<TGLabelShapes>(), true, true, false},
+        {"TGMultiLineLabel", make<TGMultiLineLabel>(), true, true, false},
+        {"TGDMultiLineLabel", make<TGDMultiLineLabel>(), true, false, true},
+        {"TGDMultiLineAddressLabel", make<TGDMultiLineAddressLabel>(), true, true, false},
     };
     return all;
 }

@@ -1,0 +1,45 @@
+#include "design/ui/multi_line_text_editor.h"
+
+#include <QDialogButtonBox>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include "design/multi_line_label.h"
+#include "design/text_wrap.h"
+#include "widgets/help_link.h"
+
+namespace pc::design::ui {
+
+MultiLineTextEditor::MultiLineTextEditor(const FontSpec& font, const QStringList& lines,
+                                         QWidget* parent)
+    : QDialog(parent), memo_(new QPlainTextEdit(this)) {
+    setWindowTitle(tr("Multi-line Text Editor"));
+    memo_->setObjectName(QStringLiteral("memo"));
+    QFont shown = font.toQFont();
+    shown.setPointSize(std::max(1, font.pointSize()));
+    memo_->setFont(shown);
+    memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo_->setPlainText(lines.join(QLatin1Char('\n')));
+    auto* buttons = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [] { widgets::showHelp(0); });
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(memo_);
+    layout->addWidget(buttons);
+    resize(420, 260);
+}
+
+QStringList MultiLineTextEditor::lines() const {
+    return splitParagraphs(memo_->toPlainText());
+}
+
+bool editMultiLineText(TGMultiLineLabel& label, QWidget* parent) {
+    MultiLineTextEditor editor(label.font(), label.items(), parent);
+    if (editor.exec() != QDialog::Accepted) return false;
+    label.commandText(editor.lines());
+    return true;
+}
+
+}  // namespace pc::design::ui

@@ -1,0 +1,70 @@
+#pragma once
+// A plain surface and a record held in a map, for driving the design
+// objects without a window or a table.
+#include <QMap>
+
+#include "design/graphic_object.h"
+#include "design/merge_source.h"
+#include "design/object_host.h"
+#include "design/property_writer.h"
+
+namespace pc::design::testing {
+
+class MapMergeSource : public MergeSource {
+  public:
+    // Fields named as given, each with its name as display label.
+    QMap<QString, QString> values;
+    QMap<QString, QString> memos;  // memo fields by name
+
+    std::vector<MergeField> fields() const override {
+        std::vector<MergeField> out;
+        for (auto it = values.begin(); it != values.end(); ++it)
+            out.push_back({it.key(), it.key(), true, false, true, true});
+        for (auto it = memos.begin(); it != memos.end(); ++it)
+            out.push_back({it.key(), it.key(), false, true, true, true});
+        return out;
+    }
+    std::optional<QString> text(const QString& name) const override {
+        if (!values.contains(name)) return std::nullopt;
+        return values.value(name);
+    }
+    std::optional<QString> memo(const QString& name) const override {
+        if (!memos.contains(name)) return std::nullopt;
+        return memos.value(name);
+    }
+};
+
+class PlainHost : public ObjectHost {
+  public:
+    bool isPrinting = false;
+    bool showValues = true;
+    const MergeSource* source = nullptr;
+    QSize size{384, 192};
+    int changes = 0;
+    int repaints = 0;
+
+    bool printing() const override { return isPrinting; }
+    bool displayDataValues() const override { return showValues; }
+    const MergeSource* mergeSource() const override { return source; }
+    QSize surfaceSize() const override { return size; }
+    float zoom() const override { return 1.0f; }
+    void objectChanged(TGGraphicControl&) override { ++changes; }
+    void objectNeedsRepaint(TGGraphicControl&) override { ++repaints; }
+};
+
+// The names of the properties an object writes, in order.
+inline QList<QByteArray> writtenNames(const TGGraphicControl& object) {
+    PropertyWriter out;
+    object.writeProperties(out);
+    QList<QByteArray> names;
+    for (const StreamProperty& p : out.take()) names << p.name;
+    return names;
+}
+
+inline std::vector<StreamProperty> written(const TGGraphicControl& object) {
+    PropertyWriter out;
+    object.writeProperties(out);
+    return out.take();
+}
+
+}  // namespace pc::design::testing
