@@ -188,8 +188,10 @@ class TGBasePanel : public ObjectHost {
     void objectChanged(TGGraphicControl& object) override;
     void objectNeedsRepaint(TGGraphicControl& object) override;
 
-  protected:
+    // The view repaints the area (the whole surface when empty).
     void requestRepaint(const QRect& area = QRect());
+
+  protected:
     // Sets host and zoom of an object whose bounds are at the surface's
     // zoom already (pasted, cloned, created).
     void adoptAtZoom(TGGraphicControl& object);
