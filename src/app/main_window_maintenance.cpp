@@ -7,6 +7,7 @@
 #include "data/data_error.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
+#include "labels/ui/labels_entry.h"
 #include "maintenance/maintenance_entry.h"
 #include "maintenance/new_database_dialog.h"
 #include "maintenance/rebuild_indexes_dialog.h"
@@ -37,6 +38,19 @@ void TAddressMain::BrowseButtonClick() {
         loadMemo();
         RefreshControls();
     }
+}
+
+void TAddressMain::PrintLabelsClick() {
+    if (!active()) {
+        pc::text::messages().inform("You need to have a database file open first");
+        return;
+    }
+    if (editing()) {
+        QApplication::beep();
+        return;
+    }
+    SubsystemEntry entry(session());
+    labels::printLabels(session(), this);
 }
 
 void TAddressMain::RebuildIndexesMenuClick() {

@@ -9,6 +9,7 @@
 #include "app/help_window.h"
 #include "app/single_instance.h"
 #include "app/t_address_main.h"
+#include "labels/ui/labels_entry.h"
 #include "print/system_printers.h"
 #include "text/message_service.h"
 #include "text/program_paths.h"
@@ -39,6 +40,7 @@ void setUpApplication(QApplication& app) {
     pc::text::setMessageService(std::make_unique<pc::widgets::MessageBoxService>());
     installHelpOpener();
     pc::print::setPrinterBackend(&pc::print::systemPrinters());
+    pc::labels::registerLabelDesignMenus();
 }
 
 void installHelpOpener() {

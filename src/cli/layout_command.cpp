@@ -8,6 +8,7 @@
 
 #include "cli/db_command.h"
 #include "cli/input_file.h"
+#include "cli/layout_merge_command.h"
 #include "design/component_stream.h"
 #include "design/graphic_object.h"
 #include "design/layout_json.h"
@@ -18,13 +19,19 @@ namespace pc::cli {
 const char* const kLayoutUsage =
     "usage: postcraft-cli layout dump FILE\n"
     "       postcraft-cli layout load JSONFILE OUT\n"
+    "       postcraft-cli layout merge FILE --db TABLE --record N [--counter-step K]\n"
+    "       postcraft-cli layout render FILE --db TABLE --record N --size WxH --dpi D --png OUT\n"
     "\n"
     "dump prints each object of a layout file (.L, .E, .R) as one JSON line:\n"
     "  {\"class\": ..., \"name\": ..., \"properties\": {...}}\n"
     "with the properties as stored, in file order.\n"
     "load makes those objects again through the classes of OUT's kind (by its\n"
     "extension) and saves them to OUT, so defaults are left out and missing\n"
-    "properties take the class's initial values.\n";
+    "properties take the class's initial values.\n"
+    "merge prints each object merged with record N of an address table as\n"
+    "printing merges it: class, name, bounds and what it prints (text, lines,\n"
+    "digits and bars, pattern), counters after K advances.\n"
+    "render draws that merged label of W x H inches into a PNG at D dots per inch.\n";
 
 namespace {
 
@@ -94,6 +101,11 @@ int runLayoutCommand(const std::vector<std::string>& args, std::ostream& out) {
     if (verb == "load") {
         if (args.size() != 3) usageError("'layout load' needs JSONFILE and OUT");
         return load(args[1], args[2]);
+    }
+    if (verb == "merge" || verb == "render") {
+        const auto gui = startGui();
+        const std::vector<std::string> rest(args.begin() + 1, args.end());
+        return verb == "merge" ? runLayoutMerge(rest, out) : runLayoutRender(rest);
     }
     usageError("unknown layout verb '" + verb + "'");
 }

@@ -56,7 +56,8 @@ double positiveNumber(const std::string& text, const char* option) {
     } catch (const std::exception&) {
         used = 0;
     }
-    if (used != text.size() || !(value > 0)) usageError(std::string(option) + " needs a number above 0");
+    if (used != text.size() || !(value > 0))
+        usageError(std::string(option) + " needs a number above 0");
     return value;
 }
 
@@ -83,7 +84,8 @@ MergeArguments parse(const std::vector<std::string>& args, bool render) {
             if (x == std::string::npos) usageError("--size needs WxH in inches");
             parsed.width = positiveNumber(size.substr(0, x), "--size");
             parsed.height = positiveNumber(size.substr(x + 1), "--size");
-            if (parsed.width > 50 || parsed.height > 50) usageError("--size is at most 50x50 inches");
+            if (parsed.width > 50 || parsed.height > 50)
+                usageError("--size is at most 50x50 inches");
             haveSize = true;
         } else if (a == "--dpi" && render) {
             parsed.dpi = positiveNumber(value(), "--dpi");
@@ -122,8 +124,7 @@ class MergedLayout {
 
         design::ReadObjects read = design::readLayoutFile(args.layout);
         if (!read.ok())
-            throw CliError(args.layout.toStdString() + ": " + read.error.toStdString(),
-                           kExitUsage);
+            throw CliError(args.layout.toStdString() + ": " + read.error.toStdString(), kExitUsage);
         panel_.setMergeSource(&source_);
         panel_.setPrinting(true);
         for (auto& object : read.objects) panel_.addObject(std::move(object));

@@ -36,11 +36,15 @@ print::Inches SheetGeometry::originY(int row) const {
     return print::Inches(y);
 }
 
-bool PositionMap::any() const { return std::find(flags_.begin(), flags_.end(), true) != flags_.end(); }
+bool PositionMap::any() const {
+    return std::find(flags_.begin(), flags_.end(), true) != flags_.end();
+}
 
 namespace {
 
-int scaled(double inches, double s) { return static_cast<int>(std::trunc(inches * s)); }
+int scaled(double inches, double s) {
+    return static_cast<int>(std::trunc(inches * s));
+}
 
 }  // namespace
 

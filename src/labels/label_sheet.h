@@ -33,9 +33,12 @@ struct SheetGeometry {
 // the last rows of such a sheet unreachable).
 class PositionMap {
   public:
-    explicit PositionMap(int positions = 200) : flags_(static_cast<size_t>(std::max(0, positions)), true) {}
+    explicit PositionMap(int positions = 200)
+        : flags_(static_cast<size_t>(std::max(0, positions)), true) {}
     int size() const { return static_cast<int>(flags_.size()); }
-    bool used(int index) const { return index >= 0 && index < size() && flags_[static_cast<size_t>(index)]; }
+    bool used(int index) const {
+        return index >= 0 && index < size() && flags_[static_cast<size_t>(index)];
+    }
     void set(int index, bool on) {
         if (index >= 0 && index < size()) flags_[static_cast<size_t>(index)] = on;
     }

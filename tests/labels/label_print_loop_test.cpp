@@ -15,7 +15,10 @@ class ListRecords : public LabelRecords {
   public:
     explicit ListRecords(QStringList zips) : zips_(std::move(zips)) {}
     bool atEnd() const override { return at_ >= zips_.size(); }
-    void first() override { at_ = 0; byZip_ = false; }
+    void first() override {
+        at_ = 0;
+        byZip_ = false;
+    }
     void next() override {
         if (!byZip_) {
             ++at_;
@@ -67,13 +70,19 @@ SheetGeometry threeByTen() {
     return s;
 }
 
+LabelPrintSetup sheetSetup() {
+    LabelPrintSetup setup;
+    setup.sheet = threeByTen();
+    setup.positions = PositionMap(30);
+    return setup;
+}
+
 std::vector<Printed> printAll(LabelPrintSetup setup, ListRecords& records, int* pages = nullptr) {
     std::vector<Printed> printed;
     pc::print::PrintEngine engine;
-    LabelPrintLoop loop(std::move(setup), records,
-                        [&](pc::print::PageCanvas&, Inches x, Inches y) {
-                            printed.push_back({engine.pageNumber(), x.value, y.value, records.zip()});
-                        });
+    LabelPrintLoop loop(std::move(setup), records, [&](pc::print::PageCanvas&, Inches x, Inches y) {
+        printed.push_back({engine.pageNumber(), x.value, y.value, records.zip()});
+    });
     engine.print = [&](pc::print::PrintEngine& e) { loop.run(e); };
     records.first();
     EXPECT_TRUE(engine.run(pc::print::PrintOutput::Recording));
@@ -82,7 +91,7 @@ std::vector<Printed> printAll(LabelPrintSetup setup, ListRecords& records, int* 
 }
 
 TEST(LabelPrintLoop, OnlyTheMarkedPositionsOfEachSheetAreUsed) {
-    LabelPrintSetup setup{threeByTen(), PositionMap(30)};
+    LabelPrintSetup setup = sheetSetup();
     setup.positions.setAll(false);
     for (int c = 0; c < 3; ++c) setup.positions.set(c + 9 * 3, true);
     ListRecords records({"1", "2", "3", "4", "5"});
@@ -96,7 +105,8 @@ TEST(LabelPrintLoop, OnlyTheMarkedPositionsOfEachSheetAreUsed) {
 }
 
 TEST(LabelPrintLoop, CopiesFillConsecutivePositions) {
-    LabelPrintSetup setup{threeByTen(), PositionMap(30), 3};
+    LabelPrintSetup setup = sheetSetup();
+    setup.copies = 3;
     ListRecords records({"A", "B"});
     const auto printed = printAll(setup, records);
     ASSERT_EQ(printed.size(), 6u);
@@ -118,7 +128,7 @@ TEST(LabelPrintLoop, TheExtraGapShiftsTheRightHalf) {
 }
 
 TEST(LabelPrintLoop, NothingToPrintGivesNoLabel) {
-    LabelPrintSetup setup{threeByTen(), PositionMap(30)};
+    LabelPrintSetup setup = sheetSetup();
     ListRecords none({});
     EXPECT_TRUE(printAll(setup, none).empty());
     setup.positions.setAll(false);
@@ -127,7 +137,7 @@ TEST(LabelPrintLoop, NothingToPrintGivesNoLabel) {
 }
 
 TEST(LabelPrintLoop, PresortPrintsHeadingsThenEachCodesRecords) {
-    LabelPrintSetup setup{threeByTen(), PositionMap(30)};
+    LabelPrintSetup setup = sheetSetup();
     setup.presort = true;
     setup.presortList = {"** 5-digit 10001", "10001", "** 3-digit 200", "20001", "20005"};
     ListRecords records({"20005", "10001", "20001-1234", "10001-9999", "99999"});

@@ -116,7 +116,8 @@ void multiLineItems(QMenu& menu, TGMultiLineBaseLabel& label, SurfaceWidget& w) 
 void thicknessMenu(QMenu& menu, int current, const std::function<void(int)>& set) {
     QMenu* thickness = menu.addMenu("Line Thickness");
     for (int n = 1; n <= 10; ++n)
-        add(*thickness, QStringLiteral("%1 Point").arg(n), [set, n] { set(n); }, current == n);
+        add(
+            *thickness, QStringLiteral("%1 Point").arg(n), [set, n] { set(n); }, current == n);
 }
 
 }  // namespace
@@ -154,45 +155,51 @@ void registerClassMenuItems() {
             if (selectSymbol(symbol, &w)) settle(w);
         });
     });
-    registerObjectMenuItems("TGMultiLineLabel", [](QMenu& m, TGGraphicControl& o,
-                                                   SurfaceWidget& w) {
-        auto& label = static_cast<TGMultiLineLabel&>(o);
-        multiLineItems(m, label, w);
-        m.addSeparator();
-        add(m, "Text", [&label, &w] {
-            if (editMultiLineText(label, &w)) settle(w);
+    registerObjectMenuItems("TGMultiLineLabel",
+                            [](QMenu& m, TGGraphicControl& o, SurfaceWidget& w) {
+                                auto& label = static_cast<TGMultiLineLabel&>(o);
+                                multiLineItems(m, label, w);
+                                m.addSeparator();
+                                add(m, "Text", [&label, &w] {
+                                    if (editMultiLineText(label, &w)) settle(w);
+                                });
+                                add(
+                                    m, "Word Wrap",
+                                    [&label, &w] {
+                                        label.commandWordWrap();
+                                        settle(w);
+                                    },
+                                    label.wordWrap());
+                            });
+    registerObjectMenuItems(
+        "TGDMultiLineLabel", [](QMenu& m, TGGraphicControl& o, SurfaceWidget& w) {
+            auto& memo = static_cast<TGDMultiLineLabel&>(o);
+            multiLineItems(m, memo, w);
+            m.addSeparator();
+            add(m, "Memo Field", [&memo, &w] {
+                TSelectFieldDialog dialog(memo.host() ? memo.host()->mergeSource() : nullptr,
+                                          FieldChoiceKind::Memo, memo.dataFieldDescript(), &w);
+                if (dialog.exec() != QDialog::Accepted || !dialog.chosen()) return;
+                memo.commandMemoField(dialog.chosen()->name, dialog.chosen()->displayLabel);
+                settle(w, true);
+            });
+            add(
+                m, "Word Wrap",
+                [&memo, &w] {
+                    memo.commandWordWrap();
+                    settle(w);
+                },
+                memo.wordWrap());
         });
-        add(m, "Word Wrap", [&label, &w] {
-            label.commandWordWrap();
-            settle(w);
-        }, label.wordWrap());
-    });
-    registerObjectMenuItems("TGDMultiLineLabel", [](QMenu& m, TGGraphicControl& o,
-                                                    SurfaceWidget& w) {
-        auto& memo = static_cast<TGDMultiLineLabel&>(o);
-        multiLineItems(m, memo, w);
-        m.addSeparator();
-        add(m, "Memo Field", [&memo, &w] {
-            TSelectFieldDialog dialog(memo.host() ? memo.host()->mergeSource() : nullptr,
-                                      FieldChoiceKind::Memo, memo.dataFieldDescript(), &w);
-            if (dialog.exec() != QDialog::Accepted || !dialog.chosen()) return;
-            memo.commandMemoField(dialog.chosen()->name, dialog.chosen()->displayLabel);
-            settle(w, true);
-        });
-        add(m, "Word Wrap", [&memo, &w] {
-            memo.commandWordWrap();
-            settle(w);
-        }, memo.wordWrap());
-    });
-    registerObjectMenuItems("TGDMultiLineAddressLabel", [](QMenu& m, TGGraphicControl& o,
-                                                           SurfaceWidget& w) {
-        auto& address = static_cast<TGDMultiLineAddressLabel&>(o);
-        multiLineItems(m, address, w);
-        m.addSeparator();
-        add(m, "Address Layout", [&address, &w] {
-            if (editAddressLayout(address, &w)) settle(w, true);
-        });
-    });
+    registerObjectMenuItems("TGDMultiLineAddressLabel",
+                            [](QMenu& m, TGGraphicControl& o, SurfaceWidget& w) {
+                                auto& address = static_cast<TGDMultiLineAddressLabel&>(o);
+                                multiLineItems(m, address, w);
+                                m.addSeparator();
+                                add(m, "Address Layout", [&address, &w] {
+                                    if (editAddressLayout(address, &w)) settle(w, true);
+                                });
+                            });
     registerObjectMenuItems("TGLabelShapes", [](QMenu& m, TGGraphicControl& o, SurfaceWidget& w) {
         auto& shape = static_cast<TGLabelShapes&>(o);
         m.addSeparator();
@@ -212,18 +219,24 @@ void registerClassMenuItems() {
             shape.commandLineThickness(n);
             settle(w);
         });
-        add(m, "Transparent", [&shape, &w] {
-            shape.commandTransparent();
-            settle(w);
-        }, shape.transparent());
+        add(
+            m, "Transparent",
+            [&shape, &w] {
+                shape.commandTransparent();
+                settle(w);
+            },
+            shape.transparent());
         using S = TGLabelShapes::Shape;
         if (shape.shape() == S::stRoundRect || shape.shape() == S::stRoundSquare) {
             QMenu* rounding = m.addMenu("Degree of Rounding");
             for (int percent = 20; percent <= 80; percent += 10)
-                add(*rounding, QStringLiteral("%1 %").arg(percent), [&shape, &w, percent] {
-                    shape.commandRounding(percent);
-                    settle(w);
-                }, shape.roundPerc() == percent);
+                add(
+                    *rounding, QStringLiteral("%1 %").arg(percent),
+                    [&shape, &w, percent] {
+                        shape.commandRounding(percent);
+                        settle(w);
+                    },
+                    shape.roundPerc() == percent);
         }
     });
     registerObjectMenuItems("TGLineShape", [](QMenu& m, TGGraphicControl& o, SurfaceWidget& w) {
@@ -236,10 +249,13 @@ void registerClassMenuItems() {
                                                     {"Angled Sloping Up", L::stAngleSlopingUp},
                                                     {"Angled Sloping Down", L::stAngleSlopingDown}};
         for (const auto& [text, s] : styles)
-            add(*style, text, [&line, &w, s = s] {
-                line.commandStyle(s);
-                settle(w);
-            }, line.lineStyle() == s);
+            add(
+                *style, text,
+                [&line, &w, s = s] {
+                    line.commandStyle(s);
+                    settle(w);
+                },
+                line.lineStyle() == s);
         add(m, "Color", [&line, &w] {
             if (const auto c = chooseColor(line.pen().color, &w)) {
                 line.commandColor(*c);
@@ -260,10 +276,13 @@ void registerClassMenuItems() {
         using T = postal::TFIMBarCodeType;
         m.addSeparator();
         for (T type : {T::fimTypeA, T::fimTypeB, T::fimTypeC, T::fimTypeD, T::fimTypeE})
-            add(m, TGFIMBarCode::menuCaption(type), [&fim, &w, type] {
-                fim.menuChooseType(type);
-                settle(w);
-            }, fim.fimType() == type);
+            add(
+                m, TGFIMBarCode::menuCaption(type),
+                [&fim, &w, type] {
+                    fim.menuChooseType(type);
+                    settle(w);
+                },
+                fim.fimType() == type);
     });
     registerObjectMenuItems("TGImage", [](QMenu& m, TGGraphicControl& o, SurfaceWidget& w) {
         auto& image = static_cast<TGImage&>(o);
@@ -271,18 +290,27 @@ void registerClassMenuItems() {
         add(m, "Load Image From Disk", [&image, &w] {
             if (loadImageFromDisk(image, &w)) settle(w);
         });
-        add(m, "Border", [&image, &w] {
-            image.commandBorder();
-            settle(w);
-        }, image.borderStyle() == TGImage::BorderStyle::bsSingle);
-        add(m, "Stretch to Fit", [&image, &w] {
-            image.commandStretch();
-            settle(w);
-        }, image.stretch());
-        add(m, "AutoSize", [&image, &w] {
-            image.commandAutoSize();
-            settle(w);
-        }, image.autoSize());
+        add(
+            m, "Border",
+            [&image, &w] {
+                image.commandBorder();
+                settle(w);
+            },
+            image.borderStyle() == TGImage::BorderStyle::bsSingle);
+        add(
+            m, "Stretch to Fit",
+            [&image, &w] {
+                image.commandStretch();
+                settle(w);
+            },
+            image.stretch());
+        add(
+            m, "AutoSize",
+            [&image, &w] {
+                image.commandAutoSize();
+                settle(w);
+            },
+            image.autoSize());
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFontDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -14,10 +15,12 @@
 #include <QVBoxLayout>
 
 #include "data/t_table.h"
+#include "design/graphic_object.h"
 #include "design/ui/surface_widget.h"
-#include "labels/ui/user_label_layout.h"
-#include "labels/ui/label_tool_icons.h"
 #include "labels/stock_art.h"
+#include "labels/ui/label_tool_icons.h"
+#include "labels/ui/label_tools.h"
+#include "labels/ui/user_label_layout.h"
 #include "text/message_service.h"
 #include "widgets/help_link.h"
 #include "widgets/window_placement.h"
@@ -88,6 +91,9 @@ TLabelDesignScreen::TLabelDesignScreen(design::TGLabelPanel& panel, LabelDefinit
     panel_.setSnapToGrid(false);
     panel_.setDisplayDataValues(true);
     panel_.setPanelState(TLPanelState::psPointing);
+    const design::LabelTools tools = labelTools(this);
+    for (size_t i = 0; i < tools.size(); ++i)
+        panel_.setTool(static_cast<TLPanelState>(i), tools[i]);
     buildControls();
     defaultFont_ = readDefaultFont();
     applyDefaultFont(defaultFont_);
@@ -244,7 +250,9 @@ void TLabelDesignScreen::buildControls() {
         if (w != descriptionEdit_) w->installEventFilter(this);
 }
 
-bool TLabelDesignScreen::saveVisible() const { return !saveButton_->isHidden(); }
+bool TLabelDesignScreen::saveVisible() const {
+    return !saveButton_->isHidden();
+}
 
 void TLabelDesignScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
@@ -305,7 +313,9 @@ void TLabelDesignScreen::drawArt() {
     surface_->update();
 }
 
-void TLabelDesignScreen::ShowArtClick(bool) { drawArt(); }
+void TLabelDesignScreen::ShowArtClick(bool) {
+    drawArt();
+}
 
 void TLabelDesignScreen::designChanged() {
     if (activating_) return;
@@ -323,8 +333,12 @@ void TLabelDesignScreen::setZoom(float zoom) {
     activating_ = false;
 }
 
-void TLabelDesignScreen::ZoomOutClick() { setZoom(zoomedOut(zoom_)); }
-void TLabelDesignScreen::ZoomInClick() { setZoom(zoomedIn(zoom_)); }
+void TLabelDesignScreen::ZoomOutClick() {
+    setZoom(zoomedOut(zoom_));
+}
+void TLabelDesignScreen::ZoomInClick() {
+    setZoom(zoomedIn(zoom_));
+}
 
 void TLabelDesignScreen::selectPointer() {
     tools_->button(static_cast<int>(TLPanelState::psPointing))->setChecked(true);
@@ -374,10 +388,18 @@ void TLabelDesignScreen::RecordButtonClick(int which) {
     if (!addresses_ || !addresses_->active()) return;
     try {
         switch (which) {
-            case 0: addresses_->first(); break;
-            case 1: addresses_->prior(); break;
-            case 2: addresses_->next(); break;
-            default: addresses_->last(); break;
+            case 0:
+                addresses_->first();
+                break;
+            case 1:
+                addresses_->prior();
+                break;
+            case 2:
+                addresses_->next();
+                break;
+            default:
+                addresses_->last();
+                break;
         }
     } catch (const std::exception&) {
         return;  // the table reported it; the design stays as it was
@@ -426,17 +448,27 @@ bool TLabelDesignScreen::eventFilter(QObject* watched, QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         QScrollBar* v = scroll_->verticalScrollBar();
         switch (key->key()) {
-            case Qt::Key_PageUp: v->triggerAction(QAbstractSlider::SliderSingleStepSub); return true;
-            case Qt::Key_PageDown: v->triggerAction(QAbstractSlider::SliderSingleStepAdd); return true;
-            case Qt::Key_Home: v->triggerAction(QAbstractSlider::SliderToMinimum); return true;
-            case Qt::Key_End: v->triggerAction(QAbstractSlider::SliderToMaximum); return true;
+            case Qt::Key_PageUp:
+                v->triggerAction(QAbstractSlider::SliderSingleStepSub);
+                return true;
+            case Qt::Key_PageDown:
+                v->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+                return true;
+            case Qt::Key_Home:
+                v->triggerAction(QAbstractSlider::SliderToMinimum);
+                return true;
+            case Qt::Key_End:
+                v->triggerAction(QAbstractSlider::SliderToMaximum);
+                return true;
             case Qt::Key_Escape:
             case Qt::Key_Return:
             case Qt::Key_Enter:
             case Qt::Key_Tab:
             case Qt::Key_Backtab:
-            case Qt::Key_Space: return false;
-            default: break;
+            case Qt::Key_Space:
+                return false;
+            default:
+                break;
         }
         if (watched != surface_ && (key->key() != Qt::Key_Plus && key->key() != Qt::Key_Minus)) {
             QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text());

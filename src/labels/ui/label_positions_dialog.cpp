@@ -24,9 +24,9 @@ class SheetMiniature : public QWidget {
         : QWidget(parent), sheet_(sheet), positions_(positions) {
         const QRect paper = miniatureSheet(sheet_, kPixelsPerInch);
         // Room for a letter sheet at least; larger sheets grow the panel.
-        setFixedSize(std::max(paper.right(), miniatureSheet(letter(), kPixelsPerInch).right()) + 11,
-                     std::max(paper.bottom(), miniatureSheet(letter(), kPixelsPerInch).bottom()) +
-                         11);
+        setFixedSize(
+            std::max(paper.right(), miniatureSheet(letter(), kPixelsPerInch).right()) + 11,
+            std::max(paper.bottom(), miniatureSheet(letter(), kPixelsPerInch).bottom()) + 11);
     }
 
     int positionAt(QPoint point) const {
@@ -117,7 +117,9 @@ TLabelPositionsDialog::TLabelPositionsDialog(const SheetGeometry& sheet, Positio
     layout->addLayout(side);
 }
 
-int TLabelPositionsDialog::copies() const { return std::max(1, copies_->value()); }
+int TLabelPositionsDialog::copies() const {
+    return std::max(1, copies_->value());
+}
 
 void TLabelPositionsDialog::clickAt(QPoint point) {
     const int index = miniature_->positionAt(point);

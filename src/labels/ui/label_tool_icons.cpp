@@ -52,12 +52,14 @@ QIcon toolIcon(TLPanelState state) {
                 p.setBrush(Qt::white);
                 p.drawPath(arrow);
             });
-        case TLPanelState::psLabel: return drawn([](QPainter& p) { letters(p, "A", 18); });
+        case TLPanelState::psLabel:
+            return drawn([](QPainter& p) { letters(p, "A", 18); });
         case TLPanelState::psMultiLineLabel:
             return drawn([](QPainter& p) {
                 for (int y : {6, 10, 14, 18}) p.drawLine(4, y, y == 18 ? 14 : 20, y);
             });
-        case TLPanelState::psCounterLabel: return drawn([](QPainter& p) { letters(p, "123", 10); });
+        case TLPanelState::psCounterLabel:
+            return drawn([](QPainter& p) { letters(p, "123", 10); });
         case TLPanelState::psSymbolLabel:
             return drawn([](QPainter& p) {
                 p.drawEllipse(QRectF(4, 4, 16, 16));

@@ -70,7 +70,9 @@ bool landscapePaper(const QString& code) {
            code == QLatin1String("USERL");
 }
 
-double twoDecimals(double v) { return std::round(v * 100.0) / 100.0; }
+double twoDecimals(double v) {
+    return std::round(v * 100.0) / 100.0;
+}
 
 }  // namespace
 
@@ -134,7 +136,8 @@ void TPrintLabels::buildControls(bool filterSet) {
     currentOnly_ = new QRadioButton(QStringLiteral("Only current record"), whatToPrint_);
     fromCurrent_ = new QCheckBox(QStringLiteral("Start from current record"), whatToPrint_);
     presort_ = new QCheckBox(QStringLiteral("Presort for Bulk Mail"), whatToPrint_);
-    presort_->setToolTip(QStringLiteral("Check here to have the file first presorted for bulk mailing"));
+    presort_->setToolTip(
+        QStringLiteral("Check here to have the file first presorted for bulk mailing"));
     all_->setObjectName(QStringLiteral("AllRecords"));
     matching_->setObjectName(QStringLiteral("MatchingRecords"));
     currentOnly_->setObjectName(QStringLiteral("CurrentRecord"));
@@ -150,8 +153,8 @@ void TPrintLabels::buildControls(bool filterSet) {
     presort_->setEnabled(false);
     presort_->setToolTip(QStringLiteral("Not available in this version"));
     auto* what = new QVBoxLayout(whatToPrint_);
-    for (QWidget* w : std::initializer_list<QWidget*>{all_, matching_, currentOnly_, fromCurrent_,
-                                                      presort_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{all_, matching_, currentOnly_, fromCurrent_, presort_})
         what->addWidget(w);
     for (QAbstractButton* b :
          std::initializer_list<QAbstractButton*>{all_, matching_, currentOnly_, fromCurrent_})
@@ -221,8 +224,8 @@ void TPrintLabels::whatToPrintClicked() {
 void TPrintLabels::reloadList(int recno) {
     model_->reload();
     const bool empty = model_->rowCount() == 0;
-    for (QWidget* w : std::initializer_list<QWidget*>{modify_, print_, preview_, delete_, clone_,
-                                                      grid_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{modify_, print_, preview_, delete_, clone_, grid_})
         w->setEnabled(!empty);
     whatToPrint_->setVisible(!empty);
     printerBox_->setVisible(!empty);
@@ -248,15 +251,15 @@ void TPrintLabels::rowChanged() {
 void TPrintLabels::showCurrent() {
     const auto inches = [](double v) { return QString::number(v, 'f', 3); };
     const LabelDefinition& d = current_;
-    const QString values[8] = {inches(d.labelHeight),
-                               inches(d.labelWidth),
-                               d.templateDescription.isEmpty() ? QStringLiteral("[User Defined]")
-                                                               : d.templateDescription,
-                               QString::number(d.across),
-                               QString::number(d.down),
-                               d.paperSize,
-                               inches(d.sheetWidth),
-                               inches(d.sheetDepth)};
+    const QString values[8] = {
+        inches(d.labelHeight),
+        inches(d.labelWidth),
+        d.templateDescription.isEmpty() ? QStringLiteral("[User Defined]") : d.templateDescription,
+        QString::number(d.across),
+        QString::number(d.down),
+        d.paperSize,
+        inches(d.sheetWidth),
+        inches(d.sheetDepth)};
     for (int i = 0; i < 8; ++i) fields_[i]->setText(model_->rowCount() ? values[i] : QString());
 }
 
@@ -408,27 +411,32 @@ bool TPrintLabels::PrintLabels(bool preview, const QString& pdfPath) {
                     QStringLiteral("Unable to confirm that the paper size was set to\r\n\r\n") +
                     QString::number(pw, 'f', 2) + QStringLiteral("\" by ") +
                     QString::number(pl, 'f', 2) +
-                    QStringLiteral("\"\r\n\r\n(you may have the wrong printer selected)\r\n\r\n"
-                                   "Would you like to try printing anyways?");
+                    QStringLiteral(
+                        "\"\r\n\r\n(you may have the wrong printer selected)\r\n\r\n"
+                        "Would you like to try printing anyways?");
                 if (!text::messages().ask(question, QStringLiteral("Confirm"))) throw false;
             }
 
             TableLabelRecords records(addresses, engine);
-            LabelPrintSetup setup{SheetGeometry::of(current_), positions_, copies_};
-            LabelPrintLoop loop(setup, records,
-                                [this](print::PageCanvas& canvas, print::Inches x, print::Inches y) {
-                                    panel_.refreshAllData();
-                                    panel_.printObjects(canvas, y, x);
-                                    panel_.advanceCounters();
-                                });
-            print::PrintStatusTexts texts{
-                preview ? QStringLiteral("Preparing Preview Page %p\r%0\r%1")
-                        : QStringLiteral("Printing Page %p\r%0\r%1"),
-                QStringLiteral("Cancel Label Printing?"),
-                preview ? QStringLiteral("\rLabel Preview Canceled!")
-                        : QStringLiteral("\rLabel Print Canceled!"),
-                QStringLiteral("\rLabel Print Completed!"),
-                QStringLiteral("\rPreview Stopped at page %p!")};
+            LabelPrintSetup setup;
+            setup.sheet = SheetGeometry::of(current_);
+            setup.positions = positions_;
+            setup.copies = copies_;
+            LabelPrintLoop loop(
+                setup, records,
+                [this](print::PageCanvas& canvas, print::Inches x, print::Inches y) {
+                    panel_.refreshAllData();
+                    panel_.printObjects(canvas, y, x);
+                    panel_.advanceCounters();
+                });
+            print::PrintStatusTexts texts{preview
+                                              ? QStringLiteral("Preparing Preview Page %p\r%0\r%1")
+                                              : QStringLiteral("Printing Page %p\r%0\r%1"),
+                                          QStringLiteral("Cancel Label Printing?"),
+                                          preview ? QStringLiteral("\rLabel Preview Canceled!")
+                                                  : QStringLiteral("\rLabel Print Canceled!"),
+                                          QStringLiteral("\rLabel Print Completed!"),
+                                          QStringLiteral("\rPreview Stopped at page %p!")};
             print::PrintStatusWindow status(
                 engine_, preview ? print::PrintOutput::Recording : print::PrintOutput::Printer,
                 texts, pdfPath, this);
