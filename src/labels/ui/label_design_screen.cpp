@@ -269,16 +269,17 @@ void TLabelDesignScreen::FormActivate() {
     showArt_->setChecked(showArt_->isEnabled());
     drawArt();
     panel_.LabelChangedEvent = [this] { designChanged(); };
-    saveButton_->hide();
-    activating_ = false;
-    surface_->setFocus();
+    // The address block of a new layout is part of the start, not an edit.
     if (isNew_) {
         ToolButtonClick(TLPanelState::psAddressLabel);
         panel_.createObject(QRect(QPoint(5, 5), QPoint(panel_.width() - 10, panel_.height() - 10)));
         selectPointer();
         panel_.selectAll();
-        text::messages().inform(QString::fromLatin1(kNewLayoutMessage));
     }
+    saveButton_->hide();
+    activating_ = false;
+    surface_->setFocus();
+    if (isNew_) text::messages().inform(QString::fromLatin1(kNewLayoutMessage));
 }
 
 void TLabelDesignScreen::sizeSurfaceFromInches() {
