@@ -2,7 +2,6 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPicture>
 #include <algorithm>
 #include <cmath>
 
@@ -336,8 +335,14 @@ void TGBaseLabel::paint(QPainter& painter) {
         painter.drawText(QPoint(0, l.ascent), l.text);
         painter.restore();
     };
-    drawAt(l.shadowRect, l.shadowOrigin, colorShadow_);
-    drawAt(l.highlightRect, l.highlightOrigin, colorHighlight_);
+    // A shadow or highlight without offset lies wholly under the main text;
+    // drawing it would only tint the text's edges.
+    const auto offset = [&l](const QRect& rect, QPoint origin) {
+        return rect != l.mainRect || origin != l.mainOrigin;
+    };
+    if (offset(l.shadowRect, l.shadowOrigin)) drawAt(l.shadowRect, l.shadowOrigin, colorShadow_);
+    if (offset(l.highlightRect, l.highlightOrigin))
+        drawAt(l.highlightRect, l.highlightOrigin, colorHighlight_);
     drawAt(l.mainRect, l.mainOrigin, font_.color);
     if (borderStyle_ == LabelBorderStyle::bsSingle) {
         painter.setPen(QPen(Qt::black, 0));
@@ -347,15 +352,9 @@ void TGBaseLabel::paint(QPainter& painter) {
 }
 
 void TGBaseLabel::printTo(print::PageCanvas& page, print::Inches top, print::Inches left) {
-    // Painted by the screen's routine into a picture, so paper matches the
-    // design at zoom 1, 3D effects and rotation included.
+    // Paper matches the design at zoom 1, 3D effects and rotation included.
     layout();
-    QPicture picture;
-    {
-        QPainter painter(&picture);
-        paint(painter);
-    }
-    page.drawPicture(picture, QSizeF(width(), height()), inchRect(top, left));
+    printByPainting(page, top, left);
 }
 
 void TGBaseLabel::writeProperties(PropertyWriter& out) const {

@@ -1,9 +1,11 @@
 #include "design/graphic_object.h"
 
+#include <QPainter>
 #include <cmath>
 
 #include "design/object_host.h"
 #include "design/property_writer.h"
+#include "print/page_canvas.h"
 
 namespace pc::design {
 
@@ -88,6 +90,18 @@ print::InchRect TGGraphicControl::inchRect(print::Inches top, print::Inches left
     return {left + Inches::fromPixels(bounds_.left()), top + Inches::fromPixels(bounds_.top()),
             left + Inches::fromPixels(bounds_.left() + bounds_.width()),
             top + Inches::fromPixels(bounds_.top() + bounds_.height())};
+}
+
+void TGGraphicControl::printByPainting(print::PageCanvas& page, print::Inches top,
+                                       print::Inches left) {
+    if (bounds_.width() <= 0 || bounds_.height() <= 0) return;
+    QPainter& painter = page.painter();
+    const QRectF box = page.toDevice(inchRect(top, left));
+    painter.save();
+    painter.translate(box.topLeft());
+    painter.scale(box.width() / bounds_.width(), box.height() / bounds_.height());
+    paint(painter);
+    painter.restore();
 }
 
 }  // namespace pc::design

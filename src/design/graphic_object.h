@@ -97,6 +97,9 @@ class TGGraphicControl {
 
     // The object's inch rectangle on a page whose label origin is given.
     print::InchRect inchRect(print::Inches top, print::Inches left) const;
+    // Prints by the screen's own routine, stretched from the object's pixels
+    // into its inch rectangle, so paper shows exactly what the design shows.
+    void printByPainting(print::PageCanvas& page, print::Inches top, print::Inches left);
 
   private:
     QString name_;

@@ -2,7 +2,6 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPicture>
 
 #include "design/color_value.h"
 #include "design/property_writer.h"
@@ -139,14 +138,8 @@ void TGMultiLineBaseLabel::paint(QPainter& painter) {
 }
 
 void TGMultiLineBaseLabel::printTo(print::PageCanvas& page, print::Inches top, print::Inches left) {
-    // The same routine as on the screen, recorded and stretched into the
-    // inch rectangle, so text prints exactly as laid out.
-    QPicture picture;
-    {
-        QPainter painter(&picture);
-        paint(painter);
-    }
-    page.drawPicture(picture, QSizeF(width(), height()), inchRect(top, left));
+    // The same routine as on the screen, so text prints exactly as laid out.
+    printByPainting(page, top, left);
 }
 
 void TGMultiLineBaseLabel::writeProperties(PropertyWriter& out) const {
