@@ -1,6 +1,10 @@
 #include "cli/layout_command.h"
 
+#include <unistd.h>
+
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QString>
 #include <memory>
@@ -57,6 +61,15 @@ QByteArray readInput(const std::string& path) {
 std::unique_ptr<QGuiApplication> startGui() {
     if (QGuiApplication::instance()) return nullptr;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt wants a private runtime folder and says so on stderr without one.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QByteArray runtime =
+            QDir::tempPath().toLocal8Bit() + "/postcraft-runtime-" + QByteArray::number(getuid());
+        QDir().mkpath(QString::fromLocal8Bit(runtime));
+        QFile::setPermissions(QString::fromLocal8Bit(runtime),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", runtime);
+    }
     static int argc = 1;
     static char name[] = "postcraft-cli";
     static char* argv[] = {name, nullptr};

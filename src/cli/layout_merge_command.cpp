@@ -115,6 +115,7 @@ class MergedLayout {
         if (!QFileInfo::exists(args.table))
             throw CliError("cannot open " + args.table.toStdString() + ": no such file",
                            kExitUsage);
+        data::defineAddressFields(table_, [] { return QString(); });
         if (!data::OpenPKWFile(args.table, table_))
             throw CliError("cannot open " + args.table.toStdString(), kExitFailure);
         data::setNameFieldsVisible(table_, true);
