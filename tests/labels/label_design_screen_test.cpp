@@ -146,6 +146,28 @@ TEST_F(LabelDesignScreenTest, NarrowLabelsRefuseTheBarcodeTool) {
     EXPECT_EQ(panel.panelState(), TLPanelState::psPostNetBarCode);
 }
 
+TEST_F(LabelDesignScreenTest, ANarrowerStockPullsObjectsBackAndDropsTheBarcode) {
+    LabelDefinition wide = newLabelDefinition();
+    wide.labelWidth = 4;
+    auto screen = open(false, wide);
+    auto barcode = std::make_unique<design::TGPostNetBarCode>();
+    barcode->setBounds(10, 60, 270, 16);
+    panel.addObject(std::move(barcode));
+    auto text = std::make_unique<design::TGPLabel>();
+    text->setBounds(350, 20, 30, 16);
+    auto* far = &panel.addObject(std::move(text));
+    messages->clear();
+
+    screen->applyStock(newLabelDefinition());  // 2.625 in wide
+    EXPECT_EQ(panel.size(), QSize(252, 96));
+    EXPECT_EQ(far->left(), 252 - 20);
+    ASSERT_EQ(messages->texts().size(), 1);
+    EXPECT_TRUE(messages->texts().front().startsWith("Warning: This label is not wide enough"));
+    ASSERT_EQ(panel.objects().size(), 1u);
+    EXPECT_STREQ(panel.objects().front()->className(), "TGPLabel");
+    EXPECT_TRUE(screen->saveVisible());
+}
+
 // A merged shipping label with a barcode, and its object menus, for a look.
 TEST_F(LabelDesignScreenTest, Screenshots) {
     LabelDefinition d = newLabelDefinition();

@@ -361,9 +361,12 @@ void TLabelDesignScreen::ToolButtonClick(TLPanelState state) {
         surface_->setCursor(Qt::DragCopyCursor);
 }
 
-void TLabelDesignScreen::stockChanged() {
+void TLabelDesignScreen::applyStock(const LabelDefinition& definition) {
+    const bool artWasShown = showArt_->isChecked();
+    definition_ = definition;
     sizeSurfaceFromInches();
     showArt_->setEnabled(!definition_.art.isEmpty());
+    showArt_->setChecked(artWasShown && showArt_->isEnabled());
     panel_.clampObjects();
     drawArt();
     updateLayoutCaption();
@@ -379,10 +382,8 @@ void TLabelDesignScreen::stockChanged() {
 }
 
 void TLabelDesignScreen::ChangeLayoutButtonClick() {
-    const bool artWasShown = showArt_->isChecked();
-    if (!changeLabelStock(definition_, this)) return;
-    showArt_->setChecked(artWasShown && !definition_.art.isEmpty());
-    stockChanged();
+    LabelDefinition changed = definition_;
+    if (changeLabelStock(changed, this)) applyStock(changed);
 }
 
 void TLabelDesignScreen::RecordButtonClick(int which) {

@@ -52,6 +52,10 @@ class TLabelDesignScreen : public QDialog {
     void DefaultFontButtonClick();
     void ToolButtonClick(design::TLPanelState state);
     void ShowArtClick(bool pressed);
+    // The layout takes another stock (what Change Layout does after its
+    // dialogs): the surface is resized, objects pulled back, a barcode that
+    // no longer fits removed with a warning.
+    void applyStock(const LabelDefinition& definition);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -64,7 +68,6 @@ class TLabelDesignScreen : public QDialog {
     void sizeSurfaceFromInches();
     void updateLayoutCaption();
     void drawArt();
-    void stockChanged();
     void designChanged();
     void setZoom(float zoom);
     void selectPointer();
