@@ -1,0 +1,162 @@
+#include "labels/ui/print_labels_window.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "data/session.h"
+#include "design/address_label.h"
+#include "design/label_panel.h"
+#include "labels/ui/label_positions_dialog.h"
+#include "labels/ui/label_template_dialog.h"
+#include "labels_test_support.h"
+#include "named_child.h"
+#include "print/preview_window.h"
+#include "print/print_status_window.h"
+
+namespace pc::labels {
+namespace {
+
+using pc::test::named;
+
+class FakeHost : public data::Session::Host {
+  public:
+    QString orderTag() const override { return {}; }
+    void selectOrder(const QString&) override {}
+    QString filter() const override { return {}; }
+    void applyFilter(const QString&) override {}
+    QString tagId() const override { return {}; }
+    void pauseForSubsystem(bool) override {}
+    void resumeFromSubsystem() override {}
+    void refreshAfterSubsystem() override {}
+};
+
+// Closes the status window once its run has ended, and the preview.
+class ModalCloser {
+  public:
+    ModalCloser() {
+        timer_.setInterval(20);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* status = qobject_cast<print::PrintStatusWindow*>(modal)) {
+                auto* button = status->findChild<QPushButton*>("StatusButton");
+                if (button && button->text() == "Ok") button->click();
+            } else if (auto* preview = qobject_cast<print::PreviewWindow*>(modal)) {
+                previewPages = preview->pageCount();
+                preview->accept();
+            }
+        });
+        timer_.start();
+    }
+    int previewPages = -1;
+
+  private:
+    QTimer timer_;
+};
+
+class PrintLabelsTest : public pc::test::LabelTableTest {
+  protected:
+    void SetUp() override {
+        LabelTableTest::SetUp();
+        openAddress(addresses, newAddressTable());
+        for (int i = 0; i < 40; ++i)
+            add(addresses, QString("Name%1").arg(i, 2, 10, QChar('0')), "Ann", "12345");
+        addresses.first();
+        // One layout: Avery 5160 with an address block.
+        LabelDefinition d = newLabelDefinition();
+        d.description = "Address labels";
+        d.layoutFile = "BIN00001.L";
+        table.insert();
+        writeLabelDefinition(d, table);
+        table.post();
+        design::TGLabelPanel panel;
+        auto block = std::make_unique<design::TGDMultiLineAddressLabel>();
+        block->setBounds(5, 5, 240, 60);
+        panel.addObject(std::move(block));
+        ASSERT_TRUE(panel.saveLayout(sysdata + "BIN00001.L"));
+        table.first();
+    }
+    void TearDown() override {
+        addresses.close();
+        LabelTableTest::TearDown();
+    }
+
+    data::TTable addresses;
+    data::TApollo engine{&addresses};
+    FakeHost host;
+    data::Session session{addresses, engine, host};
+};
+
+TEST_F(PrintLabelsTest, ShowsTheLayoutAndPrintsEveryRecordToPdf) {
+    TPrintLabels window(session, table, false);
+    window.show();
+    EXPECT_EQ(named<QLineEdit>(window, "SheetName")->text(), "Avery 5160  Address");
+    EXPECT_EQ(named<QLineEdit>(window, "Across")->text(), "3");
+    EXPECT_FALSE(named<QAbstractButton>(window, "MatchingRecords")->isEnabled());
+    EXPECT_EQ(window.whatToPrint(), TPrintLabels::WhatToPrint::All);
+    ASSERT_TRUE(window.engine().pdfPrinter());
+
+    ModalCloser closer;
+    const QString pdf = folder() + "labels.pdf";
+    EXPECT_TRUE(window.PrintLabels(false, pdf));
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(addresses.recNo(), 1);  // the record is restored
+
+    // Forty records on thirty-label sheets preview as two pages.
+    EXPECT_TRUE(window.PrintLabels(true));
+    EXPECT_EQ(closer.previewPages, 2);
+}
+
+TEST_F(PrintLabelsTest, OnlyTheCurrentRecordAndAMissingLayoutFile) {
+    TPrintLabels window(session, table, false);
+    window.show();
+    ModalCloser closer;
+    addresses.next();
+    addresses.next();
+    window.setWhatToPrint(TPrintLabels::WhatToPrint::CurrentOnly);
+    EXPECT_TRUE(window.PrintLabels(true));
+    EXPECT_EQ(closer.previewPages, 1);
+    EXPECT_EQ(addresses.recNo(), 3);
+
+    QFile::remove(sysdata + "BIN00001.L");
+    EXPECT_FALSE(window.PrintLabels(true));
+    EXPECT_EQ(messages->texts().last(),
+              "Label definition file has been removed from the sysdata directory");
+}
+
+TEST_F(PrintLabelsTest, PositionsNeedAtLeastOneCard) {
+    SheetGeometry sheet = SheetGeometry::of(newLabelDefinition());
+    print::PrintEngine engine;
+    TLabelPositionsDialog dialog(sheet, PositionMap(30), engine, 1, false);
+    dialog.NoneButtonClick();
+    dialog.OkButtonClick();
+    EXPECT_EQ(messages->texts().last(), "You must select at least one card to print");
+    dialog.clickAt(miniaturePosition(sheet, 1, 0, 96).center());
+    EXPECT_TRUE(dialog.positions().used(1));
+    dialog.OkButtonClick();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+// The windows for a look, with PC_SCREENSHOT_DIR set.
+TEST_F(PrintLabelsTest, Screenshots) {
+    const QByteArray dir = qgetenv("PC_SCREENSHOT_DIR");
+    if (dir.isEmpty()) GTEST_SKIP() << "PC_SCREENSHOT_DIR is not set";
+    const QString out = QString::fromLocal8Bit(dir) + '/';
+    TPrintLabels window(session, table, true);
+    window.show();
+    window.grab().save(out + "print-labels.png");
+    print::PrintEngine engine;
+    TLabelPositionsDialog positions(SheetGeometry::of(newLabelDefinition()), PositionMap(30),
+                                    engine, 1, false);
+    positions.show();
+    positions.grab().save(out + "label-positions.png");
+}
+
+}  // namespace
+}  // namespace pc::labels
