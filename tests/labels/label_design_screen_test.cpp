@@ -10,11 +10,14 @@
 #include "data/address_schema.h"
 #include "design/address_label.h"
 #include "design/data_label.h"
+#include "design/object_registry.h"
 #include "design/postnet_barcode.h"
 #include "design/table_merge_source.h"
 #include "design/text_label.h"
 #include "design/ui/class_menu_items.h"
 #include "design/ui/surface_widget.h"
+#include "labels/template_table.h"
+#include "labels/ui/label_template_dialog.h"
 #include "labels_test_support.h"
 #include "named_child.h"
 
@@ -192,6 +195,29 @@ TEST_F(LabelDesignScreenTest, Screenshots) {
         auto menu = screen->surfaceWidget().buildObjectMenu(*object);
         menu->adjustSize();
         shoot(*menu, (QString("menu-") + object->className() + ".png").toLatin1().constData());
+    }
+    // One of every other class, for its menu.
+    for (const char* name :
+         {"TGCounterLabel", "TGSymbolLabel", "TGPDLabel", "TGMultiLineLabel", "TGDMultiLineLabel",
+          "TGLabelShapes", "TGLineShape", "TGImage", "TGIMBarCode"}) {
+        auto object = design::createObject(design::LayoutKind::Label, name);
+        ASSERT_TRUE(object) << name;
+        object->setBounds(300, 100, 40, 20);
+        auto menu = screen->surfaceWidget().buildObjectMenu(panel.addObject(std::move(object)));
+        menu->adjustSize();
+        shoot(*menu, (QString("menu-") + name + ".png").toLatin1().constData());
+    }
+    if (!qgetenv("PC_SCREENSHOT_DIR").isEmpty()) {
+        data::TTable templates;
+        ASSERT_TRUE(provideTemplateTable(sysdata, PC_SOURCE_SYSDATA_DIR));
+        ASSERT_TRUE(openTemplateTable(templates));
+        TLabelTemplateDialog dialog(
+            templates, {"AVERY", "LJ", "ADDRESS/SHIPPING LABELS", "Avery 5160  Address"}, false);
+        dialog.show();
+        QCoreApplication::processEvents();
+        shoot(dialog, "select-label-template.png");
+        dialog.hide();
+        templates.close();
     }
     auto surfaceMenu = screen->surfaceWidget().buildSurfaceMenu();
     surfaceMenu->adjustSize();
