@@ -71,13 +71,13 @@ QString TGIMBarCode::trackingCode() const {
 
 std::optional<QString> TGIMBarCode::routingCode() const {
     if (routingType_ == TIMBRoutingType::imbr0Digit) return QString();
-    if (!postal::PostNetCodeIsValid(postalCodeText_)) return std::nullopt;
-    const QString digits = postal::DigitsOnly(postalCodeText_);
+    if (!postal::PostNetCodeIsValid(record_.postalCode)) return std::nullopt;
+    const QString digits = postal::DigitsOnly(record_.postalCode);
     if (digits.size() < 5) return std::nullopt;
     // Without the ZIP+4 a longer routing type falls back to the five digits.
     if (routingType_ == TIMBRoutingType::imbr5Digit || digits.size() < 9) return digits.left(5);
     if (routingType_ == TIMBRoutingType::imbr9Digit) return digits.left(9);
-    return digits.left(9) + postal::DeliveryPointFromAddress(addressText_);
+    return digits.left(9) + postal::DeliveryPointFromAddress(record_.address);
 }
 
 QString TGIMBarCode::bars() const {
@@ -88,18 +88,12 @@ QString TGIMBarCode::bars() const {
 }
 
 void TGIMBarCode::refreshData() {
-    const MergeSource* source = host() ? host()->mergeSource() : nullptr;
-    auto fieldText = [source](const QString& field) {
-        return source ? source->text(field).value_or(QString()) : QString();
-    };
-    addressText_ = fieldText(addressField_);
-    postalCodeText_ = fieldText(zipCodeField_);
+    record_.read(*this, zipCodeField_, addressField_);
     repaint();
 }
 
 void TGIMBarCode::clearData() {
-    addressText_.clear();
-    postalCodeText_.clear();
+    record_.clear();
 }
 
 void TGIMBarCode::nextCounter() {

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "design/graphic_object.h"
+#include "design/postal_record_text.h"
 
 namespace pc::design {
 
@@ -38,8 +39,8 @@ class TGIMBarCode : public TGGraphicControl {
     const QString& serialNumber() const { return serialNumber_; }
     void setSerialNumber(const QString& serial) { serialNumber_ = serial; }
 
-    const QString& postalCodeText() const { return postalCodeText_; }
-    const QString& addressText() const { return addressText_; }
+    const QString& postalCodeText() const { return record_.postalCode; }
+    const QString& addressText() const { return record_.address; }
     // Pieces counted since the last reset.
     int pieceCount() const { return pieceCount_; }
 
@@ -75,8 +76,7 @@ class TGIMBarCode : public TGGraphicControl {
     QString mailerID_;
     QString serialNumber_;
 
-    QString postalCodeText_;
-    QString addressText_;
+    PostalRecordText record_;  // read at the last refresh
     int pieceCount_ = 0;
 };
 

@@ -59,7 +59,7 @@ const QImage& TGPostNetBarCode::barcodeBitmap() {
 }
 
 QString TGPostNetBarCode::encodedDigits() const {
-    return postal::PostNetEncodedDigits(postalCodeText_, addressText_, barCodeType_)
+    return postal::PostNetEncodedDigits(record_.postalCode, record_.address, barCodeType_)
         .value_or(QString());
 }
 
@@ -69,18 +69,12 @@ QString TGPostNetBarCode::bars() const {
 }
 
 void TGPostNetBarCode::refreshData() {
-    const MergeSource* source = host() ? host()->mergeSource() : nullptr;
-    auto fieldText = [source](const QString& field) {
-        return source ? source->text(field).value_or(QString()) : QString();
-    };
-    addressText_ = fieldText(addressField_);
-    postalCodeText_ = fieldText(zipCodeField_);
+    record_.read(*this, zipCodeField_, addressField_);
     repaint();
 }
 
 void TGPostNetBarCode::clearData() {
-    addressText_.clear();
-    postalCodeText_.clear();
+    record_.clear();
 }
 
 void TGPostNetBarCode::printTo(print::PageCanvas& page, print::Inches top, print::Inches left) {

@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include "design/graphic_object.h"
+#include "design/postal_record_text.h"
 #include "postal/postnet.h"
 
 namespace pc::design {
@@ -22,8 +23,8 @@ class TGPostNetBarCode : public TGGraphicControl {
     void setBarCodeType(postal::TPostNetBarCodeType type) { barCodeType_ = type; }
 
     // The texts read by the last refresh.
-    const QString& postalCodeText() const { return postalCodeText_; }
-    const QString& addressText() const { return addressText_; }
+    const QString& postalCodeText() const { return record_.postalCode; }
+    const QString& addressText() const { return record_.address; }
 
     // Data digits and check digit for the current record; empty when the
     // postal code fails the gate and nothing is drawn.
@@ -48,8 +49,7 @@ class TGPostNetBarCode : public TGGraphicControl {
     QString zipCodeField_;
     QString addressField_;
     postal::TPostNetBarCodeType barCodeType_ = postal::TPostNetBarCodeType::pnbc11Digit;
-    QString postalCodeText_;
-    QString addressText_;
+    PostalRecordText record_;  // read at the last refresh
 };
 
 }  // namespace pc::design

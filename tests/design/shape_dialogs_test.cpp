@@ -38,9 +38,9 @@ void whenShown(Act act) {
 
 QStringList buttonTexts(const QWidget& dialog) {
     QStringList texts;
-    for (auto* box : dialog.findChildren<QDialogButtonBox*>())
-        if (box->isVisibleTo(&dialog))
-            for (QAbstractButton* b : box->buttons()) texts << b->text().remove('&');
+    // The dialog's own row (the embedded file picker has buttons of its own).
+    for (auto* b : dialog.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
+        if (b->isVisibleTo(&dialog)) texts << b->text().remove('&');
     return texts;
 }
 

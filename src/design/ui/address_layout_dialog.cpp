@@ -1,14 +1,14 @@
 #include "design/ui/address_layout_dialog.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "design/address_label.h"
-#include "widgets/help_link.h"
+#include "design/ui/dialog_buttons.h"
 
 namespace pc::design::ui {
 
@@ -51,14 +51,11 @@ AddressLayoutDialog::AddressLayoutDialog(const AddressBlockOptions& o, QWidget* 
     body->addLayout(checks);
     body->addWidget(zipGroup, 0, Qt::AlignTop);
 
-    auto* buttons = new QDialogButtonBox(
-        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [] { widgets::showHelp(0); });
+    const DialogButtons buttons = makeDialogButtons(this);
+    connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons.row);
 }
 
 void AddressLayoutDialog::ZipClick() {

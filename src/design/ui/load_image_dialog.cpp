@@ -5,12 +5,13 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "design/image_file.h"
 #include "design/image_object.h"
+#include "design/ui/dialog_buttons.h"
 #include "text/message_service.h"
-#include "widgets/help_link.h"
 
 namespace pc::design::ui {
 namespace {
@@ -66,14 +67,11 @@ LoadImageDialog::LoadImageDialog(bool stretch, bool autoSize, QWidget* parent)
     body->addWidget(picker_, 1);
     body->addLayout(side);
 
-    auto* buttons = new QDialogButtonBox(
-        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [] { widgets::showHelp(0); });
+    const DialogButtons buttons = makeDialogButtons(this);
+    connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons.row);
 }
 
 QString LoadImageDialog::selectedFile() const {

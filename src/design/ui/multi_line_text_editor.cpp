@@ -1,12 +1,12 @@
 #include "design/ui/multi_line_text_editor.h"
 
-#include <QDialogButtonBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "design/multi_line_label.h"
 #include "design/text_wrap.h"
-#include "widgets/help_link.h"
+#include "design/ui/dialog_buttons.h"
 
 namespace pc::design::ui {
 
@@ -20,14 +20,11 @@ MultiLineTextEditor::MultiLineTextEditor(const FontSpec& font, const QStringList
     memo_->setFont(shown);
     memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo_->setPlainText(lines.join(QLatin1Char('\n')));
-    auto* buttons = new QDialogButtonBox(
-        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [] { widgets::showHelp(0); });
+    const DialogButtons buttons = makeDialogButtons(this);
+    connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(memo_);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons.row);
     resize(420, 260);
 }
 
