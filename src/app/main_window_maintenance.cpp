@@ -40,28 +40,26 @@ void TAddressMain::BrowseButtonClick() {
     }
 }
 
-void TAddressMain::PrintLabelsClick() {
+bool TAddressMain::readyForSubsystem() {
     if (!active()) {
         pc::text::messages().inform("You need to have a database file open first");
-        return;
+        return false;
     }
     if (editing()) {
         QApplication::beep();
-        return;
+        return false;
     }
+    return true;
+}
+
+void TAddressMain::PrintLabelsClick() {
+    if (!readyForSubsystem()) return;
     SubsystemEntry entry(session());
     labels::printLabels(session(), this);
 }
 
 void TAddressMain::RebuildIndexesMenuClick() {
-    if (!active()) {
-        pc::text::messages().inform("You need to have a database file open first");
-        return;
-    }
-    if (editing()) {
-        QApplication::beep();
-        return;
-    }
+    if (!readyForSubsystem()) return;
     {
         pc::data::ControlsDisabled quiet(*TablePKW);
         maintenance::rebuildIndexes(session(), this);

@@ -191,6 +191,9 @@ class TAddressMain : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // A subsystem needs an open table and no edit in progress; says so
+    // (or beeps) and gives false otherwise.
+    bool readyForSubsystem();
     // main_window_layout.cpp
     void createLayout();
     QWidget* createButtonBar();

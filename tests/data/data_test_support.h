@@ -12,19 +12,13 @@
 #include "data/new_file_field_lengths.h"
 #include "data/t_apollo_env.h"
 #include "data/t_table.h"
+#include "qstring_printer.h"
 #include "test_support.h"
 #include "text/message_service.h"
 #include "text/profile_file.h"
 #include "text/stored_date.h"
 #include "xbase/engine.h"
 
-// Readable QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& list, std::ostream* out) {
-    *out << '{' << ('"' + list.join("\", \"") + '"').toStdString() << '}';
-}
 
 namespace pc::test {
 

@@ -8,16 +8,10 @@
 #include "stream_probe.h"
 
 using namespace pc::design;
+using pc::design::testing::probeFactory;
 using pc::design::testing::TStreamProbe;
 
 namespace {
-
-ObjectFactory probeFactory() {
-    return [](const QByteArray& className) -> std::unique_ptr<TGGraphicControl> {
-        if (className == "TStreamProbe") return std::make_unique<TStreamProbe>();
-        return nullptr;
-    };
-}
 
 QByteArray loadThroughObjects(const QByteArray& json) {
     const ReadObjects read = objectsFromJsonLines(json, probeFactory());

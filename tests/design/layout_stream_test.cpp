@@ -10,16 +10,10 @@
 #include "stream_probe.h"
 
 using namespace pc::design;
+using pc::design::testing::probeFactory;
 using pc::design::testing::TStreamProbe;
 
 namespace {
-
-ObjectFactory probeFactory() {
-    return [](const QByteArray& className) -> std::unique_ptr<TGGraphicControl> {
-        if (className == "TStreamProbe") return std::make_unique<TStreamProbe>();
-        return nullptr;
-    };
-}
 
 std::unique_ptr<TStreamProbe> sampleProbe() {
     auto p = std::make_unique<TStreamProbe>();

@@ -6,6 +6,7 @@
 #include "design/color_value.h"
 #include "design/font_spec.h"
 #include "design/graphic_object.h"
+#include "design/layout_stream.h"
 #include "design/property_writer.h"
 #include "design/stream_value.h"
 
@@ -56,5 +57,13 @@ class TStreamProbe : public TGGraphicControl {
     QStringList seen;
     QStringList readWhileLoading;
 };
+
+// Makes probes only.
+inline ObjectFactory probeFactory() {
+    return [](const QByteArray& className) -> std::unique_ptr<TGGraphicControl> {
+        if (className == "TStreamProbe") return std::make_unique<TStreamProbe>();
+        return nullptr;
+    };
+}
 
 }  // namespace pc::design::testing

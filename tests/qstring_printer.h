@@ -1,8 +1,12 @@
 #pragma once
 // Readable QString values in failure messages.
 #include <QString>
+#include <QStringList>
 #include <ostream>
 
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& list, std::ostream* out) {
+    *out << '{' << ('"' + list.join("\", \"") + '"').toStdString() << '}';
 }

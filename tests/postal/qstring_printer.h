@@ -1,8 +1,0 @@
-#pragma once
-// Readable QString values in failure messages.
-#include <QString>
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
