@@ -9,6 +9,9 @@
 #ifdef PC_CLI_ADDRESS_VERBS
 #include "cli/filter_command.h"
 #endif
+#ifdef PC_CLI_RTF_VERB
+#include "cli/rtf_command.h"
+#endif
 
 namespace {
 
@@ -18,6 +21,7 @@ const char* const kUsage =
     "commands:\n"
     "  db     look at and change xBase tables (.DBF with .FPT memos and .CDX indexes)\n"
     "  filter show the query and matches of a saved filter (.FLT)\n"
+    "  rtf    show the text of an RTF document\n"
     "\n"
     "Run 'postcraft-cli COMMAND --help' for the command's usage.\n";
 
@@ -39,6 +43,10 @@ int main(int argc, char** argv) {
 #ifdef PC_CLI_ADDRESS_VERBS
         if (command == "filter")
             return pc::cli::runFilterCommand({args.begin() + 1, args.end()}, std::cout);
+#endif
+#ifdef PC_CLI_RTF_VERB
+        if (command == "rtf")
+            return pc::cli::runRtfCommand({args.begin() + 1, args.end()}, std::cout);
 #endif
         if (command == "db") {
             int status = pc::cli::runDbCommand({args.begin() + 1, args.end()}, std::cout);

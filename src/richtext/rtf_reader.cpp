@@ -279,8 +279,18 @@ void Reader::flushBytes() {
     appendText(s);
 }
 
-void Reader::appendText(const QString& s) {
-    if (s.isEmpty() || state().destination != Destination::Text) return;
+// Characters that would be structure, not text, inside a QTextDocument
+// (block and object marks) or that no letter shows.
+bool isUnwanted(QChar c) {
+    return (c.unicode() < 0x20 && c != QLatin1Char('\t')) || c == QChar::ParagraphSeparator ||
+           c == QChar::ObjectReplacementCharacter;
+}
+
+void Reader::appendText(const QString& text) {
+    if (text.isEmpty() || state().destination != Destination::Text) return;
+    QString s = text;
+    s.removeIf(isUnwanted);
+    if (s.isEmpty()) return;
     if (pendingCells_ > 0) {
         run_ += QString(pendingCells_, QLatin1Char('\t'));
         pendingCells_ = 0;

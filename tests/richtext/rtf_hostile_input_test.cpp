@@ -37,6 +37,10 @@ TEST(RtfHostileInput, ExtremeParametersAreClamped) {
     EXPECT_EQ(doc->blockCount(), 1);
     EXPECT_EQ(pageSetup(*doc).paperWidth, PageSetup{}.paperWidth);
     EXPECT_EQ(pageSetup(*doc).marginLeft, PageSetup{}.marginLeft);
+
+    // Escapes for control characters, block and object marks add no text.
+    auto marks = readText("{\\rtf1\\uc0 a\\u3 b\\u8233 c\\u65532 d\\u9 e}");
+    EXPECT_EQ(marks->toPlainText(), "abcd\te");
 }
 
 TEST(RtfHostileInput, DeepNestingStopsWithAnError) {

@@ -21,11 +21,15 @@ inline QTextBlock blockAt(const QTextDocument& doc, int n) {
     return doc.findBlockByNumber(n);
 }
 
-// The character format of the first fragment that contains `text`.
+// The character format of the first fragment that is `text`, else of the
+// first that contains it.
 inline QTextCharFormat formatOf(const QTextDocument& doc, const QString& text) {
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
-        for (auto it = b.begin(); !it.atEnd(); ++it)
-            if (it.fragment().text().contains(text)) return it.fragment().charFormat();
+    for (bool exact : {true, false})
+        for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+            for (auto it = b.begin(); !it.atEnd(); ++it) {
+                QString t = it.fragment().text();
+                if (exact ? t == text : t.contains(text)) return it.fragment().charFormat();
+            }
     return {};
 }
 
