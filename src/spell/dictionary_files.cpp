@@ -1,5 +1,6 @@
 #include "spell/dictionary_files.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
