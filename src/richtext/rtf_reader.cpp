@@ -34,6 +34,7 @@ struct CharState {
     int foreground = 0;  // colour table index; 0 is "auto"
     int background = 0;
     int vertical = 0;  // -1 subscript, 1 superscript
+    bool hidden = false;
 };
 
 struct ParaState {
@@ -287,7 +288,7 @@ bool isUnwanted(QChar c) {
 }
 
 void Reader::appendText(const QString& text) {
-    if (text.isEmpty() || state().destination != Destination::Text) return;
+    if (text.isEmpty() || state().destination != Destination::Text || state().ch.hidden) return;
     QString s = text;
     s.removeIf(isUnwanted);
     if (s.isEmpty()) return;
@@ -622,6 +623,7 @@ void Reader::word(std::string_view n, bool has, int32_t v, RtfTokenizer& tokens)
     if (n == "super") return setChar([&] { c.vertical = 1; });
     if (n == "sub") return setChar([&] { c.vertical = -1; });
     if (n == "nosupersub") return setChar([&] { c.vertical = 0; });
+    if (n == "v") return setChar([&] { c.hidden = on(); });
 
     // Paragraph formats: they apply to the paragraph their \par ends.
     if (n == "pard") {

@@ -117,7 +117,7 @@ TEST(RtfReader, SkipsDestinationsItDoesNotShow) {
         "{\\header header text\\par}{\\footer footer text\\par}"
         "{\\*\\unknowndest hidden}{\\*\\generator Writer;}"
         "before{\\pict\\pngblip 89504e47}{\\pict\\bin4 }}}}}after "
-        "{\\field{\\*\\fldinst PAGE}{\\fldrslt 7}} \\madeupword kept\\par}");
+        "{\\field{\\*\\fldinst PAGE}{\\fldrslt 7}} \\madeupword kept{\\v  hidden}\\v0\\par}");
     EXPECT_EQ(plainTextLines(*doc), "beforeafter 7 kept\n");
     EXPECT_EQ(familyOf(formatOf(*doc, "before")), "Arial");
 }
