@@ -103,6 +103,10 @@ TEST(RtfReader, UnicodeAndCodePages) {
     auto cyrillic = readText("{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2}");
     EXPECT_EQ(plainTextLines(*cyrillic), QString::fromUtf8("Привет\n"));
 
+    // Double-byte code pages: the pairs of escapes make one character.
+    auto japanese = readText("{\\rtf1\\ansi\\ansicpg932 \\'93\\'fa\\'96\\'7b}");
+    EXPECT_EQ(plainTextLines(*japanese), QString::fromUtf8("日本\n"));
+
     // A font's charset overrides the document's code page for its text.
     auto greek = readText(
         "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset161 Arial Greek;}}"

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
 
 #include "richtext/page_setup.h"
 #include "richtext/plain_text.h"
+#include "richtext/rtf_file.h"
 #include "richtext/rtf_writer.h"
 #include "rtf_test_support.h"
 
@@ -134,4 +136,22 @@ TEST(RtfRoundTrip, OutputIsSevenBitWithUnicodeEscapes) {
     QTextDocument back;
     ASSERT_TRUE(readRtf(rtf, back));
     EXPECT_EQ(back.toPlainText(), doc.toPlainText());
+}
+
+TEST(RtfFile, SavesWholeOrNotAtAllAndLoadsBack) {
+    QTemporaryDir dir;
+    QTextDocument doc;
+    doc.setPlainText("Dear [First Name],\nthanks");
+    QString path = dir.filePath("letter.rtf");
+    QString error;
+    ASSERT_TRUE(saveRtfFile(doc, path, &error)) << error.toStdString();
+    QTextDocument back;
+    ASSERT_TRUE(loadRtfFile(path, back, &error)) << error.toStdString();
+    EXPECT_EQ(back.toPlainText(), doc.toPlainText());
+
+    // A folder that cannot be written keeps the old file and says why.
+    EXPECT_FALSE(saveRtfFile(doc, dir.filePath("missing/letter.rtf"), &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(loadRtfFile(dir.filePath("missing.rtf"), back, &error));
+    EXPECT_FALSE(loadRtfFile(dir.path(), back, &error));
 }
