@@ -63,6 +63,22 @@ struct FontEntry {
     int codePage = 0;  // 0: the document's code page
 };
 
+// Reading is not an edit the user could undo, and undo records make long
+// runs of small insertions slow.
+class UndoPaused {
+  public:
+    explicit UndoPaused(QTextDocument& doc) : doc_(doc), was_(doc.isUndoRedoEnabled()) {
+        doc_.setUndoRedoEnabled(false);
+    }
+    ~UndoPaused() { doc_.setUndoRedoEnabled(was_); }
+    UndoPaused(const UndoPaused&) = delete;
+    UndoPaused& operator=(const UndoPaused&) = delete;
+
+  private:
+    QTextDocument& doc_;
+    bool was_;
+};
+
 double toUnits(int twips) {
     return twips / kTwipsPerDocumentUnit;
 }
@@ -129,12 +145,19 @@ bool Reader::read(const QByteArray& rtf, QString* error) {
         return false;
     };
     doc_.clear();
+    UndoPaused paused(doc_);
     cursor_ = QTextCursor(&doc_);
-    if (rtf.size() > kMaxRtfBytes) return fail(QStringLiteral("the file is too large"));
+    // One edit block for the whole read: outside one, every insertion lays
+    // out its paragraph again, which is quadratic in a paragraph's runs.
+    cursor_.beginEditBlock();
     std::string_view in(rtf.constData(), size_t(rtf.size()));
     size_t start = in.find_first_not_of(" \t\r\n");
-    if (start == std::string_view::npos || in.substr(start, 5) != "{\\rtf")
-        return fail(QStringLiteral("not an RTF document"));
+    if (rtf.size() > kMaxRtfBytes || start == std::string_view::npos ||
+        in.substr(start, 5) != "{\\rtf") {
+        cursor_.endEditBlock();
+        return fail(rtf.size() > kMaxRtfBytes ? QStringLiteral("the file is too large")
+                                              : QStringLiteral("not an RTF document"));
+    }
     RtfTokenizer tokens(in.substr(start));
     bool ok = true;
     for (;;) {
@@ -338,6 +361,7 @@ void Reader::finish() {
     if (it != fonts_.constEnd() && !it->name.isEmpty()) font.setFamilies({it->name});
     font.setPointSizeF(12);
     doc_.setDefaultFont(font);
+    cursor_.endEditBlock();
 }
 
 QTextCharFormat Reader::charFormat() const {
