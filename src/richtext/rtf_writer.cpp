@@ -104,7 +104,8 @@ QByteArray Writer::write() {
     out_ = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl";
     for (int i = 0; i < fonts_.size(); ++i) {
         out_ += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 ";
-        appendEscaped(out_, fonts_[i]);
+        // A semicolon ends a font table entry; no font name needs one.
+        appendEscaped(out_, QString(fonts_[i]).remove(QLatin1Char(';')));
         out_ += ";}";
     }
     out_ += "}\n{\\colortbl;";
