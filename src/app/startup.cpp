@@ -11,6 +11,7 @@
 #include "app/t_address_main.h"
 #include "labels/ui/labels_entry.h"
 #include "print/system_printers.h"
+#include "spell/dictionary_files.h"
 #include "text/message_service.h"
 #include "text/program_paths.h"
 #include "widgets/busy_cursor.h"
@@ -55,6 +56,9 @@ int runPostcraft(QApplication& app, const QStringList& arguments) {
 
     SingleInstance instance(home);
     if (!instance.claim()) return 0;
+    // Without a main dictionary the spell check is not offered; a missing
+    // system dictionary is no reason to stop.
+    pc::spell::installMainDictionary(pc::text::mainDictionaryPath());
 
     TAddressMain* window = nullptr;
     {

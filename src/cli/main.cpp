@@ -13,6 +13,9 @@
 #ifdef PC_CLI_LAYOUT_VERBS
 #include "cli/layout_command.h"
 #endif
+#ifdef PC_CLI_RTF_VERB
+#include "cli/rtf_command.h"
+#endif
 
 namespace {
 
@@ -24,6 +27,7 @@ const char* const kUsage =
     "  db      look at and change xBase tables (.DBF with .FPT memos and .CDX indexes)\n"
     "  filter  show the query and matches of a saved filter (.FLT)\n"
     "  layout  show layout files (.L, .E, .R) as JSON lines and make them from JSON\n"
+    "  rtf     show the text of an RTF document\n"
     "\n"
     "Run 'postcraft-cli COMMAND --help' for the command's usage.\n";
 
@@ -55,6 +59,10 @@ int main(int argc, char** argv) {
             if (!std::cout) throw pc::cli::CliError("cannot write the output", 1);
             return status;
         }
+#endif
+#ifdef PC_CLI_RTF_VERB
+        if (command == "rtf")
+            return pc::cli::runRtfCommand({args.begin() + 1, args.end()}, std::cout);
 #endif
         if (command == "db") {
             int status = pc::cli::runDbCommand({args.begin() + 1, args.end()}, std::cout);
