@@ -130,6 +130,29 @@ TEST_F(PrintLabelsTest, OnlyTheCurrentRecordAndAMissingLayoutFile) {
               "Label definition file has been removed from the sysdata directory");
 }
 
+TEST_F(PrintLabelsTest, PresortWritesTheOrderAndPrintsAHeadingFirst) {
+    add(addresses, "Zed", "Zoe", "K1A 0B1");  // no key: left out of a presorted run
+    addresses.first();
+    TPrintLabels window(session, table, false);
+    window.show();
+    ModalCloser closer;
+    named<QAbstractButton>(window, "PresortCheck")->setChecked(true);
+    EXPECT_TRUE(window.PrintLabels(true));
+    QFile file(pc::text::homeDir() + "PRESORT.PSL");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "** 5-digit 12345\r\n12345\r\n");
+    EXPECT_EQ(messages->texts().last(),
+              "Labels will print/preview in the following order:\r\n  1. 5-Digit presort\r\n  "
+              "2. 3-Digit presort\r\n  3. ADC presort");
+    // The heading and forty labels: two sheets.
+    EXPECT_EQ(closer.previewPages, 2);
+
+    // Only the current record cannot be presorted.
+    window.setWhatToPrint(TPrintLabels::WhatToPrint::CurrentOnly);
+    EXPECT_FALSE(named<QAbstractButton>(window, "PresortCheck")->isChecked());
+    EXPECT_FALSE(named<QAbstractButton>(window, "PresortCheck")->isEnabled());
+}
+
 TEST_F(PrintLabelsTest, PositionsNeedAtLeastOneCard) {
     SheetGeometry sheet = SheetGeometry::of(newLabelDefinition());
     print::PrintEngine engine;

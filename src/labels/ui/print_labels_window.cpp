@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -25,7 +26,9 @@
 #include "labels/label_print_loop.h"
 #include "labels/ui/label_design_screen.h"
 #include "labels/ui/label_positions_dialog.h"
+#include "labels/ui/sort_bulk_mail.h"
 #include "labels/ui/template_table_model.h"
+#include "postal/bulk_mail_presort.h"
 #include "print/paper.h"
 #include "print/preview_window.h"
 #include "print/print_status_window.h"
@@ -65,6 +68,22 @@ class TableLabelRecords : public LabelRecords {
     data::TApollo& engine_;
 };
 
+QString presortPath() {
+    return text::homeDir() + QLatin1String(postal::kPresortFileName);
+}
+
+// The lines of the presort file; none when it cannot be read.
+QStringList readPresortList() {
+    QFile file(presortPath());
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QStringList lines;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const QByteArray trimmed = line.endsWith('\r') ? line.chopped(1) : line;
+        if (!trimmed.isEmpty()) lines << QString::fromLatin1(trimmed);
+    }
+    return lines;
+}
+
 bool landscapePaper(const QString& code) {
     return code == QLatin1String("LTRL") || code == QLatin1String("A4L") ||
            code == QLatin1String("USERL");
@@ -86,6 +105,7 @@ TPrintLabels::TPrintLabels(data::Session& session, data::TTable& layouts, bool f
     setWindowTitle(QStringLiteral("Print Labels"));
     setObjectName(QStringLiteral("TPrintLabels"));
     panel_.setMergeSource(&source_);
+    QFile::remove(presortPath());  // a presort belongs to one label window
     buildControls(filterSet);
     reloadList();
 }
@@ -148,10 +168,6 @@ void TPrintLabels::buildControls(bool filterSet) {
         matching_->setEnabled(false);
         all_->setChecked(true);
     }
-    // Bulk-mail presorting comes with its own window; until then the choice
-    // is shown but cannot be made.
-    presort_->setEnabled(false);
-    presort_->setToolTip(QStringLiteral("Not available in this version"));
     auto* what = new QVBoxLayout(whatToPrint_);
     for (QWidget* w :
          std::initializer_list<QWidget*>{all_, matching_, currentOnly_, fromCurrent_, presort_})
@@ -219,6 +235,7 @@ void TPrintLabels::setWhatToPrint(WhatToPrint what) {
 void TPrintLabels::whatToPrintClicked() {
     presortDone_ = false;
     if (currentOnly_->isChecked()) presort_->setChecked(false);
+    presort_->setEnabled(!currentOnly_->isChecked());
 }
 
 void TPrintLabels::reloadList(int recno) {
@@ -386,6 +403,28 @@ bool TPrintLabels::PrintLabels(bool preview, const QString& pdfPath) {
                 addresses.first();
             }
 
+            // Bulk mail: the presorted order walks the ZIP index, not exact.
+            std::unique_ptr<data::ExactSetting> inexact;
+            std::unique_ptr<data::OrderSetting> zipOrder;
+            QStringList presortList;
+            if (presort_->isChecked()) {
+                if (!presortDone_) {
+                    TSortBulkMail sort(addresses, engine, this);
+                    widgets::centreWindow(&sort, this);
+                    sort.exec();
+                    presortDone_ = sort.presortDone();
+                }
+                if (!presortDone_) throw false;
+                presortList = readPresortList();
+                inexact = std::make_unique<data::ExactSetting>(false);
+                zipOrder = std::make_unique<data::OrderSetting>(
+                    engine, engine.tagArea(QStringLiteral("ZIP")));
+                addresses.resync();
+                text::messages().inform(
+                    QStringLiteral("Labels will print/preview in the following order:\r\n  1. "
+                                   "5-Digit presort\r\n  2. 3-Digit presort\r\n  3. ADC presort"));
+            }
+
             // Paper and orientation as the layout's sheet lies in the printer.
             const bool landscape = landscapePaper(current_.paperSize);
             const double pw = landscape ? current_.sheetDepth : current_.sheetWidth;
@@ -422,6 +461,8 @@ bool TPrintLabels::PrintLabels(bool preview, const QString& pdfPath) {
             setup.sheet = SheetGeometry::of(current_);
             setup.positions = positions_;
             setup.copies = copies_;
+            setup.presort = presort_->isChecked();
+            setup.presortList = presortList;
             LabelPrintLoop loop(
                 setup, records,
                 [this](print::PageCanvas& canvas, print::Inches x, print::Inches y) {
