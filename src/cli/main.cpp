@@ -9,6 +9,7 @@
 #ifdef PC_CLI_ADDRESS_VERBS
 #include "cli/barcode_command.h"
 #include "cli/filter_command.h"
+#include "cli/presort_command.h"
 #endif
 #ifdef PC_CLI_LAYOUT_VERBS
 #include "cli/layout_command.h"
@@ -27,6 +28,7 @@ const char* const kUsage =
     "  db      look at and change xBase tables (.DBF with .FPT memos and .CDX indexes)\n"
     "  filter  show the query and matches of a saved filter (.FLT)\n"
     "  layout  show layout files (.L, .E, .R) as JSON lines and make them from JSON\n"
+    "  presort the bulk-mail print order of an address table\n"
     "  rtf     show the text of an RTF document\n"
     "\n"
     "Run 'postcraft-cli COMMAND --help' for the command's usage.\n";
@@ -49,6 +51,8 @@ int main(int argc, char** argv) {
 #ifdef PC_CLI_ADDRESS_VERBS
         if (command == "filter")
             return pc::cli::runFilterCommand({args.begin() + 1, args.end()}, std::cout);
+        if (command == "presort")
+            return pc::cli::runPresortCommand({args.begin() + 1, args.end()}, std::cout);
         if (command == "barcode")
             return pc::cli::runBarcodeCommand({args.begin() + 1, args.end()}, std::cout);
 #endif

@@ -8,9 +8,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "data/engine_setting_guards.h"
-#include "data/row_reader.h"
-#include "postal/bulk_mail_presort.h"
+#include "postal/presort_records.h"
 #include "text/message_service.h"
 #include "text/program_paths.h"
 
@@ -65,22 +63,16 @@ void TSortBulkMail::DoTheSort() {
     running_ = true;
     postal::BulkMailPresort presort;
     SetLabel1(QStringLiteral("Reading database records..."));
-    {
-        // The chosen records in natural order, read past the table object.
-        data::OrderSetting natural(engine_, 0);
-        data::RowReader rows(table_);
-        QElapsedTimer sinceEvents;
-        sinceEvents.start();
-        for (rows.goTop(); !rows.eof() && !cancelled_; rows.skip(1)) {
-            presort.count(rows.text(QStringLiteral("ZIP")));
-            const int recno = rows.recNo();
-            if (recno % 100 == 0) SetLabel1(QStringLiteral("Reading record %1").arg(recno));
-            if (sinceEvents.elapsed() >= 50) {
-                QCoreApplication::processEvents();
-                sinceEvents.restart();
-            }
+    QElapsedTimer sinceEvents;
+    sinceEvents.start();
+    postal::countPresortKeys(table_, engine_, presort, [&](int recno) {
+        if (recno % 100 == 0) SetLabel1(QStringLiteral("Reading record %1").arg(recno));
+        if (sinceEvents.elapsed() >= 50) {
+            QCoreApplication::processEvents();
+            sinceEvents.restart();
         }
-    }
+        return !cancelled_;
+    });
     running_ = false;
     if (!cancelled_) {
         SetLabel1(QStringLiteral("Sorting Zip Codes..."));
@@ -88,8 +80,7 @@ void TSortBulkMail::DoTheSort() {
         // Written beside and renamed in: a failed write keeps the old file
         // and ends the presort as not done.
         QSaveFile file(text::homeDir() + QLatin1String(postal::kPresortFileName));
-        QByteArray bytes;
-        for (const QString& line : lines) bytes += line.toLatin1() + "\r\n";
+        const QByteArray bytes = postal::presortFileBytes(lines);
         if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
             done_ = true;
         else
