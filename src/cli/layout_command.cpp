@@ -56,26 +56,6 @@ QByteArray readInput(const std::string& path) {
     }
 }
 
-// The objects' classes measure text through Qt Gui; no window system is
-// needed for that. Dumping reads only the stream and goes without.
-std::unique_ptr<QGuiApplication> startGui() {
-    if (QGuiApplication::instance()) return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Qt wants a private runtime folder and says so on stderr without one.
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QByteArray runtime =
-            QDir::tempPath().toLocal8Bit() + "/postcraft-runtime-" + QByteArray::number(getuid());
-        QDir().mkpath(QString::fromLocal8Bit(runtime));
-        QFile::setPermissions(QString::fromLocal8Bit(runtime),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", runtime);
-    }
-    static int argc = 1;
-    static char name[] = "postcraft-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 int dump(const std::string& path, std::ostream& out) {
     const design::ComponentList list = design::readComponents(readInput(path));
     if (!list.ok()) throw CliError(path + ": " + list.error.toStdString(), kExitUsage);
@@ -99,6 +79,26 @@ int load(const std::string& jsonPath, const std::string& outPath) {
 }
 
 }  // namespace
+
+// The objects' classes measure text through Qt Gui; no window system is
+// needed for that. Dumping reads only the stream and goes without.
+std::unique_ptr<QGuiApplication> startGui() {
+    if (QGuiApplication::instance()) return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt wants a private runtime folder and says so on stderr without one.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QByteArray runtime =
+            QDir::tempPath().toLocal8Bit() + "/postcraft-runtime-" + QByteArray::number(getuid());
+        QDir().mkpath(QString::fromLocal8Bit(runtime));
+        QFile::setPermissions(QString::fromLocal8Bit(runtime),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", runtime);
+    }
+    static int argc = 1;
+    static char name[] = "postcraft-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
 
 int runLayoutCommand(const std::vector<std::string>& args, std::ostream& out) {
     if (args.empty()) usageError("'layout' needs a verb: dump or load");

@@ -12,6 +12,9 @@
 #include "cli/presort_command.h"
 #endif
 #ifdef PC_CLI_LAYOUT_VERBS
+#include <QGuiApplication>
+
+#include "cli/labels_command.h"
 #include "cli/layout_command.h"
 #endif
 #ifdef PC_CLI_RTF_VERB
@@ -27,6 +30,7 @@ const char* const kUsage =
     "  barcode spell out postal barcodes (POSTNET, FIM, Intelligent Mail) bar by bar\n"
     "  db      look at and change xBase tables (.DBF with .FPT memos and .CDX indexes)\n"
     "  filter  show the query and matches of a saved filter (.FLT)\n"
+    "  labels  list the label layouts of a home and add layouts to it\n"
     "  layout  show layout files (.L, .E, .R) as JSON lines and make them from JSON\n"
     "  presort the bulk-mail print order of an address table\n"
     "  rtf     show the text of an RTF document\n"
@@ -57,6 +61,10 @@ int main(int argc, char** argv) {
             return pc::cli::runBarcodeCommand({args.begin() + 1, args.end()}, std::cout);
 #endif
 #ifdef PC_CLI_LAYOUT_VERBS
+        if (command == "labels") {
+            const auto gui = pc::cli::startGui();
+            return pc::cli::runLabelsCommand({args.begin() + 1, args.end()}, std::cout);
+        }
         if (command == "layout") {
             int status = pc::cli::runLayoutCommand({args.begin() + 1, args.end()}, std::cout);
             std::cout.flush();

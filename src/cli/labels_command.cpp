@@ -1,0 +1,202 @@
+#include "cli/labels_command.h"
+
+#include <QFileInfo>
+#include <map>
+
+#include "cli/cli_messages.h"
+#include "cli/db_command.h"
+#include "cli/json_writer.h"
+#include "data/system_tables.h"
+#include "data/t_apollo.h"
+#include "data/t_field.h"
+#include "data/t_table.h"
+#include "design/graphic_object.h"
+#include "design/layout_stream.h"
+#include "labels/label_definition.h"
+#include "labels/label_layout_operations.h"
+#include "labels/label_tables.h"
+#include "labels/stock_choice.h"
+#include "labels/stock_values.h"
+#include "labels/template_table.h"
+#include "text/program_paths.h"
+
+namespace pc::cli {
+namespace {
+
+const char* const kLabelsUsage =
+    "usage: postcraft-cli labels list --home DIR\n"
+    "       postcraft-cli labels add --home DIR --description D --layout FILE.L\n"
+    "                                (--template \"TEMPLATE DESCRIPTION\" |\n"
+    "                                 --geometry \"HEIGHT WIDTH ACROSS DOWN TOP LEFT HPITCH "
+    "VPITCH\n"
+    "                                             SHEETW SHEETD PAPER [MIDEXTRAX MIDEXTRAY]\")\n"
+    "\n"
+    "list prints each layout of DIR/sysdata/LABEL.DBF as a JSON line, in description\n"
+    "order, one key per field. add makes a layout as New and Save in the designer do:\n"
+    "the stock from a template of LBLTPL.DBF or from the numbers, the objects of\n"
+    "FILE.L under a new BIN#####.L name.\n";
+
+[[noreturn]] void usageError(const std::string& message) {
+    throw CliError(message + "\n(run 'postcraft-cli labels --help' for usage)", kExitUsage);
+}
+
+using Options = std::map<std::string, QString>;
+
+Options parse(const std::vector<std::string>& args, const std::vector<std::string>& known) {
+    Options options;
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (std::find(known.begin(), known.end(), a) == known.end())
+            usageError("unexpected argument '" + a + "'");
+        if (i + 1 >= args.size()) usageError(a + " needs a value");
+        options[a] = QString::fromStdString(args[++i]);
+    }
+    if (!options.count("--home")) usageError("--home DIR is needed");
+    return options;
+}
+
+// LABEL.DBF of the home, as the label window opens it.
+void openLayouts(const QString& home, data::TTable& table) {
+    if (!QFileInfo(home).isDir())
+        throw CliError(home.toStdString() + ": no such folder", kExitUsage);
+    text::setHome(home);
+    labels::registerLabelTables();
+    if (!data::openSystemTable(QStringLiteral("LABEL.DBF"), table))
+        throw CliError("cannot open LABEL.DBF in " + home.toStdString(), kExitFailure);
+    data::TApollo engine(&table);
+    engine.setQuery(QStringLiteral("not DELETED()"));
+    engine.setOrder(1);
+    table.first();
+}
+
+int list(const Options& options, std::ostream& out) {
+    data::TTable table;
+    openLayouts(options.at("--home"), table);
+    for (table.first(); !table.eof(); table.next()) {
+        std::string line = "{";
+        for (int i = 0; i < table.fieldCount(); ++i) {
+            const data::TField& field = table.field(i);
+            if (i > 0) line += ", ";
+            appendJsonString(line, field.name().toStdString());
+            line += ": ";
+            const QString text = field.text().trimmed();
+            switch (field.type()) {
+                case data::TFieldType::Number:
+                    line += jsonNumber(text.toStdString(), text.toDouble(), 3);
+                    break;
+                case data::TFieldType::Logical:
+                    line += field.asBoolean() ? "true" : "false";
+                    break;
+                default:
+                    appendJsonString(line, field.text().toStdString());
+            }
+        }
+        out << line << "}\n";
+    }
+    return 0;
+}
+
+// The stock of a template row, found by its description.
+void stockFromTemplate(const QString& description, labels::LabelDefinition& definition) {
+    data::TTable templates;
+    labels::provideTemplateTable();
+    if (!labels::openTemplateTable(templates))
+        throw CliError("cannot open LBLTPL.DBF", kExitFailure);
+    for (templates.first(); !templates.eof(); templates.next()) {
+        if (templates.fieldByName(QStringLiteral("DESCRIPT")).text().trimmed() !=
+            description.trimmed())
+            continue;
+        labels::takeTemplate(templates, definition);
+        return;
+    }
+    throw CliError("no label template is described as \"" + description.toStdString() + "\"",
+                   kExitUsage);
+}
+
+void stockFromGeometry(const QString& geometry, labels::LabelDefinition& definition) {
+    const QStringList parts = geometry.simplified().split(' ');
+    if (parts.size() != 11 && parts.size() != 13) usageError("--geometry needs 11 or 13 values");
+    std::vector<double> n;
+    for (int i = 0; i < parts.size(); ++i) {
+        if (i == 10) continue;  // the paper code
+        bool ok = false;
+        n.push_back(parts[i].toDouble(&ok));
+        if (!ok) usageError("--geometry: '" + parts[i].toStdString() + "' is not a number");
+    }
+    labels::StockValues v;
+    v.labelHeight = float(n[0]);
+    v.labelWidth = float(n[1]);
+    v.across = int(n[2]);
+    v.down = int(n[3]);
+    v.topMargin = float(n[4]);
+    v.leftMargin = float(n[5]);
+    v.horizontalPitch = float(n[6]);
+    v.verticalPitch = float(n[7]);
+    v.sheetWidth = float(n[8]);
+    v.sheetDepth = float(n[9]);
+    v.paperSize = parts[10].toUpper().left(5);
+    v.shape = QStringLiteral("RR");
+    if (v.across < 1 || v.across > 10 || v.down < 1 || v.down > 30)
+        usageError("--geometry: 1 to 10 across and 1 to 30 down");
+    if (const QString problem = labels::stockValuesProblem(v); !problem.isEmpty())
+        throw CliError("--geometry: " + problem.toStdString(), kExitUsage);
+    labels::takeUserStock(v, definition);
+    if (n.size() == 12) {
+        definition.extraX = n[10];
+        definition.extraY = n[11];
+    }
+}
+
+int add(const Options& options) {
+    for (const char* needed : {"--description", "--layout"})
+        if (!options.count(needed)) usageError(std::string(needed) + " is needed");
+    if (options.count("--template") == options.count("--geometry"))
+        usageError("give either --template or --geometry");
+    design::ReadObjects objects = design::readLayoutFile(options.at("--layout"));
+    if (!objects.ok())
+        throw CliError(options.at("--layout").toStdString() + ": " + objects.error.toStdString(),
+                       kExitUsage);
+    data::TTable table;
+    openLayouts(options.at("--home"), table);
+
+    labels::LayoutDesignerCalls calls;
+    calls.clearObjects = [] {};
+    calls.loadObjects = [](const QString&) { return true; };
+    calls.design = [&options](labels::LabelDefinition& definition, bool) {
+        definition.description = options.at("--description").left(labels::kDescriptionLength);
+        if (options.count("--template"))
+            stockFromTemplate(options.at("--template"), definition);
+        else
+            stockFromGeometry(options.at("--geometry"), definition);
+        return true;
+    };
+    QString error;
+    calls.saveObjects = [&objects, &error](const QString& path) {
+        std::vector<const design::TGGraphicControl*> list;
+        for (const auto& o : objects.objects) list.push_back(o.get());
+        return design::writeLayoutFile(path, list, &error);
+    };
+    if (!labels::newLayout(table, calls))
+        throw CliError(error.isEmpty() ? "the layout could not be added" : error.toStdString(),
+                       kExitFailure);
+    return 0;
+}
+
+}  // namespace
+
+int runLabelsCommand(const std::vector<std::string>& args, std::ostream& out) {
+    if (args.empty()) usageError("'labels' needs a verb: list or add");
+    const std::string& verb = args.front();
+    if (verb == "--help" || verb == "-h") {
+        out << kLabelsUsage;
+        return 0;
+    }
+    ScopedStderrMessages messages;
+    if (verb == "list") return list(parse(args, {"--home"}), out);
+    if (verb == "add")
+        return add(
+            parse(args, {"--home", "--description", "--layout", "--template", "--geometry"}));
+    usageError("unknown labels verb '" + verb + "'");
+}
+
+}  // namespace pc::cli
