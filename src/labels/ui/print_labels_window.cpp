@@ -23,7 +23,7 @@
 #include "data/engine_setting_guards.h"
 #include "data/session.h"
 #include "labels/label_layout_operations.h"
-#include "labels/label_print_loop.h"
+#include "labels/label_print_run.h"
 #include "labels/ui/label_design_screen.h"
 #include "labels/ui/label_positions_dialog.h"
 #include "labels/ui/sort_bulk_mail.h"
@@ -42,32 +42,6 @@ namespace {
 
 constexpr int kHelpPrintLabels = 1072;
 
-// The chosen records in print order, for the print loop.
-class TableLabelRecords : public LabelRecords {
-  public:
-    TableLabelRecords(data::TTable& table, data::TApollo& engine)
-        : table_(table), engine_(engine) {}
-    bool atEnd() const override { return table_.eof(); }
-    void first() override { table_.first(); }
-    void next() override { table_.next(); }
-    void goPastEnd() override {
-        table_.last();
-        table_.next();
-    }
-    QString zip() const override {
-        const data::TField* zip = table_.findField(QStringLiteral("ZIP"));
-        return zip ? zip->text() : QString();
-    }
-    bool seekZip(const QString& code) override {
-        engine_.seek(code);
-        return !table_.eof();
-    }
-
-  private:
-    data::TTable& table_;
-    data::TApollo& engine_;
-};
-
 QString presortPath() {
     return text::homeDir() + QLatin1String(postal::kPresortFileName);
 }
@@ -84,15 +58,6 @@ QStringList readPresortList() {
     return lines;
 }
 
-bool landscapePaper(const QString& code) {
-    return code == QLatin1String("LTRL") || code == QLatin1String("A4L") ||
-           code == QLatin1String("USERL");
-}
-
-double twoDecimals(double v) {
-    return std::round(v * 100.0) / 100.0;
-}
-
 }  // namespace
 
 TPrintLabels::TPrintLabels(data::Session& session, data::TTable& layouts, bool filterSet,
@@ -104,7 +69,6 @@ TPrintLabels::TPrintLabels(data::Session& session, data::TTable& layouts, bool f
       source_(session.table()) {
     setWindowTitle(QStringLiteral("Print Labels"));
     setObjectName(QStringLiteral("TPrintLabels"));
-    panel_.setMergeSource(&source_);
     QFile::remove(presortPath());  // a presort belongs to one label window
     buildControls(filterSet);
     reloadList();
@@ -352,7 +316,6 @@ void TPrintLabels::PrintButtonClick() {
 
 bool TPrintLabels::runPositionDialog(bool preview) {
     Q_UNUSED(preview);
-    panel_.clearObjects();
     current_ = readLabelDefinition(layouts_);
     const SheetGeometry sheet = SheetGeometry::of(current_);
     positions_.resize(sheet.positions());
@@ -368,151 +331,65 @@ bool TPrintLabels::runPositionDialog(bool preview) {
 bool TPrintLabels::PrintLabels(bool preview, const QString& pdfPath) {
     data::TTable& addresses = session_.table();
     data::TApollo& engine = session_.engine();
-    panel_.clearObjects();
-    const QString file = layoutFilePath(text::sysdataDir(), current_.layoutFile);
-    if (current_.layoutFile.isEmpty() || !QFileInfo::exists(file)) {
-        text::messages().inform(
-            QStringLiteral("Label definition file has been removed from the sysdata directory"));
-        return false;
-    }
-    QString error;
-    if (!panel_.loadLayout(file, &error)) {
-        text::messages().inform(error);
-        return false;
-    }
-
-    const int remembered = session_.currentRecord();
-    const QString rememberedQuery = engine.query();
-    bool printed = false;
-    {
-        // The chosen records; the filter and record come back on every path.
-        std::unique_ptr<data::QuerySetting> query;
-        if (whatToPrint() == WhatToPrint::All)
-            query = std::make_unique<data::QuerySetting>(engine, QStringLiteral("NOT ISDEL"));
-        else if (whatToPrint() == WhatToPrint::CurrentOnly)
-            query = std::make_unique<data::QuerySetting>(
-                engine, QStringLiteral("Recno()=") + QString::number(remembered));
-        try {
-            if (fromCurrent_->isChecked() && session_.goToRecord(remembered) &&
-                addresses.recNo() == remembered && !addresses.eof()) {
-                addresses.resync();
-            } else {
-                if (fromCurrent_->isChecked())
-                    text::messages().inform(QStringLiteral(
-                        "Current record is out of range. Starting with first record"));
-                addresses.first();
-            }
-
-            // Bulk mail: the presorted order walks the ZIP index, not exact.
-            std::unique_ptr<data::ExactSetting> inexact;
-            std::unique_ptr<data::OrderSetting> zipOrder;
-            QStringList presortList;
-            if (presort_->isChecked()) {
-                if (!presortDone_) {
-                    TSortBulkMail sort(addresses, engine, this);
-                    widgets::centreWindow(&sort, this);
-                    sort.exec();
-                    presortDone_ = sort.presortDone();
-                }
-                if (!presortDone_) throw false;
-                presortList = readPresortList();
-                inexact = std::make_unique<data::ExactSetting>(false);
-                zipOrder = std::make_unique<data::OrderSetting>(
-                    engine, engine.tagArea(QStringLiteral("ZIP")));
-                addresses.resync();
-                text::messages().inform(
-                    QStringLiteral("Labels will print/preview in the following order:\r\n  1. "
-                                   "5-Digit presort\r\n  2. 3-Digit presort\r\n  3. ADC presort"));
-            }
-
-            // Paper and orientation as the layout's sheet lies in the printer.
-            const bool landscape = landscapePaper(current_.paperSize);
-            const double pw = landscape ? current_.sheetDepth : current_.sheetWidth;
-            const double pl = landscape ? current_.sheetWidth : current_.sheetDepth;
-            bool confirmed = true;
-            const QString paper = current_.paperSize;
-            if (paper == QLatin1String("LTR") || paper == QLatin1String("LTRL"))
-                engine_.setPaperCode(print::kPaperLetter);
-            else if (paper == QLatin1String("A4") || paper == QLatin1String("A4L"))
-                engine_.setPaperCode(print::kPaperA4);
-            else if (paper == QLatin1String("A5"))
-                engine_.setPaperCode(print::kPaperA5);
-            else if (!engine_.printerName().toUpper().contains(QLatin1String("HPFDJ")))
-                engine_.setCustomPaper({print::Inches(pw), print::Inches(pl)});
-            else
-                confirmed = false;
-            engine_.setOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-            const print::InchSize page = engine_.pageSize();
-            double w = twoDecimals(page.width.value), h = twoDecimals(page.height.value);
-            if (landscape) std::swap(w, h);
-            if (!confirmed || std::abs(w - pw) > 0.05 || std::abs(h - pl) > 0.05) {
-                const QString question =
-                    QStringLiteral("Unable to confirm that the paper size was set to\r\n\r\n") +
-                    QString::number(pw, 'f', 2) + QStringLiteral("\" by ") +
-                    QString::number(pl, 'f', 2) +
-                    QStringLiteral(
-                        "\"\r\n\r\n(you may have the wrong printer selected)\r\n\r\n"
-                        "Would you like to try printing anyways?");
-                if (!text::messages().ask(question, QStringLiteral("Confirm"))) throw false;
-            }
-
-            TableLabelRecords records(addresses, engine);
-            LabelPrintSetup setup;
-            setup.sheet = SheetGeometry::of(current_);
-            setup.positions = positions_;
-            setup.copies = copies_;
-            setup.presort = presort_->isChecked();
-            setup.presortList = presortList;
-            LabelPrintLoop loop(
-                setup, records,
-                [this](print::PageCanvas& canvas, print::Inches x, print::Inches y) {
-                    panel_.refreshAllData();
-                    panel_.printObjects(canvas, y, x);
-                    panel_.advanceCounters();
-                });
-            print::PrintStatusTexts texts{preview
-                                              ? QStringLiteral("Preparing Preview Page %p\r%0\r%1")
-                                              : QStringLiteral("Printing Page %p\r%0\r%1"),
-                                          QStringLiteral("Cancel Label Printing?"),
-                                          preview ? QStringLiteral("\rLabel Preview Canceled!")
-                                                  : QStringLiteral("\rLabel Print Canceled!"),
-                                          QStringLiteral("\rLabel Print Completed!"),
-                                          QStringLiteral("\rPreview Stopped at page %p!")};
-            print::PrintStatusWindow status(
-                engine_, preview ? print::PrintOutput::Recording : print::PrintOutput::Printer,
-                texts, pdfPath, this);
-            QElapsedTimer sinceEvents;
-            sinceEvents.start();
-            engine_.print = [&](print::PrintEngine& e) {
-                loop.run(e, [&] {
-                    if (sinceEvents.elapsed() >= 50) {
-                        QCoreApplication::processEvents();
-                        sinceEvents.restart();
-                    }
-                    return !status.stopRequested();
-                });
-            };
-            panel_.setPrinting(true);
-            panel_.resetCounters();
-            widgets::centreWindow(&status, this);
-            status.exec();
-            engine_.print = nullptr;
-            printed = status.result() == print::PrintStatusWindow::Result::Completed;
-            if (preview && printed) {
-                print::PreviewWindow window(engine_.recording(), QStringLiteral("Preview Labels"),
-                                            this);
-                window.exec();
-            }
-        } catch (bool) {
-            printed = false;
-        } catch (const data::DataError& e) {
-            text::messages().inform(QString::fromUtf8(e.what()));
+    current_ = readLabelDefinition(layouts_);
+    LabelPrintChoices choices;
+    choices.records = whatToPrint() == WhatToPrint::All ? LabelPrintChoices::Records::All
+                      : whatToPrint() == WhatToPrint::CurrentOnly
+                          ? LabelPrintChoices::Records::CurrentOnly
+                          : LabelPrintChoices::Records::MatchingFilter;
+    choices.startFromCurrent = fromCurrent_->isChecked();
+    choices.positions = positions_;
+    choices.copies = copies_;
+    choices.presort = presort_->isChecked();
+    choices.presorter = [this, &addresses, &engine]() -> std::optional<QStringList> {
+        if (!presortDone_) {
+            TSortBulkMail sort(addresses, engine, this);
+            widgets::centreWindow(&sort, this);
+            sort.exec();
+            presortDone_ = sort.presortDone();
         }
+        if (!presortDone_) return std::nullopt;
+        return readPresortList();
+    };
+    bool printed = false;
+    try {
+        LabelPrintRun run(addresses, engine, current_, text::sysdataDir(), std::move(choices),
+                          engine_);
+        if (!run.ready()) return false;
+        print::PrintStatusTexts texts{preview ? QStringLiteral("Preparing Preview Page %p\r%0\r%1")
+                                              : QStringLiteral("Printing Page %p\r%0\r%1"),
+                                      QStringLiteral("Cancel Label Printing?"),
+                                      preview ? QStringLiteral("\rLabel Preview Canceled!")
+                                              : QStringLiteral("\rLabel Print Canceled!"),
+                                      QStringLiteral("\rLabel Print Completed!"),
+                                      QStringLiteral("\rPreview Stopped at page %p!")};
+        print::PrintStatusWindow status(
+            engine_, preview ? print::PrintOutput::Recording : print::PrintOutput::Printer, texts,
+            pdfPath, this);
+        QElapsedTimer sinceEvents;
+        sinceEvents.start();
+        engine_.print = [&](print::PrintEngine& e) {
+            run.print(e, [&] {
+                if (sinceEvents.elapsed() >= 50) {
+                    QCoreApplication::processEvents();
+                    sinceEvents.restart();
+                }
+                return !status.stopRequested();
+            });
+        };
+        widgets::centreWindow(&status, this);
+        status.exec();
+        engine_.print = nullptr;
+        printed = status.result() == print::PrintStatusWindow::Result::Completed;
+        if (preview && printed) {
+            print::PreviewWindow window(engine_.recording(), QStringLiteral("Preview Labels"),
+                                        this);
+            window.exec();
+        }
+    } catch (const data::DataError& e) {
+        engine_.print = nullptr;
+        text::messages().inform(QString::fromUtf8(e.what()));
     }
-    panel_.setPrinting(false);
-    engine.setQuery(rememberedQuery);
-    if (remembered > 0) session_.goToRecord(remembered);
-    addresses.resync();
     return printed;
 }
 

@@ -8,7 +8,6 @@
 
 #include "data/t_apollo.h"
 #include "data/t_table.h"
-#include "design/label_panel.h"
 #include "design/table_merge_source.h"
 #include "labels/label_definition.h"
 #include "labels/label_sheet.h"
@@ -43,7 +42,6 @@ class TPrintLabels : public QDialog {
     WhatToPrint whatToPrint() const;
     void setWhatToPrint(WhatToPrint what);
     print::PrintEngine& engine() { return engine_; }
-    design::TGLabelPanel& printPanel() { return panel_; }
     const LabelDefinition& current() const { return current_; }
 
     // The handlers, named after their controls.
@@ -69,8 +67,7 @@ class TPrintLabels : public QDialog {
     pc::data::TTable& layouts_;
     pc::data::TApollo layoutEngine_;
     LabelDefinition current_;
-    design::TGLabelPanel panel_;
-    design::TableMergeSource source_;
+    design::TableMergeSource source_;  // the designer's merge
     print::PrintEngine engine_;
     PositionMap positions_;
     int copies_ = 1;
