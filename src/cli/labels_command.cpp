@@ -6,6 +6,13 @@
 #include "cli/cli_messages.h"
 #include "cli/db_command.h"
 #include "cli/json_writer.h"
+#include "cli/progress_line.h"
+#include "data/address_database.h"
+#include "data/address_schema.h"
+#include "data/engine_setting_guards.h"
+#include "data/filter_criteria.h"
+#include "data/filter_file.h"
+#include "data/filter_query.h"
 #include "data/system_tables.h"
 #include "data/t_apollo.h"
 #include "data/t_field.h"
@@ -14,14 +21,20 @@
 #include "design/layout_stream.h"
 #include "labels/label_definition.h"
 #include "labels/label_layout_operations.h"
+#include "labels/label_print_run.h"
+#include "labels/label_sheet.h"
 #include "labels/label_tables.h"
 #include "labels/stock_choice.h"
 #include "labels/stock_values.h"
 #include "labels/template_table.h"
+#include "postal/presort_records.h"
+#include "print/print_engine.h"
 #include "text/program_paths.h"
 
 namespace pc::cli {
 namespace {
+
+using labels::SheetGeometry;
 
 const char* const kLabelsUsage =
     "usage: postcraft-cli labels list --home DIR\n"
@@ -30,11 +43,18 @@ const char* const kLabelsUsage =
     "                                 --geometry \"HEIGHT WIDTH ACROSS DOWN TOP LEFT HPITCH "
     "VPITCH\n"
     "                                             SHEETW SHEETD PAPER [MIDEXTRAX MIDEXTRAY]\")\n"
+    "       postcraft-cli labels print --home DIR --db TABLE --layout DESCRIPTION\n"
+    "                                  [--records all|filter|current] [--start-record N]\n"
+    "                                  [--order TAG] [--flt FILE] [--positions LIST]\n"
+    "                                  [--copies N] [--presort] --pdf OUT.pdf\n"
     "\n"
     "list prints each layout of DIR/sysdata/LABEL.DBF as a JSON line, in description\n"
     "order, one key per field. add makes a layout as New and Save in the designer do:\n"
     "the stock from a template of LBLTPL.DBF or from the numbers, the objects of\n"
-    "FILE.L under a new BIN#####.L name.\n";
+    "FILE.L under a new BIN#####.L name. print prints the layout for the chosen\n"
+    "records to a PDF file as the label window would (\"Last Name\" order unless\n"
+    "--order names another tag; --positions is a comma list of 1-based sheet\n"
+    "positions; --start-record makes record N the current one).\n";
 
 [[noreturn]] void usageError(const std::string& message) {
     throw CliError(message + "\n(run 'postcraft-cli labels --help' for usage)", kExitUsage);
@@ -42,10 +62,15 @@ const char* const kLabelsUsage =
 
 using Options = std::map<std::string, QString>;
 
-Options parse(const std::vector<std::string>& args, const std::vector<std::string>& known) {
+Options parse(const std::vector<std::string>& args, const std::vector<std::string>& known,
+              const std::vector<std::string>& flags = {}) {
     Options options;
     for (size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
+        if (std::find(flags.begin(), flags.end(), a) != flags.end()) {
+            options[a] = QStringLiteral("1");
+            continue;
+        }
         if (std::find(known.begin(), known.end(), a) == known.end())
             usageError("unexpected argument '" + a + "'");
         if (i + 1 >= args.size()) usageError(a + " needs a value");
@@ -182,6 +207,111 @@ int add(const Options& options) {
     return 0;
 }
 
+int wholeNumber(const Options& options, const char* name, int low, int high) {
+    bool ok = false;
+    const int value = options.at(name).toInt(&ok);
+    if (!ok || value < low || value > high)
+        usageError(std::string(name) + " needs a whole number from " + std::to_string(low) +
+                   " to " + std::to_string(high));
+    return value;
+}
+
+int print(const Options& options) {
+    for (const char* needed : {"--db", "--layout", "--pdf"})
+        if (!options.count(needed)) usageError(std::string(needed) + " is needed");
+    using Records = labels::LabelPrintChoices::Records;
+    labels::LabelPrintChoices choices;
+    const QString records = options.count("--records") ? options.at("--records") : "all";
+    if (records == "all")
+        choices.records = Records::All;
+    else if (records == "filter")
+        choices.records = Records::MatchingFilter;
+    else if (records == "current")
+        choices.records = Records::CurrentOnly;
+    else
+        usageError("--records is all, filter or current");
+
+    data::TTable layouts;
+    openLayouts(options.at("--home"), layouts);
+    labels::LabelDefinition layout;
+    bool found = false;
+    for (layouts.first(); !layouts.eof() && !found; layouts.next()) {
+        layout = labels::readLabelDefinition(layouts);
+        found = layout.description.trimmed() == options.at("--layout").trimmed();
+    }
+    layouts.close();
+    if (!found)
+        throw CliError(
+            "no label layout is described as \"" + options.at("--layout").toStdString() + "\"",
+            kExitUsage);
+    const SheetGeometry sheet = SheetGeometry::of(layout);
+    choices.positions = labels::PositionMap(sheet.positions());
+    if (options.count("--positions")) {
+        choices.positions.setAll(false);
+        for (const QString& part : options.at("--positions").split(',')) {
+            bool ok = false;
+            const int n = part.trimmed().toInt(&ok);
+            if (!ok || n < 1 || n > sheet.positions())
+                usageError("--positions: '" + part.toStdString() + "' is not a position of 1 to " +
+                           std::to_string(sheet.positions()));
+            choices.positions.set(n - 1, true);
+        }
+    }
+    if (options.count("--copies")) choices.copies = wholeNumber(options, "--copies", 1, 99);
+
+    QString table = options.at("--db");
+    if (QFileInfo(table).suffix().isEmpty()) table += QStringLiteral(".dbf");
+    data::TTable addresses;
+    data::defineAddressFields(addresses, [] { return QString(); });
+    if (!data::OpenPKWFile(table, addresses))
+        throw CliError("cannot open " + table.toStdString(), kExitFailure);
+    data::setNameFieldsVisible(addresses, true);
+    data::TApollo engine(&addresses);
+    const QString order = options.count("--order") ? options.at("--order") : "LNAME";
+    const int orderNumber = engine.tagArea(order);
+    if (orderNumber <= 0) throw CliError("the table has no tag " + order.toStdString(), kExitUsage);
+    engine.setOrder(orderNumber);
+    QString filter;
+    if (options.count("--flt")) {
+        data::FilterCriteria criteria;
+        QString error;
+        if (!data::readFilterFile(options.at("--flt"), criteria, &error))
+            throw CliError(error.toStdString(), kExitFailure);
+        filter = data::buildQueryString(criteria, {});
+    }
+    data::DeletedFilterSetting hideDeleted(true);
+    if (!engine.setQuery(data::engineQuery(filter)))
+        throw CliError("the filter cannot be used on " + table.toStdString(), kExitFailure);
+    addresses.first();
+    if (options.count("--start-record")) {
+        const int n = wholeNumber(options, "--start-record", 1, std::max(1, engine.recCount()));
+        if (!engine.go(n)) throw CliError("there is no record " + std::to_string(n), kExitUsage);
+        addresses.resync();
+        choices.startFromCurrent = choices.records != Records::CurrentOnly;
+    }
+    choices.presort = options.count("--presort") > 0;
+    choices.presorter = [&addresses, &engine]() -> std::optional<QStringList> {
+        postal::BulkMailPresort presort;
+        postal::countPresortKeys(addresses, engine, presort);
+        return presort.plan();
+    };
+
+    print::PrintEngine printer;
+    labels::LabelPrintRun run(addresses, engine, layout, text::sysdataDir(), std::move(choices),
+                              printer);
+    if (!run.ready()) throw CliError("nothing was printed", kExitFailure);
+    ProgressLine line("Printing labels");
+    const text::Progress progress = line.progress();
+    int steps = 0;
+    const int total = engine.queryRecCount();
+    printer.print = [&](print::PrintEngine& e) {
+        run.print(e, [&] { return text::report(progress, ++steps, total); });
+    };
+    if (!printer.run(print::PrintOutput::PdfFile, options.at("--pdf")))
+        throw CliError(printer.lastError().toStdString(), kExitFailure);
+    return 0;
+}
+
 }  // namespace
 
 int runLabelsCommand(const std::vector<std::string>& args, std::ostream& out) {
@@ -193,6 +323,11 @@ int runLabelsCommand(const std::vector<std::string>& args, std::ostream& out) {
     }
     ScopedStderrMessages messages;
     if (verb == "list") return list(parse(args, {"--home"}), out);
+    if (verb == "print")
+        return print(parse(args,
+                           {"--home", "--db", "--layout", "--records", "--start-record", "--order",
+                            "--flt", "--positions", "--copies", "--pdf"},
+                           {"--presort"}));
     if (verb == "add")
         return add(
             parse(args, {"--home", "--description", "--layout", "--template", "--geometry"}));

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "run_process.h"
 #include "test_support.h"
@@ -52,6 +53,62 @@ TEST(LabelsCli, AddFromATemplateOrNumbersAndListInDescriptionOrder) {
                   .status,
               0);
     EXPECT_FALSE(std::filesystem::exists(home + "/sysdata/BIN00003.L"));
+}
+
+// Where pdftotext puts a word: its left and top in points; none without it.
+std::optional<std::pair<double, double>> wordAt(const std::string& pdf, const std::string& word) {
+    const ProcessResult r = runProcess({"pdftotext", "-bbox", pdf, "-"});
+    if (r.status != 0) return std::nullopt;
+    const size_t at = r.out.find(">" + word + "</word>");
+    if (at == std::string::npos) return std::nullopt;
+    const size_t start = r.out.rfind("<word", at);
+    const auto number = [&](const char* key) {
+        const size_t k = r.out.find(key, start);
+        return std::stod(r.out.substr(k + std::string(key).size()));
+    };
+    return std::make_pair(number("xMin=\""), number("yMin=\""));
+}
+
+TEST(LabelsCli, PrintPlacesLabelsOnTheSheetAsTheWindowWould) {
+    TempDir dir;
+    const std::string home = dir.file("home");
+    std::filesystem::create_directories(home + "/sysdata");
+    const std::string table = dir.file("PEOPLE.DBF");
+    ASSERT_EQ(cli({"db", "create-address", table}).status, 0);
+    writeFile(dir.file("people.csv"), "LNAME,FNAME,ZIP\nAlpha,Ann,12345\nBravo,Bob,12345\n");
+    ASSERT_EQ(cli({"db", "append-csv", table, dir.file("people.csv")}).status, 0);
+    writeFile(dir.file("label.json"),
+              "{\"class\": \"TGPDLabel\", \"name\": \"L\", \"properties\": {\"Left\": 0, \"Top\": "
+              "0, \"Width\": 120, \"Height\": 20, \"DataFieldName\": \"LNAME\", "
+              "\"DataFieldDescript\": \"Last Name\"}}\n");
+    ASSERT_EQ(cli({"layout", "load", dir.file("label.json"), dir.file("in.L")}).status, 0);
+    ASSERT_EQ(cli({"labels", "add", "--home", home, "--description", "Names", "--layout",
+                   dir.file("in.L"), "--template", "Avery 5160  Address"})
+                  .status,
+              0);
+
+    // Positions 5 and 6 (second row, middle and right), in "Last Name" order.
+    const std::string pdf = dir.file("names.pdf");
+    ProcessResult r = cli({"labels", "print", "--home", home, "--db", table, "--layout", "Names",
+                           "--positions", "5,6", "--pdf", pdf});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(readFile(pdf).substr(0, 4), "%PDF");
+    const auto alpha = wordAt(pdf, "Alpha");
+    const auto bravo = wordAt(pdf, "Bravo");
+    if (!alpha || !bravo) GTEST_SKIP() << "pdftotext is not installed";
+    // Avery 5160: left margin 0.156, pitch 2.781, top 0.5, row pitch 1 (in inches).
+    EXPECT_NEAR(alpha->first / 72, 0.156 + 2.781, 0.02);
+    EXPECT_NEAR(bravo->first / 72, 0.156 + 2 * 2.781, 0.02);
+    EXPECT_NEAR(alpha->second / 72, 1.5, 0.03);
+
+    EXPECT_EQ(
+        cli({"labels", "print", "--home", home, "--db", table, "--layout", "None", "--pdf", pdf})
+            .status,
+        2);
+    EXPECT_EQ(cli({"labels", "print", "--home", home, "--db", table, "--layout", "Names",
+                   "--positions", "31", "--pdf", pdf})
+                  .status,
+              2);
 }
 
 }  // namespace
