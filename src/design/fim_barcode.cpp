@@ -41,11 +41,13 @@ void TGFIMBarCode::printTo(print::PageCanvas& page, print::Inches top, print::In
     using print::Inches;
     page.setBrush(Qt::black);
     const print::InchRect box = inchRect(top, left);
+    std::vector<print::InchRect> rects;
     for (const int column : postal::FimBarColumns(fimType_)) {
         const Inches x = box.left + Inches((column - 1) * postal::kFimColumnWidth);
-        page.fillRect({x, box.top, x + Inches(postal::kFimColumnWidth),
-                       box.top + Inches(postal::kFimBarHeight)});
+        rects.push_back({x, box.top, x + Inches(postal::kFimColumnWidth),
+                         box.top + Inches(postal::kFimBarHeight)});
     }
+    page.fillRects(rects);
 }
 
 void TGFIMBarCode::paint(QPainter& painter) {

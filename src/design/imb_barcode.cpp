@@ -111,13 +111,15 @@ void TGIMBarCode::printTo(print::PageCanvas& page, print::Inches top, print::Inc
     page.setBrush(Qt::black);
     const print::InchRect box = inchRect(top, left);
     Inches x = box.left;
+    std::vector<print::InchRect> rects;
     for (const QChar bar : sequence) {
         const auto [from, to] = barSpan(bar);
-        page.fillRect({x, box.top + Inches(from * postal::kImbFullBarHeight),
-                       x + Inches(postal::kImbBarWidth),
-                       box.top + Inches(to * postal::kImbFullBarHeight)});
+        rects.push_back({x, box.top + Inches(from * postal::kImbFullBarHeight),
+                         x + Inches(postal::kImbBarWidth),
+                         box.top + Inches(to * postal::kImbFullBarHeight)});
         x += Inches(postal::kImbBarPitch);
     }
+    page.fillRects(rects);
 }
 
 void TGIMBarCode::paint(QPainter& painter) {

@@ -86,12 +86,15 @@ void TGPostNetBarCode::printTo(print::PageCanvas& page, print::Inches top, print
     const print::InchRect box = inchRect(top, left);
     const Inches bottom = box.top + Inches(postal::kPostNetFullBarHeight);
     Inches x = box.left;
+    std::vector<print::InchRect> rects;
+    rects.reserve(static_cast<size_t>(sequence.size()));
     for (const QChar bar : sequence) {
         const double height =
             bar == QLatin1Char('F') ? postal::kPostNetFullBarHeight : postal::kPostNetHalfBarHeight;
-        page.fillRect({x, bottom - Inches(height), x + Inches(postal::kPostNetBarWidth), bottom});
+        rects.push_back({x, bottom - Inches(height), x + Inches(postal::kPostNetBarWidth), bottom});
         x += Inches(postal::kPostNetBarPitch);
     }
+    page.fillRects(rects);
 }
 
 void TGPostNetBarCode::paint(QPainter& painter) {

@@ -76,6 +76,16 @@ void PageCanvas::fillRect(const InchRect& r, const QColor& color) {
     painter_.fillRect(toDevice(r), color);
 }
 
+void PageCanvas::fillRects(const std::vector<InchRect>& rects) {
+    std::vector<QRectF> device;
+    device.reserve(rects.size());
+    for (const InchRect& r : rects) device.push_back(toDevice(r));
+    painter_.save();
+    painter_.setPen(Qt::NoPen);
+    painter_.drawRects(device.data(), static_cast<int>(device.size()));
+    painter_.restore();
+}
+
 void PageCanvas::text(const InchRect& r, const QString& text, int flags) {
     painter_.save();
     const QRectF box = toDevice(r);

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QSizeF>
 #include <functional>
+#include <vector>
 
 #include "print/inches.h"
 
@@ -53,6 +54,9 @@ class PageCanvas {
     // Filled with the brush, no outline.
     void fillRect(const InchRect& r);
     void fillRect(const InchRect& r, const QColor& color);
+    // Many rectangles filled with the brush as one shape (barcode bars):
+    // far less for a PDF or a printer to take than one fill each.
+    void fillRects(const std::vector<InchRect>& rects);
     // Text in the current font inside the rectangle (Qt::Align* and
     // Qt::TextWordWrap flags), clipped to it.
     void text(const InchRect& r, const QString& text, int flags = Qt::AlignLeft | Qt::AlignTop);

@@ -1,0 +1,41 @@
+#!/bin/bash
+# Times `postcraft-cli labels print` and `presort` on generated address
+# tables: an Avery 5160 sheet with an address block and a POSTNET barcode,
+# 1,000, 10,000 and 100,000 records (PRESORT over 1,000,000 with --big).
+#   bench/labels/print_labels_bench.sh [--big]
+set -euo pipefail
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+cli="${POSTCRAFT_CLI:-$root/build/src/cli/postcraft-cli}"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+biggest=100000
+[[ "${1:-}" == "--big" ]] && biggest=1000000
+python3 - "$biggest" <<'PY'
+import random, sys
+random.seed(7)
+with open('all.csv', 'w') as f:
+    f.write('LNAME,FNAME,STREET,CITY,STATE,ZIP\n')
+    for i in range(int(sys.argv[1])):
+        f.write('Name%d,First,%d MAIN ST,SPRINGFIELD,IL,%05d-%04d\n'
+                % (i, random.randint(1, 9999), random.randint(500, 99950), random.randint(0, 9999)))
+PY
+cat >label.json <<'JSON'
+{"class": "TGDMultiLineAddressLabel", "name": "A", "properties": {"Left": 8, "Top": 6, "Width": 240, "Height": 60}}
+{"class": "TGPostNetBarCode", "name": "B", "properties": {"Left": 8, "Top": 72, "Width": 270, "Height": 16, "ZipCodeField": "ZIP", "AddressField": "STREET"}}
+JSON
+mkdir -p home/sysdata
+"$cli" layout load label.json in.L
+"$cli" labels add --home home --description Bulk --layout in.L --template "Avery 5160  Address"
+for n in 1000 10000 100000; do
+  head -$((n + 1)) all.csv >"m$n.csv"
+  "$cli" db create-address "T$n.DBF"
+  "$cli" db append-csv "T$n.DBF" "m$n.csv" >/dev/null
+  /usr/bin/time -f "labels print $n: %e s, %M KB peak" \
+    "$cli" labels print --home home --db "T$n.DBF" --layout Bulk --pdf "o$n.pdf"
+done
+if [[ "$biggest" == 1000000 ]]; then
+  "$cli" db create-address BIG.DBF
+  "$cli" db append-csv BIG.DBF all.csv >/dev/null
+  /usr/bin/time -f "presort 1000000: %e s, %M KB peak" "$cli" presort BIG.DBF --out P.PSL
+fi
