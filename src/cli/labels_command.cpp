@@ -3,15 +3,13 @@
 #include <QFileInfo>
 #include <map>
 
+#include "cli/address_input.h"
 #include "cli/cli_messages.h"
 #include "cli/db_command.h"
 #include "cli/json_writer.h"
 #include "cli/progress_line.h"
-#include "data/address_database.h"
 #include "data/address_schema.h"
 #include "data/engine_setting_guards.h"
-#include "data/filter_criteria.h"
-#include "data/filter_file.h"
 #include "data/filter_query.h"
 #include "data/system_tables.h"
 #include "data/t_apollo.h"
@@ -259,26 +257,16 @@ int print(const Options& options) {
     }
     if (options.count("--copies")) choices.copies = wholeNumber(options, "--copies", 1, 99);
 
-    QString table = options.at("--db");
-    if (QFileInfo(table).suffix().isEmpty()) table += QStringLiteral(".dbf");
+    const QString table = options.at("--db");
     data::TTable addresses;
-    data::defineAddressFields(addresses, [] { return QString(); });
-    if (!data::OpenPKWFile(table, addresses))
-        throw CliError("cannot open " + table.toStdString(), kExitFailure);
+    openAddressTable(table, addresses);
     data::setNameFieldsVisible(addresses, true);
     data::TApollo engine(&addresses);
     const QString order = options.count("--order") ? options.at("--order") : "LNAME";
     const int orderNumber = engine.tagArea(order);
     if (orderNumber <= 0) throw CliError("the table has no tag " + order.toStdString(), kExitUsage);
     engine.setOrder(orderNumber);
-    QString filter;
-    if (options.count("--flt")) {
-        data::FilterCriteria criteria;
-        QString error;
-        if (!data::readFilterFile(options.at("--flt"), criteria, &error))
-            throw CliError(error.toStdString(), kExitFailure);
-        filter = data::buildQueryString(criteria, {});
-    }
+    const QString filter = filterOfFile(options.count("--flt") ? options.at("--flt") : QString());
     data::DeletedFilterSetting hideDeleted(true);
     if (!engine.setQuery(data::engineQuery(filter)))
         throw CliError("the filter cannot be used on " + table.toStdString(), kExitFailure);

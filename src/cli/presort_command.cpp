@@ -3,13 +3,10 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "cli/address_input.h"
 #include "cli/cli_messages.h"
 #include "cli/db_command.h"
-#include "data/address_database.h"
-#include "data/address_schema.h"
 #include "data/engine_setting_guards.h"
-#include "data/filter_criteria.h"
-#include "data/filter_file.h"
 #include "data/filter_query.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
@@ -56,23 +53,11 @@ int runPresortCommand(const std::vector<std::string>& args, std::ostream& out) {
             usageError("unexpected argument '" + a + "'");
     }
     if (table.isEmpty()) usageError("'presort' needs a TABLE");
-    if (QFileInfo(table).suffix().isEmpty()) table += QStringLiteral(".dbf");
     ScopedStderrMessages messages;
 
-    QString filter;
-    if (!flt.isEmpty()) {
-        data::FilterCriteria criteria;
-        QString error;
-        if (!data::readFilterFile(flt, criteria, &error))
-            throw CliError(error.toStdString(), kExitFailure);
-        filter = data::buildQueryString(criteria, {});
-        if (data::filterTooComplex(filter))
-            throw CliError(flt.toStdString() + ": the filter is too long to be used", kExitFailure);
-    }
+    const QString filter = filterOfFile(flt);
     data::TTable addresses;
-    data::defineAddressFields(addresses, [] { return QString(); });
-    if (!data::OpenPKWFile(table, addresses))
-        throw CliError("cannot open " + table.toStdString(), kExitFailure);
+    openAddressTable(table, addresses);
     data::TApollo engine(&addresses);
     postal::BulkMailPresort presort;
     {
