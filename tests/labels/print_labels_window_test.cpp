@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 #include "data/session.h"
 #include "design/address_label.h"
 #include "design/label_panel.h"
+#include "labels/label_print_run.h"
 #include "labels/ui/label_positions_dialog.h"
 #include "labels/ui/label_template_dialog.h"
 #include "labels_test_support.h"
@@ -171,14 +173,33 @@ TEST_F(PrintLabelsTest, Screenshots) {
     const QByteArray dir = qgetenv("PC_SCREENSHOT_DIR");
     if (dir.isEmpty()) GTEST_SKIP() << "PC_SCREENSHOT_DIR is not set";
     const QString out = QString::fromLocal8Bit(dir) + '/';
+    QDir().mkpath(out);
     TPrintLabels window(session, table, true);
     window.show();
     window.grab().save(out + "print-labels.png");
-    print::PrintEngine engine;
+    print::PrintEngine printers;
     TLabelPositionsDialog positions(SheetGeometry::of(newLabelDefinition()), PositionMap(30),
-                                    engine, 1, false);
+                                    printers, 1, false);
     positions.show();
     positions.grab().save(out + "label-positions.png");
+
+    // A preview of every record.
+    print::PrintEngine recorder;
+    LabelPrintChoices choices;
+    choices.records = LabelPrintChoices::Records::All;
+    choices.positions = PositionMap(30);
+    {
+        LabelPrintRun run(addresses, engine, readLabelDefinition(table), sysdata, choices,
+                          recorder);
+        ASSERT_TRUE(run.ready());
+        recorder.print = [&run](print::PrintEngine& e) { run.print(e); };
+        ASSERT_TRUE(recorder.run(print::PrintOutput::Recording));
+    }
+    print::PreviewWindow preview(recorder.recording(), "Preview Labels");
+    preview.resize(700, 820);
+    preview.show();
+    preview.fitPage();
+    preview.grab().save(out + "label-preview.png");
 }
 
 }  // namespace
