@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <sstream>
 
 #include "run_process.h"
 #include "test_support.h"
@@ -109,6 +110,82 @@ TEST(LabelsCli, PrintPlacesLabelsOnTheSheetAsTheWindowWould) {
                    "--positions", "31", "--pdf", pdf})
                   .status,
               2);
+}
+
+// The dark runs along one row of a grey picture (binary PGM): their widths
+// and left edges, in pixels.
+struct Runs {
+    std::vector<int> lefts, widths;
+};
+std::optional<Runs> darkRuns(const std::string& pgm, int row) {
+    std::istringstream in(pgm);
+    std::string magic;
+    int width = 0, height = 0, maxValue = 0;
+    in >> magic >> width >> height >> maxValue;
+    in.get();
+    if (magic != "P5" || row < 0 || row >= height || maxValue != 255) return std::nullopt;
+    const size_t start = static_cast<size_t>(in.tellg()) + static_cast<size_t>(row) * width;
+    Runs runs;
+    for (int x = 0; x < width; ++x) {
+        const bool dark = static_cast<unsigned char>(pgm[start + x]) < 128;
+        if (!dark) continue;
+        if (runs.lefts.empty() || runs.lefts.back() + runs.widths.back() != x) {
+            runs.lefts.push_back(x);
+            runs.widths.push_back(0);
+        }
+        ++runs.widths.back();
+    }
+    return runs;
+}
+
+TEST(LabelsCli, PrintedBarsHaveTheirSpecifiedWidthsAndPitch) {
+    TempDir dir;
+    const std::string home = dir.file("home");
+    std::filesystem::create_directories(home + "/sysdata");
+    const std::string table = dir.file("PEOPLE.DBF");
+    ASSERT_EQ(cli({"db", "create-address", table}).status, 0);
+    writeFile(dir.file("people.csv"), "LNAME,STREET,ZIP\nAlpha,123 MAIN ST,12345-6789\n");
+    ASSERT_EQ(cli({"db", "append-csv", table, dir.file("people.csv")}).status, 0);
+    // POSTNET at the top of a 4 x 1.5 in label, the Intelligent Mail barcode
+    // 48 pixels (half an inch) below.
+    writeFile(dir.file("bars.json"),
+              "{\"class\": \"TGPostNetBarCode\", \"name\": \"P\", \"properties\": {\"Left\": 0, "
+              "\"Top\": 0, \"Width\": 270, \"Height\": 16, \"ZipCodeField\": \"ZIP\", "
+              "\"AddressField\": \"STREET\"}}\n"
+              "{\"class\": \"TGIMBarCode\", \"name\": \"I\", \"properties\": {\"Left\": 0, "
+              "\"Top\": 48, \"Width\": 300, \"Height\": 16, \"MailerID\": \"123456\", "
+              "\"SerialNumber\": \"1\"}}\n");
+    ASSERT_EQ(cli({"layout", "load", dir.file("bars.json"), dir.file("bars.L")}).status, 0);
+    ASSERT_EQ(cli({"labels", "add", "--home", home, "--description", "Bars", "--layout",
+                   dir.file("bars.L"), "--geometry", "1.5 4 1 1 0 0 4 1.5 4 1.5 USERP"})
+                  .status,
+              0);
+    const std::string pdf = dir.file("bars.pdf");
+    ASSERT_EQ(
+        cli({"labels", "print", "--home", home, "--db", table, "--layout", "Bars", "--pdf", pdf})
+            .status,
+        0);
+    const ProcessResult raster =
+        runProcess({"pdftoppm", "-r", "600", "-gray", "-singlefile", pdf, dir.file("bars")});
+    if (raster.status != 0) GTEST_SKIP() << "pdftoppm is not installed";
+    const std::string pgm = readFile(dir.file("bars.pgm"));
+
+    // POSTNET: 12 digits, 62 bars 0.015 in wide at a 0.046 in pitch; 0.1 in
+    // down every bar is met.
+    const auto postnet = darkRuns(pgm, 60);
+    ASSERT_TRUE(postnet);
+    ASSERT_EQ(postnet->widths.size(), 62u);
+    for (int w : postnet->widths) EXPECT_NEAR(w, 0.015 * 600, 1.5);
+    EXPECT_NEAR(double(postnet->lefts.back() - postnet->lefts.front()) / 61, 0.046 * 600, 0.3);
+
+    // Intelligent Mail: 65 bars 0.020 in wide, 22 to the inch; the tracker
+    // band is met by every bar.
+    const int trackerRow = 300 + int((0.145 / 2) * 600);
+    const auto imb = darkRuns(pgm, trackerRow);
+    ASSERT_TRUE(imb);
+    ASSERT_EQ(imb->widths.size(), 65u);
+    for (int w : imb->widths) EXPECT_NEAR(w, 0.020 * 600, 1.5);
+    EXPECT_NEAR(double(imb->lefts.back() - imb->lefts.front()) / 64, 600.0 / 22, 0.3);
 }
 
 }  // namespace
