@@ -168,6 +168,28 @@ TEST_F(PrintLabelsTest, PositionsNeedAtLeastOneCard) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
+TEST_F(PrintLabelsTest, LetterLandscapeLiesAcrossThePrinter) {
+    LabelDefinition layout = readLabelDefinition(table);
+    layout.paperSize = "LTRL";
+    layout.sheetWidth = 11;
+    layout.sheetDepth = 8.5f;
+    LabelPrintChoices choices;
+    choices.records = LabelPrintChoices::Records::All;
+    choices.positions = PositionMap(30);
+    print::PrintEngine recorder;
+    {
+        LabelPrintRun run(addresses, engine, layout, sysdata, choices, recorder);
+        ASSERT_TRUE(run.ready());  // letter paper confirms 8.5 by 11 in turned
+        recorder.print = [&run](print::PrintEngine& e) { run.print(e); };
+        ASSERT_TRUE(recorder.run(print::PrintOutput::Recording));
+        EXPECT_EQ(run.labelsPrinted(), 40);
+    }
+    EXPECT_EQ(recorder.orientation(), QPageLayout::Landscape);
+    EXPECT_NEAR(recorder.recording().pageSize.width.value, 11, 0.01);
+    EXPECT_NEAR(recorder.recording().pageSize.height.value, 8.5, 0.01);
+    EXPECT_TRUE(messages->texts().isEmpty());
+}
+
 // The windows for a look, with PC_SCREENSHOT_DIR set.
 TEST_F(PrintLabelsTest, Screenshots) {
     const QByteArray dir = qgetenv("PC_SCREENSHOT_DIR");
