@@ -8,8 +8,8 @@
 #include <QRect>
 
 #include "design/color_value.h"
-#include "design/font_spec.h"
 #include "design/graphic_object.h"
+#include "design/stored_font.h"
 
 namespace pc::design {
 

@@ -12,11 +12,11 @@
 #include <optional>
 #include <vector>
 
-#include "design/font_spec.h"
 #include "design/layout_stream.h"
 #include "design/object_host.h"
 #include "design/object_registry.h"
 #include "design/selection_handle.h"
+#include "design/stored_font.h"
 
 namespace pc::print {
 class PageCanvas;

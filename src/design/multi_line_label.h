@@ -3,8 +3,8 @@
 // font, word wrap, fitting, the paint routine) and fixed multi-line text.
 #include <QStringList>
 
-#include "design/font_spec.h"
 #include "design/graphic_object.h"
+#include "design/stored_font.h"
 
 namespace pc::design {
 

@@ -8,8 +8,8 @@
 #include <initializer_list>
 #include <optional>
 
-#include "design/font_spec.h"
 #include "design/pen_brush.h"
+#include "design/stored_font.h"
 #include "design/stream_value.h"
 
 namespace pc::design {

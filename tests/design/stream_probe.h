@@ -4,10 +4,10 @@
 #include <QStringList>
 
 #include "design/color_value.h"
-#include "design/font_spec.h"
 #include "design/graphic_object.h"
 #include "design/layout_stream.h"
 #include "design/property_writer.h"
+#include "design/stored_font.h"
 #include "design/stream_value.h"
 
 namespace pc::design::testing {

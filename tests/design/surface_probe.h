@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <memory>
 
-#include "design/font_spec.h"
 #include "design/graphic_object.h"
 #include "design/layout_stream.h"
+#include "design/stored_font.h"
 
 namespace pc::design::testing {
 

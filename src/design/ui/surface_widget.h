@@ -10,7 +10,7 @@
 #include <optional>
 #include <unordered_map>
 
-#include "design/font_spec.h"
+#include "design/stored_font.h"
 
 class QMenu;
 

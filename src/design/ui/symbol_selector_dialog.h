@@ -4,7 +4,7 @@
 // font and the character.
 #include <QDialog>
 
-#include "design/font_spec.h"
+#include "design/stored_font.h"
 
 class QLabel;
 class QPushButton;

@@ -1,4 +1,4 @@
-#include "design/font_spec.h"
+#include "design/stored_font.h"
 
 #include <cmath>
 
