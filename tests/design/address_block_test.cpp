@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "design/address_label.h"
-#include "shape_test_support.h"
+#include "design_test_host.h"
 
 namespace pc::design {
 namespace {
 
 using testing::MapMergeSource;
-using testing::PlainHost;
+using testing::TestHost;
 
 QMap<QString, QString> fullRecord() {
     return {{"PREFIX", "Mr."},       {"FNAME", "John"},      {"MIDDLE", "Q"},
@@ -130,7 +130,7 @@ TEST(AddressBlock, MissingFieldEndsWithTheLinesGatheredSoFar) {
 TEST(AddressLabel, MergesValuesNamesAndPrintsWithoutPlaceholders) {
     MapMergeSource source;
     source.values = fullRecord();
-    PlainHost host;
+    TestHost host;
     host.source = &source;
     TGDMultiLineAddressLabel label;
     label.setHost(&host);

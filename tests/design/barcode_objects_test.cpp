@@ -5,12 +5,12 @@
 #include <QImage>
 #include <QPainter>
 
-#include "barcode_test_host.h"
 #include "design/fim_barcode.h"
 #include "design/imb_barcode.h"
 #include "design/object_registry.h"
 #include "design/postnet_barcode.h"
 #include "design/property_writer.h"
+#include "design_test_host.h"
 #include "postal/intelligent_mail.h"
 #include "print/page_canvas.h"
 #include "qstring_printer.h"
@@ -19,7 +19,7 @@ namespace pc::design {
 namespace {
 
 using print::Inches;
-using test::BarcodeTestHost;
+using testing::TestHost;
 
 // Dark runs along one device row: (start, length) in device pixels.
 std::vector<std::pair<int, int>> darkRuns(const QImage& image, int y) {
@@ -60,9 +60,10 @@ class PostNetObject : public ::testing::Test {
         code.setHost(&host);
         code.SetZipCodeField(QStringLiteral("ZIP"));
         code.SetAddressField(QStringLiteral("STREET"));
+        host.source = &host.record;
         host.record.values = {{"ZIP", "12345-6789"}, {"STREET", "123 MAIN ST"}};
     }
-    BarcodeTestHost host;
+    TestHost host;
     TGPostNetBarCode code;
 };
 
@@ -184,7 +185,7 @@ TEST(FimObject, PrintsItsColumnsAndForcesItsSquareOnTheSurface) {
 }
 
 TEST(FimObject, RepaintsOnlyOnAChangeAndStoresEveryType) {
-    BarcodeTestHost host;
+    TestHost host;
     TGFIMBarCode fim;
     fim.setHost(&host);
     fim.SetFIMType(postal::TFIMBarCodeType::fimTypeA);
@@ -216,10 +217,11 @@ class ImbObject : public ::testing::Test {
         code.setHost(&host);
         code.setMailerID(QStringLiteral("123456"));
         code.setSerialNumber(QStringLiteral("999999998"));
+        host.source = &host.record;
         host.record.values = {{"ZIP", "12345-6789"}, {"STREET", "123 MAIN ST"}};
         code.refreshData();
     }
-    BarcodeTestHost host;
+    TestHost host;
     TGIMBarCode code;
 };
 

@@ -8,7 +8,7 @@
 #include "design/property_writer.h"
 #include "design/single_line_commands.h"
 #include "design/text_label.h"
-#include "text_test_host.h"
+#include "design_test_host.h"
 
 using namespace pc::design;
 
@@ -198,7 +198,7 @@ TEST(BaseLabel, HostileValuesAreIgnoredOrBounded) {
 }
 
 TEST(BaseLabel, MenuCommandsChangeTheModelAndTellTheSurface) {
-    pc::test::TestHost host;
+    pc::design::testing::TestHost host;
     TGPLabel label;
     label.setHost(&host);
     applyCommand(label, SingleLineCommand::AlignRight);

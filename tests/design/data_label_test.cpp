@@ -7,11 +7,11 @@
 #include "design/counter_label.h"
 #include "design/object_registry.h"
 #include "design/property_writer.h"
-#include "text_test_host.h"
+#include "design_test_host.h"
 
 using namespace pc::design;
-using pc::test::MapMergeSource;
-using pc::test::TestHost;
+using pc::design::testing::MapMergeSource;
+using pc::design::testing::TestHost;
 
 namespace {
 

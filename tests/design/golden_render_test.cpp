@@ -6,8 +6,8 @@
 #include "design/address_label.h"
 #include "design/label_shapes.h"
 #include "design/line_shape.h"
+#include "design_test_host.h"
 #include "print/page_canvas.h"
-#include "shape_test_support.h"
 
 namespace pc::design {
 namespace {
@@ -42,7 +42,7 @@ QImage renderAddressLabel() {
                      {"ZIP", "W1U 6TX"},
                      {"COUNTRY", "England"},
                      {"PHONE", ""}};
-    testing::PlainHost host;
+    testing::TestHost host;
     host.source = &source;
     host.isPrinting = true;
 

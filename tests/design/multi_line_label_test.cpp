@@ -8,14 +8,14 @@
 
 #include "design/memo_label.h"
 #include "design/text_wrap.h"
+#include "design_test_host.h"
 #include "print/page_canvas.h"
-#include "shape_test_support.h"
 
 namespace pc::design {
 namespace {
 
 using testing::MapMergeSource;
-using testing::PlainHost;
+using testing::TestHost;
 
 TEST(TextWrap, ParagraphsSplitAtEveryKindOfLineBreak) {
     EXPECT_EQ(splitParagraphs("a\r\nb\rc\nd"), QStringList({"a", "b", "c", "d"}));
@@ -143,7 +143,7 @@ TEST(MultiLineLabel, PaintAlignsLinesAndStaysInsideTheObject) {
 TEST(MemoLabel, MergesByDisplayLabelWithWordWrapAndPlaceholders) {
     MapMergeSource source;
     source.memos["MEMO"] = "first line\r\nsecond line that is rather long for the box\r\n";
-    PlainHost host;
+    TestHost host;
     host.source = &source;
     TGDMultiLineLabel memo;
     memo.setHost(&host);
@@ -181,7 +181,7 @@ TEST(MemoLabel, MergesByDisplayLabelWithWordWrapAndPlaceholders) {
 }
 
 TEST(MultiLineLabel, CommandsNotifyTheHost) {
-    PlainHost host;
+    TestHost host;
     TGMultiLineLabel label;
     label.setHost(&host);
     label.commandText({"a", "b", "c"});

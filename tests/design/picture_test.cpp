@@ -10,7 +10,7 @@
 #include "design/image_object.h"
 #include "design/pcx_reader.h"
 #include "design/tga_reader.h"
-#include "shape_test_support.h"
+#include "design_test_host.h"
 
 namespace pc::design {
 namespace {
@@ -183,7 +183,7 @@ TEST(ImageObject, LoadsFilesAndRefusesWhatItCannotRead) {
         readTga(sampleTga()).save(&buffer, format);
         return bytes;
     };
-    testing::PlainHost host;
+    testing::TestHost host;
     TGImage image;
     image.setHost(&host);
     const std::pair<const char*, QByteArray> files[] = {{"a.pcx", samplePcx()},

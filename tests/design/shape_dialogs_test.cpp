@@ -17,7 +17,7 @@
 #include "design/ui/address_layout_dialog.h"
 #include "design/ui/load_image_dialog.h"
 #include "design/ui/multi_line_text_editor.h"
-#include "shape_test_support.h"
+#include "design_test_host.h"
 #include "text/message_service.h"
 
 namespace pc::design::ui {
@@ -69,7 +69,7 @@ TEST(AddressLayoutDialog, ExactTextsAndZipOptionsFollowTheZipBox) {
 TEST(AddressLayoutDialog, OkTakesTheOptionsAndMergesAgain) {
     testing::MapMergeSource source;
     source.values = {{"PREFIX", ""}, {"FNAME", "Ann"}, {"MIDDLE", ""}, {"LNAME", "Lee"}};
-    testing::PlainHost host;
+    testing::TestHost host;
     host.source = &source;
     TGDMultiLineAddressLabel label;
     label.setHost(&host);

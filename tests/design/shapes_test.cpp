@@ -5,14 +5,14 @@
 
 #include "design/label_shapes.h"
 #include "design/line_shape.h"
+#include "design_test_host.h"
 #include "print/page_canvas.h"
-#include "shape_test_support.h"
 
 namespace pc::design {
 namespace {
 
 using print::operator""_in;
-using testing::PlainHost;
+using testing::TestHost;
 
 // The thickness of the ink on a row across the middle of an image.
 int inkRunAt(const QImage& image, int y) {
@@ -91,7 +91,7 @@ TEST(LabelShapes, ShapesAndRoundingDrawTheirFigure) {
 }
 
 TEST(LabelShapes, MenuCommandsAndSaveRules) {
-    PlainHost host;
+    TestHost host;
     TGLabelShapes shape;
     shape.setHost(&host);
     EXPECT_EQ(shape.bounds(), QRect(0, 0, 25, 25));
@@ -146,7 +146,7 @@ TEST(LineShape, ThickHorizontalLineStaysInsideAndPrintsInHundredths) {
 }
 
 TEST(LineShape, StretchToEdgesFollowsTheStyle) {
-    PlainHost host;
+    TestHost host;
     host.size = QSize(300, 150);
     TGLineShape line;
     line.setHost(&host);

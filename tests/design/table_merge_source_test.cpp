@@ -6,7 +6,7 @@
 
 #include "data/data_test_support.h"
 #include "design/data_label.h"
-#include "text_test_host.h"
+#include "design_test_host.h"
 
 using namespace pc::design;
 
@@ -37,7 +37,7 @@ TEST_F(TableMergeSourceTest, OffersVisibleCharacterFieldsAndMergesTheRecord) {
     EXPECT_FALSE(source.text("NOSUCH"));
     EXPECT_EQ(source.memo("MEMO"), "line one\r\nline two");
 
-    pc::test::TestHost host;
+    pc::design::testing::TestHost host;
     host.source = &source;
     TGPDLabel label;
     label.setHost(&host);

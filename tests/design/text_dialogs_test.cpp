@@ -18,13 +18,13 @@
 #include "design/ui/select_field_dialog.h"
 #include "design/ui/symbol_selector_dialog.h"
 #include "design/ui/text_dialog.h"
-#include "text_test_host.h"
+#include "design_test_host.h"
 
 using namespace pc::design;
 using namespace pc::design::ui;
 
 TEST(TextDialog, TakesTheCaptionAndGrowsTheBox) {
-    pc::test::TestHost host;
+    pc::design::testing::TestHost host;
     TGPLabel label;
     label.setHost(&host);
     label.setBounds(0, 0, 50, 15);
@@ -39,7 +39,7 @@ TEST(TextDialog, TakesTheCaptionAndGrowsTheBox) {
 }
 
 TEST(SelectFieldDialog, ListsOfferedFieldsAndPreselectsTheCurrentOne) {
-    pc::test::MapMergeSource record;
+    pc::design::testing::MapMergeSource record;
     record.add("LNAME", "Last Name", "Miller");
     record.add("CITY", "City", "Boston");
     TSelectFieldDialog first(&record, FieldChoiceKind::Character, "Nowhere");
@@ -54,7 +54,7 @@ TEST(SelectFieldDialog, ListsOfferedFieldsAndPreselectsTheCurrentOne) {
     TSelectFieldDialog none(nullptr, FieldChoiceKind::Character, "City");
     EXPECT_EQ(none.chosen(), nullptr);
 
-    pc::test::TestHost host;
+    pc::design::testing::TestHost host;
     host.source = &record;
     TGPDLabel label;
     label.setHost(&host);

@@ -1,7 +1,9 @@
 #pragma once
-// A plain surface and a record held in a map, for driving the design
-// objects without a window or a table.
+// A plain surface and a record held in maps, for driving the design objects
+// without a window or a table; and what an object writes when saved.
+#include <QList>
 #include <QMap>
+#include <QStringList>
 
 #include "design/graphic_object.h"
 #include "design/merge_source.h"
@@ -12,30 +14,50 @@ namespace pc::design::testing {
 
 class MapMergeSource : public MergeSource {
   public:
-    // Fields named as given, each with its name as display label.
+    // Character fields; named as given, each with its name as display
+    // label unless add() gave it one.
     QMap<QString, QString> values;
     QMap<QString, QString> memos;  // memo fields by name
 
+    // A character field with its own display label, in the order added.
+    void add(const QString& name, const QString& label, const QString& value) {
+        if (!order_.contains(name)) order_ << name;
+        labels_[name] = label;
+        values[name] = value;
+    }
+
     std::vector<MergeField> fields() const override {
         std::vector<MergeField> out;
+        for (const QString& name : order_)
+            if (values.contains(name))
+                out.push_back({name, labels_.value(name), true, false, true, true});
         for (auto it = values.begin(); it != values.end(); ++it)
-            out.push_back({it.key(), it.key(), true, false, true, true});
+            if (!order_.contains(it.key()))
+                out.push_back({it.key(), it.key(), true, false, true, true});
         for (auto it = memos.begin(); it != memos.end(); ++it)
             out.push_back({it.key(), it.key(), false, true, true, true});
         return out;
     }
+    // Trailing blanks are dropped, as the table layer does.
     std::optional<QString> text(const QString& name) const override {
         if (!values.contains(name)) return std::nullopt;
-        return values.value(name);
+        QString v = values.value(name);
+        while (v.endsWith(' ')) v.chop(1);
+        return v;
     }
     std::optional<QString> memo(const QString& name) const override {
-        if (!memos.contains(name)) return std::nullopt;
-        return memos.value(name);
+        if (memos.contains(name)) return memos.value(name);
+        return text(name);
     }
+
+  private:
+    QStringList order_;
+    QMap<QString, QString> labels_;
 };
 
-class PlainHost : public ObjectHost {
+class TestHost : public ObjectHost {
   public:
+    MapMergeSource record;  // bound by setting `source` to it
     bool isPrinting = false;
     bool showValues = true;
     const MergeSource* source = nullptr;
