@@ -3,18 +3,9 @@
 #include "design/merge_source.h"
 #include "design/object_host.h"
 #include "design/property_writer.h"
+#include "text/text_utils.h"
 
 namespace pc::design {
-namespace {
-
-QString withoutTrailingBlanks(const QString& s) {
-    qsizetype end = s.size();
-    while (end > 0 && s.at(end - 1) == QLatin1Char(' ')) --end;
-    return s.left(end);
-}
-
-}  // namespace
-
 TGPDLabel::TGPDLabel() {
     storeCaption(QString());
 }
@@ -22,21 +13,19 @@ TGPDLabel::TGPDLabel() {
 void TGPDLabel::refreshData() {
     const bool print = printing();
     const MergeSource* source = host() ? host()->mergeSource() : nullptr;
-    std::optional<MergeField> found;
-    if (source && !dataFieldDescript_.isEmpty())
-        for (const MergeField& f : source->fields())
-            if (f.displayLabel == dataFieldDescript_) found = f;  // the last match wins
+    const std::optional<QString> found =
+        source ? source->fieldByLabel(dataFieldDescript_) : std::nullopt;
 
     QString caption = this->caption();
     if (found && (print || host()->displayDataValues())) {
-        caption = source->text(found->name).value_or(QString());
+        caption = source->text(*found).value_or(QString());
         if (!print && caption.trimmed().isEmpty()) caption = QStringLiteral("<blank field>");
     } else if (found) {
         caption = QLatin1Char('[') + dataFieldDescript_ + QLatin1Char(']');
     } else if (!print) {
         caption = QStringLiteral("<undefined field>");
     }
-    storeCaption(withoutTrailingBlanks(caption));
+    storeCaption(text::rightTrim(caption));
     repaint();
 }
 

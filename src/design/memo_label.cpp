@@ -6,20 +6,6 @@
 #include "design/text_wrap.h"
 
 namespace pc::design {
-namespace {
-
-// The name of the field whose display label is `displayLabel` (the last
-// match wins); nothing when the label is empty or no field carries it.
-std::optional<QString> memoFieldByLabel(const MergeSource* source, const QString& displayLabel) {
-    if (!source || displayLabel.isEmpty()) return std::nullopt;
-    std::optional<QString> found;
-    for (const MergeField& field : source->fields())
-        if (field.displayLabel == displayLabel) found = field.name;
-    return found;
-}
-
-}  // namespace
-
 QString TGDMultiLineLabel::blankPlaceholder() const {
     return QStringLiteral("<blank memo>");
 }
@@ -27,7 +13,7 @@ QString TGDMultiLineLabel::blankPlaceholder() const {
 void TGDMultiLineLabel::refreshData() {
     const MergeSource* source = host() ? host()->mergeSource() : nullptr;
     const bool showValues = printing() || (host() && host()->displayDataValues());
-    const auto field = memoFieldByLabel(source, dataFieldDescript_);
+    const auto field = source ? source->fieldByLabel(dataFieldDescript_) : std::nullopt;
     QStringList lines;
     if (field && showValues) {
         const QString text = source->memo(*field).value_or(QString());

@@ -27,6 +27,11 @@ class MergeSource {
     virtual std::optional<QString> text(const QString& fieldName) const = 0;
     // The whole memo text of the current record.
     virtual std::optional<QString> memo(const QString& fieldName) const = 0;
+    // The name of the field whose display label is `displayLabel` (the last
+    // match wins); nothing when the label is empty or no field carries it.
+    // Data objects find their field by it on every merge, so sources that
+    // can answer without listing every field do.
+    virtual std::optional<QString> fieldByLabel(const QString& displayLabel) const;
 };
 
 }  // namespace pc::design

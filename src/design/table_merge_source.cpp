@@ -1,18 +1,9 @@
 #include "design/table_merge_source.h"
 
 #include "data/t_table.h"
+#include "text/text_utils.h"
 
 namespace pc::design {
-namespace {
-
-QString withoutTrailingBlanks(const QString& s) {
-    qsizetype end = s.size();
-    while (end > 0 && s.at(end - 1).isSpace()) --end;
-    return s.left(end);
-}
-
-}  // namespace
-
 std::vector<MergeField> TableMergeSource::fields() const {
     std::vector<MergeField> out;
     out.reserve(static_cast<size_t>(table_.fieldCount()));
@@ -30,13 +21,20 @@ std::vector<MergeField> TableMergeSource::fields() const {
     return out;
 }
 
+std::optional<QString> TableMergeSource::fieldByLabel(const QString& displayLabel) const {
+    if (displayLabel.isEmpty()) return std::nullopt;
+    for (int i = table_.fieldCount() - 1; i >= 0; --i)
+        if (table_.field(i).displayLabel() == displayLabel) return table_.field(i).name();
+    return std::nullopt;
+}
+
 std::optional<QString> TableMergeSource::text(const QString& fieldName) const {
     if (!table_.active()) return std::nullopt;
     const data::TField* f = table_.findField(fieldName);
     if (!f) return std::nullopt;
     // Logical fields merge as their display words, as grids show them.
-    if (f->type() == data::TFieldType::Logical) return withoutTrailingBlanks(f->displayText());
-    return withoutTrailingBlanks(f->text());
+    if (f->type() == data::TFieldType::Logical) return text::rightTrim(f->displayText());
+    return text::rightTrim(f->text());
 }
 
 std::optional<QString> TableMergeSource::memo(const QString& fieldName) const {

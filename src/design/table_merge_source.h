@@ -20,6 +20,7 @@ class TableMergeSource : public MergeSource {
     // Nothing while the table is closed or the field is absent.
     std::optional<QString> text(const QString& fieldName) const override;
     std::optional<QString> memo(const QString& fieldName) const override;
+    std::optional<QString> fieldByLabel(const QString& displayLabel) const override;
 
   private:
     const data::TTable& table_;
