@@ -7,6 +7,7 @@
 #include "cli/cli_messages.h"
 #include "cli/db_command.h"
 #include "cli/json_writer.h"
+#include "cli/option_numbers.h"
 #include "cli/progress_line.h"
 #include "data/address_schema.h"
 #include "data/engine_setting_guards.h"
@@ -205,15 +206,6 @@ int add(const Options& options) {
     return 0;
 }
 
-int wholeNumber(const Options& options, const char* name, int low, int high) {
-    bool ok = false;
-    const int value = options.at(name).toInt(&ok);
-    if (!ok || value < low || value > high)
-        usageError(std::string(name) + " needs a whole number from " + std::to_string(low) +
-                   " to " + std::to_string(high));
-    return value;
-}
-
 int print(const Options& options) {
     for (const char* needed : {"--db", "--layout", "--pdf"})
         if (!options.count(needed)) usageError(std::string(needed) + " is needed");
@@ -255,7 +247,8 @@ int print(const Options& options) {
             choices.positions.set(n - 1, true);
         }
     }
-    if (options.count("--copies")) choices.copies = wholeNumber(options, "--copies", 1, 99);
+    if (options.count("--copies"))
+        choices.copies = wholeNumber(options.at("--copies").toStdString(), "--copies", 1, 99);
 
     const QString table = options.at("--db");
     data::TTable addresses;
@@ -272,7 +265,8 @@ int print(const Options& options) {
         throw CliError("the filter cannot be used on " + table.toStdString(), kExitFailure);
     addresses.first();
     if (options.count("--start-record")) {
-        const int n = wholeNumber(options, "--start-record", 1, std::max(1, engine.recCount()));
+        const int n = wholeNumber(options.at("--start-record").toStdString(), "--start-record", 1,
+                                  std::max(1, engine.recCount()));
         if (!engine.go(n)) throw CliError("there is no record " + std::to_string(n), kExitUsage);
         addresses.resync();
         choices.startFromCurrent = choices.records != Records::CurrentOnly;

@@ -7,10 +7,11 @@
 #include <memory>
 #include <optional>
 
+#include "cli/address_input.h"
 #include "cli/db_command.h"
 #include "cli/json_writer.h"
 #include "cli/merged_object_json.h"
-#include "data/address_database.h"
+#include "cli/option_numbers.h"
 #include "data/address_schema.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
@@ -35,31 +36,6 @@ struct MergeArguments {
     double width = 0, height = 0, dpi = 0;
     QString png;
 };
-
-int wholeNumber(const std::string& text, const char* option) {
-    size_t used = 0;
-    int value = 0;
-    try {
-        value = std::stoi(text, &used);
-    } catch (const std::exception&) {
-        used = 0;
-    }
-    if (used != text.size()) usageError(std::string(option) + " needs a whole number");
-    return value;
-}
-
-double positiveNumber(const std::string& text, const char* option) {
-    size_t used = 0;
-    double value = 0;
-    try {
-        value = std::stod(text, &used);
-    } catch (const std::exception&) {
-        used = 0;
-    }
-    if (used != text.size() || !(value > 0))
-        usageError(std::string(option) + " needs a number above 0");
-    return value;
-}
 
 MergeArguments parse(const std::vector<std::string>& args, bool render) {
     MergeArguments parsed;
@@ -115,9 +91,7 @@ class MergedLayout {
         if (!QFileInfo::exists(args.table))
             throw CliError("cannot open " + args.table.toStdString() + ": no such file",
                            kExitUsage);
-        data::defineAddressFields(table_, [] { return QString(); });
-        if (!data::OpenPKWFile(args.table, table_))
-            throw CliError("cannot open " + args.table.toStdString(), kExitFailure);
+        openAddressTable(args.table, table_);
         data::setNameFieldsVisible(table_, true);
         data::TApollo engine(&table_);
         if (args.record < 1 || args.record > engine.recCount() || !engine.go(args.record))
