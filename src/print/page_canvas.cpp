@@ -1,11 +1,7 @@
 #include "print/page_canvas.h"
 
-#include <QFileInfo>
 #include <QImage>
-#include <QPageSize>
-#include <QPdfWriter>
 #include <QPicture>
-#include <QSaveFile>
 #include <cmath>
 
 namespace pc::print {
@@ -135,37 +131,6 @@ QImage renderPageImage(InchSize page, double dpi, const DrawPage& draw) {
     draw(canvas);
     painter.end();
     return image;
-}
-
-bool writePdf(const QString& path, InchSize page, int pageCount,
-              const std::function<void(PageCanvas&, int)>& draw, QString* error) {
-    // Written beside and renamed in, so a kill leaves the old file or the new.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    QPdfWriter writer(&file);
-    writer.setPageSize(QPageSize(QSizeF(page.width.value, page.height.value), QPageSize::Inch));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setResolution(1200);
-    writer.setCreator(QStringLiteral("Postcraft"));
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-        if (error) *error = QStringLiteral("Cannot write %1").arg(QFileInfo(path).fileName());
-        return false;
-    }
-    const double dpi = writer.resolution();
-    for (int i = 0; i < pageCount; ++i) {
-        if (i > 0) writer.newPage();
-        PageCanvas canvas(painter, dpi, dpi);
-        draw(canvas, i);
-    }
-    if (!painter.end() || !file.commit()) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    return true;
 }
 
 }  // namespace pc::print

@@ -77,9 +77,5 @@ using DrawPage = std::function<void(PageCanvas&)>;
 
 // One page of the given size drawn into an image at `dpi` (white ground).
 QImage renderPageImage(InchSize page, double dpi, const DrawPage& draw);
-// Pages of one size written to a PDF file; false (and `error`) when the
-// file cannot be written. `draw` is called once per page with its index.
-bool writePdf(const QString& path, InchSize page, int pageCount,
-              const std::function<void(PageCanvas&, int page)>& draw, QString* error = nullptr);
 
 }  // namespace pc::print

@@ -1,21 +1,16 @@
 #include "print/printer_check.h"
 
-#include <QPrinterInfo>
-
 #include "text/message_service.h"
 
 namespace pc::print {
 
+// The print engine's list: the printer backend's printers and "PDF file".
 QStringList availablePrinters() {
-    QStringList printers = QPrinterInfo::availablePrinterNames();
-    const QString pdf = QString::fromUtf16(kPdfPrinterName);
-    if (!printers.contains(pdf)) printers << pdf;
-    return printers;
+    return PrintEngine().printers();
 }
 
 QString defaultPrinter() {
-    const QString name = QPrinterInfo::defaultPrinterName();
-    return name.isEmpty() ? QString::fromUtf16(kPdfPrinterName) : name;
+    return PrintEngine().printerName();
 }
 
 bool checkPrinters(const QStringList& printers, const QString& defaultName) {
@@ -34,7 +29,8 @@ bool checkPrinters(const QStringList& printers, const QString& defaultName) {
 }
 
 bool checkPrinters() {
-    return checkPrinters(availablePrinters(), defaultPrinter());
+    const PrintEngine engine;
+    return checkPrinters(engine.printers(), engine.printerName());
 }
 
 }  // namespace pc::print

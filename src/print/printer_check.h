@@ -8,10 +8,9 @@
 
 namespace pc::print {
 
-// The installed printers followed by the "PDF file" printer.
+// The printers of the printer backend followed by the "PDF file" printer.
 QStringList availablePrinters();
-// The system's default printer, or the "PDF file" printer when the system
-// has none.
+// The backend's default printer, or the "PDF file" printer when it has none.
 QString defaultPrinter();
 
 // Informs and returns false when `printers` is empty or `defaultName` is

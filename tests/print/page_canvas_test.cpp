@@ -57,25 +57,4 @@ TEST(PageCanvas, PictureIsStretchedIntoItsInchRectangle) {
     EXPECT_NEAR(ink.height(), 50, 2);
 }
 
-TEST(PageCanvas, PdfIsWrittenWholeOrNotAtAll) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("out.pdf");
-    ASSERT_TRUE(writePdf(path, {4_in, 6_in}, 2, [](PageCanvas& c, int page) {
-        c.setFont(QFont("Arial", 12));
-        c.text({0.5_in, 0.5_in, 3.5_in, 1_in}, QString("Page %1").arg(page + 1));
-    }));
-    QFile pdf(path);
-    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    const QByteArray bytes = pdf.readAll();
-    EXPECT_TRUE(bytes.startsWith("%PDF"));
-    EXPECT_EQ(
-        bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "),
-        2);
-
-    QString error;
-    EXPECT_FALSE(writePdf(
-        dir.filePath("missing/out.pdf"), {4_in, 6_in}, 1, [](PageCanvas&, int) {}, &error));
-    EXPECT_FALSE(error.isEmpty());
-}
-
 }  // namespace
