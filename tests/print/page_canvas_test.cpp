@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QImage>
 #include <QPicture>
-#include <QTemporaryDir>
 
 using namespace pc::print;
 
