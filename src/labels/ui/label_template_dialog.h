@@ -19,7 +19,7 @@ class TTable;
 
 namespace pc::labels {
 
-class TemplateTableModel;
+class DescriptionGridModel;
 
 class TLabelTemplateDialog : public QDialog {
     Q_OBJECT
@@ -50,7 +50,7 @@ class TLabelTemplateDialog : public QDialog {
     TemplateChoice current_;
     bool ignoreCurrent_;
     bool activated_ = false;
-    TemplateTableModel* model_;
+    DescriptionGridModel* model_;
 
     QComboBox* ManufacturerCombo;
     QComboBox* ProductTypeCombo;

@@ -24,10 +24,10 @@
 #include "data/session.h"
 #include "labels/label_layout_operations.h"
 #include "labels/label_print_run.h"
+#include "labels/ui/description_grid_model.h"
 #include "labels/ui/label_design_screen.h"
 #include "labels/ui/label_positions_dialog.h"
 #include "labels/ui/sort_bulk_mail.h"
-#include "labels/ui/template_table_model.h"
 #include "postal/bulk_mail_presort.h"
 #include "print/paper.h"
 #include "print/preview_window.h"
@@ -77,7 +77,7 @@ TPrintLabels::TPrintLabels(data::Session& session, data::TTable& layouts, bool f
 TPrintLabels::~TPrintLabels() = default;
 
 void TPrintLabels::buildControls(bool filterSet) {
-    model_ = new TemplateTableModel(layouts_, this);
+    model_ = new DescriptionGridModel(layouts_, this);
     grid_ = new QTableView(this);
     grid_->setObjectName(QStringLiteral("LayoutGrid"));
     grid_->setModel(model_);

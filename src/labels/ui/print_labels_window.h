@@ -27,7 +27,7 @@ class Session;
 
 namespace pc::labels {
 
-class TemplateTableModel;
+class DescriptionGridModel;
 
 class TPrintLabels : public QDialog {
     Q_OBJECT
@@ -73,7 +73,7 @@ class TPrintLabels : public QDialog {
     int copies_ = 1;
     bool presortDone_ = false;
 
-    TemplateTableModel* model_ = nullptr;
+    DescriptionGridModel* model_ = nullptr;
     QTableView* grid_ = nullptr;
     QLineEdit* fields_[8] = {};
     QPushButton *modify_ = nullptr, *new_ = nullptr, *delete_ = nullptr, *clone_ = nullptr;

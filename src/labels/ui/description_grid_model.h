@@ -1,8 +1,8 @@
 #pragma once
-// The grid of the template dialog: one "Description" column over the rows
-// of LBLTPL.DBF that pass its filter, in the table's order. Only the record
-// numbers are collected when the filter changes; descriptions are read
-// when the view asks for them.
+// A grid of one "Description" column over the rows of a system table that
+// pass its filter, in the table's order: the label layouts of LABEL.DBF and
+// the stock templates of LBLTPL.DBF. Only the record numbers are collected
+// when the filter changes; descriptions are read when the view asks.
 #include <QAbstractTableModel>
 #include <QHash>
 #include <vector>
@@ -13,10 +13,10 @@ class TTable;
 
 namespace pc::labels {
 
-class TemplateTableModel : public QAbstractTableModel {
+class DescriptionGridModel : public QAbstractTableModel {
     Q_OBJECT
   public:
-    explicit TemplateTableModel(pc::data::TTable& table, QObject* parent = nullptr);
+    explicit DescriptionGridModel(pc::data::TTable& table, QObject* parent = nullptr);
 
     // Walks the table again under its current query and order.
     void reload();

@@ -1,4 +1,4 @@
-#include "labels/ui/template_table_model.h"
+#include "labels/ui/description_grid_model.h"
 
 #include "data/data_error.h"
 #include "data/t_apollo.h"
@@ -6,10 +6,10 @@
 
 namespace pc::labels {
 
-TemplateTableModel::TemplateTableModel(pc::data::TTable& table, QObject* parent)
+DescriptionGridModel::DescriptionGridModel(pc::data::TTable& table, QObject* parent)
     : QAbstractTableModel(parent), table_(table) {}
 
-void TemplateTableModel::reload() {
+void DescriptionGridModel::reload() {
     beginResetModel();
     recnos_.clear();
     descriptions_.clear();
@@ -26,13 +26,13 @@ void TemplateTableModel::reload() {
     endResetModel();
 }
 
-bool TemplateTableModel::goToRow(int row) const {
+bool DescriptionGridModel::goToRow(int row) const {
     if (row < 0 || row >= static_cast<int>(recnos_.size())) return false;
     pc::data::TApollo apollo(&table_);
     return apollo.go(recnos_[row]);
 }
 
-QString TemplateTableModel::description(int row) const {
+QString DescriptionGridModel::description(int row) const {
     if (row < 0 || row >= static_cast<int>(recnos_.size())) return {};
     auto found = descriptions_.constFind(row);
     if (found != descriptions_.constEnd()) return *found;
@@ -42,20 +42,21 @@ QString TemplateTableModel::description(int row) const {
     return text;
 }
 
-int TemplateTableModel::rowCount(const QModelIndex& parent) const {
+int DescriptionGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(recnos_.size());
 }
 
-int TemplateTableModel::columnCount(const QModelIndex& parent) const {
+int DescriptionGridModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : 1;
 }
 
-QVariant TemplateTableModel::data(const QModelIndex& index, int role) const {
+QVariant DescriptionGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || role != Qt::DisplayRole) return {};
     return description(index.row());
 }
 
-QVariant TemplateTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant DescriptionGridModel::headerData(int section, Qt::Orientation orientation,
+                                          int role) const {
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Horizontal && section == 0) return QStringLiteral("Description");
     return {};
