@@ -1,4 +1,4 @@
-// `postcraft-cli labels list` and `labels add` on a scratch home.
+// `postcraft-cli labels list`, `labels add` and `labels print` on a scratch home.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -16,24 +16,51 @@ ProcessResult cli(std::vector<std::string> args) {
     return runProcess(args);
 }
 
-TEST(LabelsCli, AddFromATemplateOrNumbersAndListInDescriptionOrder) {
+// A scratch home, an address table and layout files made from JSON lines.
+class LabelsCli : public ::testing::Test {
+  protected:
+    void SetUp() override { std::filesystem::create_directories(home + "/sysdata"); }
+
+    // The address table PEOPLE.DBF with the rows of a CSV text.
+    void makeTable(const std::string& csv) {
+        ASSERT_EQ(cli({"db", "create-address", table}).status, 0);
+        writeFile(dir.file("people.csv"), csv);
+        ASSERT_EQ(cli({"db", "append-csv", table, dir.file("people.csv")}).status, 0);
+    }
+    // A layout file of the objects the JSON lines describe.
+    std::string layoutFile(const std::string& name, const std::string& json) {
+        writeFile(dir.file(name + ".json"), json);
+        const std::string path = dir.file(name + ".L");
+        EXPECT_EQ(cli({"layout", "load", dir.file(name + ".json"), path}).status, 0);
+        return path;
+    }
+    // A layout of the home: the file's objects on the stock of `stock`
+    // ("--template" or "--geometry" and its value).
+    void addLayout(const std::string& description, const std::string& file,
+                   std::vector<std::string> stock) {
+        std::vector<std::string> args{"labels",        "add",       "--home",   home,
+                                      "--description", description, "--layout", file};
+        args.insert(args.end(), stock.begin(), stock.end());
+        const ProcessResult r = cli(args);
+        ASSERT_EQ(r.status, 0) << r.err;
+    }
+
     TempDir dir;
-    const std::string home = dir.file("home");
-    std::filesystem::create_directories(home + "/sysdata");
-    writeFile(dir.file("label.json"),
-              "{\"class\": \"TGPLabel\", \"name\": \"T\", \"properties\": {\"Left\": 5, \"Top\": "
-              "5, \"Width\": 80, \"Height\": 16, \"Caption\": \"Hello\"}}\n");
-    ASSERT_EQ(cli({"layout", "load", dir.file("label.json"), dir.file("in.L")}).status, 0);
+    std::string home = dir.file("home");
+    std::string table = dir.file("PEOPLE.DBF");
+};
 
-    ProcessResult r = cli({"labels", "add", "--home", home, "--description", "Shipping", "--layout",
-                           dir.file("in.L"), "--template", "Avery 5160  Address"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    r = cli({"labels", "add", "--home", home, "--description", "Mine", "--layout", dir.file("in.L"),
-             "--geometry", "1 4 2 10 0.5 0.16 4.19 1 8.5 11 LTR 0.125 0"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(readFile(home + "/sysdata/BIN00001.L"), readFile(dir.file("in.L")));
+TEST_F(LabelsCli, AddFromATemplateOrNumbersAndListInDescriptionOrder) {
+    const std::string in =
+        layoutFile("in",
+                   "{\"class\": \"TGPLabel\", \"name\": \"T\", \"properties\": {\"Left\": 5, "
+                   "\"Top\": 5, \"Width\": 80, \"Height\": 16, \"Caption\": \"Hello\"}}\n");
 
-    r = cli({"labels", "list", "--home", home});
+    addLayout("Shipping", in, {"--template", "Avery 5160  Address"});
+    addLayout("Mine", in, {"--geometry", "1 4 2 10 0.5 0.16 4.19 1 8.5 11 LTR 0.125 0"});
+    EXPECT_EQ(readFile(home + "/sysdata/BIN00001.L"), readFile(in));
+
+    const ProcessResult r = cli({"labels", "list", "--home", home});
     ASSERT_EQ(r.status, 0) << r.err;
     const size_t mine = r.out.find("{\"DESCRIPT\": \"Mine\"");
     const size_t shipping = r.out.find("{\"DESCRIPT\": \"Shipping\"");
@@ -45,12 +72,12 @@ TEST(LabelsCli, AddFromATemplateOrNumbersAndListInDescriptionOrder) {
     EXPECT_NE(r.out.find("\"BINARY\": \"BIN00002.L\""), std::string::npos);
 
     // Bad stock values and unknown templates add nothing.
-    EXPECT_NE(cli({"labels", "add", "--home", home, "--description", "X", "--layout",
-                   dir.file("in.L"), "--geometry", "0.1 4 2 10 0.5 0.16 4.19 1 8.5 11 LTR"})
+    EXPECT_NE(cli({"labels", "add", "--home", home, "--description", "X", "--layout", in,
+                   "--geometry", "0.1 4 2 10 0.5 0.16 4.19 1 8.5 11 LTR"})
                   .status,
               0);
-    EXPECT_NE(cli({"labels", "add", "--home", home, "--description", "X", "--layout",
-                   dir.file("in.L"), "--template", "No such stock"})
+    EXPECT_NE(cli({"labels", "add", "--home", home, "--description", "X", "--layout", in,
+                   "--template", "No such stock"})
                   .status,
               0);
     EXPECT_FALSE(std::filesystem::exists(home + "/sysdata/BIN00003.L"));
@@ -70,23 +97,15 @@ std::optional<std::pair<double, double>> wordAt(const std::string& pdf, const st
     return std::make_pair(number("xMin=\""), number("yMin=\""));
 }
 
-TEST(LabelsCli, PrintPlacesLabelsOnTheSheetAsTheWindowWould) {
-    TempDir dir;
-    const std::string home = dir.file("home");
-    std::filesystem::create_directories(home + "/sysdata");
-    const std::string table = dir.file("PEOPLE.DBF");
-    ASSERT_EQ(cli({"db", "create-address", table}).status, 0);
-    writeFile(dir.file("people.csv"), "LNAME,FNAME,ZIP\nAlpha,Ann,12345\nBravo,Bob,12345\n");
-    ASSERT_EQ(cli({"db", "append-csv", table, dir.file("people.csv")}).status, 0);
-    writeFile(dir.file("label.json"),
-              "{\"class\": \"TGPDLabel\", \"name\": \"L\", \"properties\": {\"Left\": 0, \"Top\": "
-              "0, \"Width\": 120, \"Height\": 20, \"DataFieldName\": \"LNAME\", "
-              "\"DataFieldDescript\": \"Last Name\"}}\n");
-    ASSERT_EQ(cli({"layout", "load", dir.file("label.json"), dir.file("in.L")}).status, 0);
-    ASSERT_EQ(cli({"labels", "add", "--home", home, "--description", "Names", "--layout",
-                   dir.file("in.L"), "--template", "Avery 5160  Address"})
-                  .status,
-              0);
+TEST_F(LabelsCli, PrintPlacesLabelsOnTheSheetAsTheWindowWould) {
+    makeTable("LNAME,FNAME,ZIP\nAlpha,Ann,12345\nBravo,Bob,12345\n");
+    addLayout("Names",
+              layoutFile("names",
+                         "{\"class\": \"TGPDLabel\", \"name\": \"L\", \"properties\": "
+                         "{\"Left\": 0, \"Top\": 0, \"Width\": 120, \"Height\": 20, "
+                         "\"DataFieldName\": \"LNAME\", \"DataFieldDescript\": \"Last "
+                         "Name\"}}\n"),
+              {"--template", "Avery 5160  Address"});
 
     // Positions 5 and 6 (second row, middle and right), in "Last Name" order.
     const std::string pdf = dir.file("names.pdf");
@@ -138,28 +157,19 @@ std::optional<Runs> darkRuns(const std::string& pgm, int row) {
     return runs;
 }
 
-TEST(LabelsCli, PrintedBarsHaveTheirSpecifiedWidthsAndPitch) {
-    TempDir dir;
-    const std::string home = dir.file("home");
-    std::filesystem::create_directories(home + "/sysdata");
-    const std::string table = dir.file("PEOPLE.DBF");
-    ASSERT_EQ(cli({"db", "create-address", table}).status, 0);
-    writeFile(dir.file("people.csv"), "LNAME,STREET,ZIP\nAlpha,123 MAIN ST,12345-6789\n");
-    ASSERT_EQ(cli({"db", "append-csv", table, dir.file("people.csv")}).status, 0);
+TEST_F(LabelsCli, PrintedBarsHaveTheirSpecifiedWidthsAndPitch) {
+    makeTable("LNAME,STREET,ZIP\nAlpha,123 MAIN ST,12345-6789\n");
     // POSTNET at the top of a 4 x 1.5 in label, the Intelligent Mail barcode
     // 48 pixels (half an inch) below.
-    writeFile(dir.file("bars.json"),
-              "{\"class\": \"TGPostNetBarCode\", \"name\": \"P\", \"properties\": {\"Left\": 0, "
-              "\"Top\": 0, \"Width\": 270, \"Height\": 16, \"ZipCodeField\": \"ZIP\", "
-              "\"AddressField\": \"STREET\"}}\n"
-              "{\"class\": \"TGIMBarCode\", \"name\": \"I\", \"properties\": {\"Left\": 0, "
-              "\"Top\": 48, \"Width\": 300, \"Height\": 16, \"MailerID\": \"123456\", "
-              "\"SerialNumber\": \"1\"}}\n");
-    ASSERT_EQ(cli({"layout", "load", dir.file("bars.json"), dir.file("bars.L")}).status, 0);
-    ASSERT_EQ(cli({"labels", "add", "--home", home, "--description", "Bars", "--layout",
-                   dir.file("bars.L"), "--geometry", "1.5 4 1 1 0 0 4 1.5 4 1.5 USERP"})
-                  .status,
-              0);
+    addLayout("Bars",
+              layoutFile("bars",
+                         "{\"class\": \"TGPostNetBarCode\", \"name\": \"P\", \"properties\": "
+                         "{\"Left\": 0, \"Top\": 0, \"Width\": 270, \"Height\": 16, "
+                         "\"ZipCodeField\": \"ZIP\", \"AddressField\": \"STREET\"}}\n"
+                         "{\"class\": \"TGIMBarCode\", \"name\": \"I\", \"properties\": "
+                         "{\"Left\": 0, \"Top\": 48, \"Width\": 300, \"Height\": 16, "
+                         "\"MailerID\": \"123456\", \"SerialNumber\": \"1\"}}\n"),
+              {"--geometry", "1.5 4 1 1 0 0 4 1.5 4 1.5 USERP"});
     const std::string pdf = dir.file("bars.pdf");
     ASSERT_EQ(
         cli({"labels", "print", "--home", home, "--db", table, "--layout", "Bars", "--pdf", pdf})
