@@ -1,11 +1,13 @@
 #!/bin/bash
 # Times `postcraft-cli labels print` and `presort` on generated address
 # tables: an Avery 5160 sheet with an address block and a POSTNET barcode,
-# 1,000, 10,000 and 100,000 records (PRESORT over 1,000,000 with --big).
+# 1,000, 10,000 and 100,000 records (PRESORT over 1,000,000 with --big), and
+# the preview of the 10,000 (first page, then all pages).
 #   bench/labels/print_labels_bench.sh [--big]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 cli="${POSTCRAFT_CLI:-$root/build/src/cli/postcraft-cli}"
+preview="${POSTCRAFT_PREVIEW_BENCH:-$root/build/bench/label_preview_bench}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
@@ -34,6 +36,10 @@ for n in 1000 10000 100000; do
   /usr/bin/time -f "labels print $n: %e s, %M KB peak" \
     "$cli" labels print --home home --db "T$n.DBF" --layout Bulk --pdf "o$n.pdf"
 done
+if [[ -x "$preview" ]]; then
+  echo -n "label preview 10000: "
+  "$preview" home T10000.DBF Bulk 2>/dev/null
+fi
 if [[ "$biggest" == 1000000 ]]; then
   "$cli" db create-address BIG.DBF
   "$cli" db append-csv BIG.DBF all.csv >/dev/null

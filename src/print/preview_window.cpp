@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <cmath>
+#include <limits>
 
 #include "text/message_service.h"
 #include "widgets/window_placement.h"
@@ -73,11 +74,22 @@ QToolButton* toolButton(QWidget* parent, const QString& text, const QString& tip
 }
 
 constexpr double kMinZoom = 0.1, kMaxZoom = 4.0;
+constexpr int kAllPages = std::numeric_limits<int>::max();
 
 }  // namespace
 
 PreviewWindow::PreviewWindow(RecordedPages pages, const QString& caption, QWidget* parent)
-    : QDialog(parent), pages_(std::move(pages)) {
+    : QDialog(parent), owned_(std::move(pages)) {
+    build(caption);
+}
+
+PreviewWindow::PreviewWindow(const RecordedPages& growing, std::function<void(int)> want,
+                             const QString& caption, QWidget* parent)
+    : QDialog(parent), pages_(&growing), want_(std::move(want)), complete_(false) {
+    build(caption);
+}
+
+void PreviewWindow::build(const QString& caption) {
     setWindowTitle(caption);
     setObjectName(QStringLiteral("PreviewWindow"));
     setSizeGripEnabled(true);
@@ -121,7 +133,7 @@ PreviewWindow::PreviewWindow(RecordedPages pages, const QString& caption, QWidge
     connect(first, &QToolButton::clicked, this, [this] { showPage(0); });
     connect(prior, &QToolButton::clicked, this, [this] { showPage(page_ - 1); });
     connect(next, &QToolButton::clicked, this, [this] { showPage(page_ + 1); });
-    connect(last, &QToolButton::clicked, this, [this] { showPage(pageCount() - 1); });
+    connect(last, &QToolButton::clicked, this, [this] { showPage(kAllPages); });
     connect(out, &QToolButton::clicked, this, [this] { setZoom(zoom_ / 1.25); });
     connect(in, &QToolButton::clicked, this, [this] { setZoom(zoom_ * 1.25); });
     connect(width, &QPushButton::clicked, this, &PreviewWindow::fitWidth);
@@ -135,9 +147,38 @@ PreviewWindow::PreviewWindow(RecordedPages pages, const QString& caption, QWidge
 PreviewWindow::~PreviewWindow() = default;
 
 void PreviewWindow::showPage(int index) {
-    if (pageCount() == 0) return;
-    page_ = std::clamp(index, 0, pageCount() - 1);
+    index = std::max(index, 0);
+    if (index >= pageCount() && !complete_) {
+        // Not recorded yet: shown when it comes.
+        wanted_ = index;
+        updateControls();
+        if (want_) want_(index == kAllPages ? -1 : index);
+        return;
+    }
+    wanted_ = -1;
+    if (pageCount() == 0) return updateControls();
+    page_ = std::min(index, pageCount() - 1);
     updateControls();
+}
+
+void PreviewWindow::pagesRecorded() {
+    if (wanted_ >= 0 && wanted_ < pageCount()) return showPage(wanted_);
+    updateControls();
+}
+
+void PreviewWindow::recordingEnded() {
+    complete_ = true;
+    if (wanted_ >= 0) showPage(wanted_);
+    updateControls();
+    if (auto action = std::exchange(pending_, nullptr)) action();
+}
+
+void PreviewWindow::whenComplete(std::function<void()> action) {
+    if (complete_) return action();
+    pending_ = std::move(action);
+    wanted_ = kAllPages;
+    updateControls();
+    if (want_) want_(-1);
 }
 
 void PreviewWindow::setZoom(double zoom) {
@@ -146,37 +187,46 @@ void PreviewWindow::setZoom(double zoom) {
 }
 
 void PreviewWindow::fitWidth() {
-    const double page = pages_.pageSize.width.value * kLayoutPixelsPerInch;
+    const double page = pages_->pageSize.width.value * kLayoutPixelsPerInch;
     if (page > 0) setZoom((scroll_->viewport()->width() - 40) / page);
 }
 
 void PreviewWindow::fitPage() {
-    const double w = pages_.pageSize.width.value * kLayoutPixelsPerInch;
-    const double h = pages_.pageSize.height.value * kLayoutPixelsPerInch;
+    const double w = pages_->pageSize.width.value * kLayoutPixelsPerInch;
+    const double h = pages_->pageSize.height.value * kLayoutPixelsPerInch;
     if (w > 0 && h > 0)
         setZoom(std::min((scroll_->viewport()->width() - 40) / w,
                          (scroll_->viewport()->height() - 40) / h));
 }
 
 void PreviewWindow::updateControls() {
-    pageLabel_->setText(pageCount() == 0 ? tr("No pages")
-                                         : tr("Page %1 of %2").arg(page_ + 1).arg(pageCount()));
+    QString pages;
+    if (wanted_ >= 0)
+        pages = tr("Preparing page %1...")
+                    .arg(wanted_ == kAllPages ? tr("the last") : QString::number(wanted_ + 1));
+    else if (pageCount() == 0)
+        pages = complete_ ? tr("No pages") : tr("Preparing page 1...");
+    else if (complete_)
+        pages = tr("Page %1 of %2").arg(page_ + 1).arg(pageCount());
+    else
+        pages = tr("Page %1 of %2+").arg(page_ + 1).arg(pageCount());
+    pageLabel_->setText(pages);
     zoomLabel_->setText(QString::number(std::lround(zoom_ * 100)) + QLatin1Char('%'));
-    view_->show(pageCount() ? &pages_.pages[static_cast<size_t>(page_)] : nullptr, pages_.pageSize,
-                zoom_);
+    view_->show(pageCount() ? &pages_->pages[static_cast<size_t>(page_)] : nullptr,
+                pages_->pageSize, zoom_);
 }
 
 bool PreviewWindow::replay(PrintEngine& engine, PrintOutput output, const QString& path,
                            QString* error) const {
-    engine.setCustomPaper(pages_.pageSize);
-    const QSizeF pixels(pages_.pageSize.width.value * kLayoutPixelsPerInch,
-                        pages_.pageSize.height.value * kLayoutPixelsPerInch);
+    engine.setCustomPaper(pages_->pageSize);
+    const QSizeF pixels(pages_->pageSize.width.value * kLayoutPixelsPerInch,
+                        pages_->pageSize.height.value * kLayoutPixelsPerInch);
     engine.print = [this, pixels](PrintEngine& e) {
-        for (size_t i = 0; i < pages_.pages.size() && !e.aborted(); ++i) {
+        for (size_t i = 0; i < pages_->pages.size() && !e.aborted(); ++i) {
             if (i > 0) e.newPage();
             e.canvas().drawPicture(
-                pages_.pages[i], pixels,
-                {Inches(0), Inches(0), pages_.pageSize.width, pages_.pageSize.height});
+                pages_->pages[i], pixels,
+                {Inches(0), Inches(0), pages_->pageSize.width, pages_->pageSize.height});
         }
     };
     const bool ok = engine.run(output, path);
@@ -210,16 +260,20 @@ void PreviewWindow::PrintButtonClick() {
                                            tr("PDF files (*.pdf)"));
         if (pdf.isEmpty()) return;
     }
-    QString error;
-    if (!printTo(printer, pdf, &error) && !error.isEmpty()) text::messages().inform(error);
+    whenComplete([this, printer, pdf] {
+        QString error;
+        if (!printTo(printer, pdf, &error) && !error.isEmpty()) text::messages().inform(error);
+    });
 }
 
 void PreviewWindow::SaveButtonClick() {
     const QString path =
         QFileDialog::getSaveFileName(this, tr("Save as PDF"), QString(), tr("PDF files (*.pdf)"));
     if (path.isEmpty()) return;
-    QString error;
-    if (!saveAsPdf(path, &error)) text::messages().inform(error);
+    whenComplete([this, path] {
+        QString error;
+        if (!saveAsPdf(path, &error)) text::messages().inform(error);
+    });
 }
 
 void PreviewWindow::showEvent(QShowEvent* event) {
@@ -247,7 +301,7 @@ void PreviewWindow::keyPressEvent(QKeyEvent* event) {
             if (event->modifiers() & Qt::ControlModifier) return showPage(0);
             break;
         case Qt::Key_End:
-            if (event->modifiers() & Qt::ControlModifier) return showPage(pageCount() - 1);
+            if (event->modifiers() & Qt::ControlModifier) return showPage(kAllPages);
             break;
         case Qt::Key_Plus:
             setZoom(zoom_ * 1.25);

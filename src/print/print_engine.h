@@ -10,9 +10,9 @@
 #include <QPicture>
 #include <QString>
 #include <QStringList>
+#include <deque>
 #include <functional>
 #include <memory>
-#include <vector>
 
 #include "print/page_canvas.h"
 
@@ -29,9 +29,11 @@ inline constexpr char16_t kPdfPrinterName[] = u"PDF file";
 enum class PrintOutput { Printer, PdfFile, Recording };
 
 // Pages recorded for the preview: each a picture in 96-per-inch units.
+// A page stays where it is while later pages are added, so a preview may
+// show the first pages while the job records the next.
 struct RecordedPages {
     InchSize pageSize;
-    std::vector<QPicture> pages;
+    std::deque<QPicture> pages;
 };
 
 class PrintEngine {

@@ -36,7 +36,8 @@ class FakeHost : public data::Session::Host {
     void refreshAfterSubsystem() override {}
 };
 
-// Closes the status window once its run has ended, and the preview.
+// Closes the status window once its run has ended, and the preview once
+// every page is recorded.
 class ModalCloser {
   public:
     ModalCloser() {
@@ -46,7 +47,8 @@ class ModalCloser {
             if (auto* status = qobject_cast<print::PrintStatusWindow*>(modal)) {
                 auto* button = status->findChild<QPushButton*>("StatusButton");
                 if (button && button->text() == "Ok") button->click();
-            } else if (auto* preview = qobject_cast<print::PreviewWindow*>(modal)) {
+            } else if (auto* preview = qobject_cast<print::PreviewWindow*>(modal);
+                       preview && preview->recordingComplete()) {
                 previewPages = preview->pageCount();
                 preview->accept();
             }
@@ -204,6 +206,22 @@ TEST_F(PrintLabelsTest, Screenshots) {
                                     printers, 1, false);
     positions.show();
     positions.grab().save(out + "label-positions.png");
+
+    // The status window of a print run.
+    QTimer grabber;
+    grabber.setInterval(1);
+    QObject::connect(&grabber, &QTimer::timeout, [&] {
+        if (auto* status =
+                qobject_cast<print::PrintStatusWindow*>(QApplication::activeModalWidget())) {
+            status->grab().save(out + "print-status.png");
+            grabber.stop();
+        }
+    });
+    grabber.start();
+    {
+        ModalCloser closer;
+        window.PrintLabels(false, folder() + "screenshot.pdf");
+    }
 
     // A preview of every record.
     print::PrintEngine recorder;

@@ -30,7 +30,7 @@
 #include "labels/ui/sort_bulk_mail.h"
 #include "postal/bulk_mail_presort.h"
 #include "print/paper.h"
-#include "print/preview_window.h"
+#include "print/preview_run.h"
 #include "print/print_status_window.h"
 #include "text/message_service.h"
 #include "text/program_paths.h"
@@ -363,9 +363,9 @@ bool TPrintLabels::PrintLabels(bool preview, const QString& pdfPath) {
                                               : QStringLiteral("\rLabel Print Canceled!"),
                                       QStringLiteral("\rLabel Print Completed!"),
                                       QStringLiteral("\rPreview Stopped at page %p!")};
-        print::PrintStatusWindow status(
-            engine_, preview ? print::PrintOutput::Recording : print::PrintOutput::Printer, texts,
-            pdfPath, this);
+        // The print status window or, for a preview, the preview run says
+        // when the loop should end.
+        std::function<bool()> stopRequested;
         QElapsedTimer sinceEvents;
         sinceEvents.start();
         engine_.print = [&](print::PrintEngine& e) {
@@ -374,18 +374,22 @@ bool TPrintLabels::PrintLabels(bool preview, const QString& pdfPath) {
                     QCoreApplication::processEvents();
                     sinceEvents.restart();
                 }
-                return !status.stopRequested();
+                return !stopRequested();
             });
         };
-        widgets::centreWindow(&status, this);
-        status.exec();
-        engine_.print = nullptr;
-        printed = status.result() == print::PrintStatusWindow::Result::Completed;
-        if (preview && printed) {
-            print::PreviewWindow window(engine_.recording(), QStringLiteral("Preview Labels"),
-                                        this);
-            window.exec();
+        if (preview) {
+            print::PreviewRun previewRun(engine_, texts, QStringLiteral("Preview Labels"), this);
+            stopRequested = [&] { return !previewRun.keepGoing(); };
+            printed = previewRun.exec() == print::PrintStatusWindow::Result::Completed;
+        } else {
+            print::PrintStatusWindow status(engine_, print::PrintOutput::Printer, texts, pdfPath,
+                                            this);
+            stopRequested = [&] { return status.stopRequested(); };
+            widgets::centreWindow(&status, this);
+            status.exec();
+            printed = status.result() == print::PrintStatusWindow::Result::Completed;
         }
+        engine_.print = nullptr;
     } catch (const data::DataError& e) {
         engine_.print = nullptr;
         text::messages().inform(QString::fromUtf8(e.what()));
