@@ -1,7 +1,5 @@
 #include "labels/template_table.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include "data/data_error.h"
@@ -25,20 +23,7 @@ bool provideTemplateTable(const QString& homeFolder, const QString& installedFol
     if (from.isEmpty()) return false;
     const QString source = pc::text::findNoCase(from, kTemplateFile);
     if (!QFileInfo(source).isFile()) return false;
-    // Copied beside and renamed in, so a failed copy leaves no half table.
-    QDir().mkpath(home);
-    const QString partial = target + QStringLiteral(".part");
-    QFile::remove(partial);
-    if (!QFile::copy(source, partial)) {
-        QFile::remove(partial);
-        return false;
-    }
-    QFile::setPermissions(partial, QFile::permissions(partial) | QFile::WriteOwner);
-    if (!QFile::rename(partial, target)) {
-        QFile::remove(partial);
-        return false;
-    }
-    return true;
+    return pc::text::copyDeliveredFile(source, target);
 }
 
 bool openTemplateTable(pc::data::TTable& table) {

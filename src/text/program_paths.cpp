@@ -5,6 +5,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 namespace pc::text {
 namespace {
@@ -102,6 +103,42 @@ QString installedSysdataDir() {
     return {};
 }
 
+namespace {
+
+// A file's group: its folder and its name without extensions, in capitals,
+// so a table travels with its memo and index files ("LBLTPL.DBF" with
+// "lbltpl.cdx").
+QString fileGroup(const QString& relativePath) {
+    const QFileInfo info(relativePath);
+    return (info.path() + u'/' + info.completeBaseName()).toUpper();
+}
+
+QSet<QString> groupsUnder(const QString& dir) {
+    QSet<QString> groups;
+    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) groups.insert(fileGroup(QDir(dir).relativeFilePath(it.next())));
+    return groups;
+}
+
+}  // namespace
+
+bool copyDeliveredFile(const QString& source, const QString& target) {
+    QDir().mkpath(QFileInfo(target).path());
+    const QString partial = target + QStringLiteral(".part");
+    QFile::remove(partial);
+    if (!QFile::copy(source, partial)) {
+        QFile::remove(partial);
+        return false;
+    }
+    // Installed files are often read-only; the user's copy must not be.
+    QFile::setPermissions(partial, QFile::permissions(partial) | QFile::WriteOwner);
+    if (!QFile::rename(partial, target)) {
+        QFile::remove(partial);
+        return false;
+    }
+    return true;
+}
+
 bool seedSysdata(const QString& from, const QString& to) {
     if (from.isEmpty() || !QFileInfo(from).isDir()) return false;
     const QString source = QFileInfo(from).canonicalFilePath();
@@ -109,22 +146,23 @@ bool seedSysdata(const QString& from, const QString& to) {
     if (!target.exists() && !QDir().mkpath(to)) return false;
     // A portable install uses the delivered folder itself.
     if (QFileInfo(to).canonicalFilePath() == source) return false;
-    if (!target.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) return false;
 
+    // Delivered files the home lacks are copied in, a group at a time: the
+    // user's own tables are never overwritten, nor given an index or memo
+    // file that is not theirs.
+    const QSet<QString> present = groupsUnder(to);
+    bool copied = false;
     bool ok = true;
-    QDirIterator it(source, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
+    QDirIterator it(source, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QFileInfo info(it.next());
-        const QString copy = target.filePath(QDir(source).relativeFilePath(info.filePath()));
-        if (info.isDir()) {
-            ok = QDir().mkpath(copy) && ok;
-        } else {
-            QDir().mkpath(QFileInfo(copy).path());
-            ok = QFile::copy(info.filePath(), copy) && ok;
-        }
+        const QString relative = QDir(source).relativeFilePath(info.filePath());
+        if (present.contains(fileGroup(relative))) continue;
+        const QString copy = target.filePath(relative);
+        ok = copyDeliveredFile(info.filePath(), copy) && ok;
+        copied = true;
     }
-    return ok;
+    return copied && ok;
 }
 
 QString findNoCase(const QString& dir, const QString& name) {

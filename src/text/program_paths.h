@@ -26,9 +26,13 @@ QString userDictionaryPath();  // home + "postcru.dct"
 // The copy of sysdata/ that came with the program: sysdata/ beside the
 // executable, else ../share/postcraft/sysdata; empty when neither exists.
 QString installedSysdataDir();
-// Copies `from` (with its subfolders) into `to` when `to` has no entries
-// yet; false when nothing was copied or a file failed to copy.
+// Copies the files of `from` (with its subfolders) that `to` lacks: a
+// table with its memo and index files only when `to` has none of them;
+// false when nothing was copied or a file failed to copy.
 bool seedSysdata(const QString& from, const QString& to);
+// Copies a delivered file beside `target` and renames it in (a failed copy
+// leaves nothing half-written), writable by its owner.
+bool copyDeliveredFile(const QString& source, const QString& target);
 
 // A file inside a folder found without regard to letter case ("label.dbf"
 // for "LABEL.DBF"); the path as it would be created when none exists.

@@ -50,7 +50,7 @@ TEST(ProgramPaths, ExistingFilesFoundWithoutRegardToCase) {
     EXPECT_EQ(findNoCase(dir.path(), "DATA/add0001.DBF"), dir.path() + "/DATA/add0001.DBF");
 }
 
-TEST(ProgramPaths, SysdataSeededOnlyIntoAnEmptyFolder) {
+TEST(ProgramPaths, SysdataSeedsWhatTheHomeLacks) {
     QTemporaryDir installed;
     QTemporaryDir home;
     touch(installed.filePath("LABEL.DBF"), "label");
@@ -69,6 +69,16 @@ TEST(ProgramPaths, SysdataSeededOnlyIntoAnEmptyFolder) {
     EXPECT_EQ(label.readAll(), "label");
     EXPECT_FALSE(seedSysdata(installed.path(), installed.path()));
     EXPECT_FALSE(seedSysdata({}, target));
+
+    // A table delivered by a later version reaches an existing home, with
+    // its index; an index for a table of the user's own does not.
+    touch(installed.filePath("CSZ.DBF"), "csz");
+    touch(installed.filePath("CSZ.CDX"), "cdx");
+    touch(installed.filePath("label.cdx"), "not theirs");
+    ASSERT_TRUE(seedSysdata(installed.path(), target));
+    EXPECT_TRUE(QFile::exists(target + "/CSZ.DBF"));
+    EXPECT_TRUE(QFile::exists(target + "/CSZ.CDX"));
+    EXPECT_FALSE(QFile::exists(target + "/label.cdx"));
 }
 
 }  // namespace
