@@ -15,6 +15,7 @@
 #include "design/address_label.h"
 #include "design/fim_barcode.h"
 #include "design/postnet_barcode.h"
+#include "design/table_merge_source.h"
 #include "design/text_label.h"
 #include "envelopes/envelope_print_run.h"
 #include "envelopes/envelope_printer.h"
@@ -338,9 +339,12 @@ TEST_F(EnvelopeWindowsTest, Screenshots) {
     addLayout("Home", 20, "BIN00001.E");
     auto w = window();
     w->show();
+    QApplication::processEvents();
     w->grab().save(out + "print-envelope.png");
 
     TEnvelopePanel panel;
+    design::TableMergeSource source(addresses);
+    panel.setMergeSource(&source);
     panel.loadLayout(sysdata + "BIN00001.E");
     panel.setPrinterGeometry(PrinterGeometry::fromInches(0.25, 0.25, 0.25, 0.25, 9.5, 4.125));
     EnvelopeDefinition d;

@@ -62,6 +62,8 @@ TPKEnvelopes::TPKEnvelopes(data::Session& session, data::TTable& layouts, bool f
     setWindowTitle(QStringLiteral("Print Envelope"));
     setObjectName(QStringLiteral("TPKEnvelopes"));
     display_.setMergeSource(&source_);
+    display_.setShape(design::TLabelShapeType::lsRectangle);
+    display_.setDrawOutline(true);
     confirmPrint = [this](EnvelopeFeed& feed) {
         TEnvelopePrePrint dialog(engine_, current_.code, feed, this);
         widgets::centreWindow(&dialog, this);
@@ -184,16 +186,16 @@ void TPKEnvelopes::buildControls(bool filterSet) {
     auto* right = new QVBoxLayout;
     right->addWidget(what);
     right->addWidget(record);
+    right->addWidget(sizeLabel_);
+    right->addWidget(picture_, 0, Qt::AlignLeft);
     right->addStretch();
     auto* columns = new QHBoxLayout;
     columns->addLayout(left, 3);
     columns->addLayout(right, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
-    layout->addWidget(sizeLabel_);
-    layout->addWidget(picture_, 0, Qt::AlignHCenter);
     layout->addLayout(bottom);
-    resize(760, 620);
+    resize(820, 560);
 }
 
 void TPKEnvelopes::showEvent(QShowEvent* event) {
@@ -285,6 +287,7 @@ void TPKEnvelopes::ShowDisplayEnvelope() {
     display_.refreshAllData();
     sizeLabel_->setText(rows ? envelopeSizeText(current_.code) : QString());
     picture_->refreshAll();
+    picture_->updateGeometry();
     picture_->show();
 }
 
