@@ -26,12 +26,12 @@ namespace {
 
 constexpr int kHelpEnvelopeDesigner = 1075;
 
-struct ToolButtonSpec {
+struct ToolButton {
     TLPanelState state;
     const char* hint;
 };
 
-constexpr ToolButtonSpec kTools[] = {
+constexpr ToolButton kTools[] = {
     {TLPanelState::psPointing, "Selection tool"},
     {TLPanelState::psLabel, "Text tool"},
     {TLPanelState::psMultiLineLabel, "Multi-line text tool"},
@@ -99,19 +99,19 @@ void TEnvelopeDesignScreen::buildControls() {
     bar->setSpacing(1);
     tools_ = new QButtonGroup(this);
     tools_->setExclusive(true);
-    for (const ToolButtonSpec& spec : kTools) {
+    for (const ToolButton& tool : kTools) {
         auto* b = new QToolButton(this);
-        b->setIcon(envelopeToolIcon(spec.state));
+        b->setIcon(envelopeToolIcon(tool.state));
         b->setIconSize(QSize(24, 24));
-        b->setToolTip(QString::fromLatin1(spec.hint));
+        b->setToolTip(QString::fromLatin1(tool.hint));
         b->setCheckable(true);
         b->setAutoRaise(true);
-        b->setObjectName(QStringLiteral("Tool%1").arg(static_cast<int>(spec.state)));
-        if (spec.state == TLPanelState::psFIMBarCode) b->setText(QStringLiteral("FIM"));
-        tools_->addButton(b, static_cast<int>(spec.state));
+        b->setObjectName(QStringLiteral("Tool%1").arg(static_cast<int>(tool.state)));
+        if (tool.state == TLPanelState::psFIMBarCode) b->setText(QStringLiteral("FIM"));
+        tools_->addButton(b, static_cast<int>(tool.state));
         bar->addWidget(b);
         connect(b, &QToolButton::clicked, this,
-                [this, state = spec.state] { ToolButtonClick(state); });
+                [this, state = tool.state] { ToolButtonClick(state); });
     }
     tools_->button(static_cast<int>(TLPanelState::psPointing))->setChecked(true);
     bar->addSpacing(10);
