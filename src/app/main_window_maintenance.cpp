@@ -7,6 +7,7 @@
 #include "data/data_error.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
+#include "envelopes/ui/envelopes_entry.h"
 #include "labels/ui/labels_entry.h"
 #include "maintenance/maintenance_entry.h"
 #include "maintenance/new_database_dialog.h"
@@ -56,6 +57,12 @@ void TAddressMain::PrintLabelsClick() {
     if (!readyForSubsystem()) return;
     SubsystemEntry entry(session());
     labels::printLabels(session(), this);
+}
+
+void TAddressMain::PrintEnvelopesClick() {
+    if (!readyForSubsystem()) return;
+    SubsystemEntry entry(session());
+    envelopes::printEnvelopes(session(), this);
 }
 
 void TAddressMain::RebuildIndexesMenuClick() {

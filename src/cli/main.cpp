@@ -14,6 +14,7 @@
 #ifdef PC_CLI_LAYOUT_VERBS
 #include <QGuiApplication>
 
+#include "cli/envelopes_command.h"
 #include "cli/labels_command.h"
 #include "cli/layout_command.h"
 #endif
@@ -29,6 +30,7 @@ const char* const kUsage =
     "commands:\n"
     "  barcode spell out postal barcodes (POSTNET, FIM, Intelligent Mail) bar by bar\n"
     "  db      look at and change xBase tables (.DBF with .FPT memos and .CDX indexes)\n"
+    "  envelopes envelope feed offsets; list, add and print envelope layouts\n"
     "  filter  show the query and matches of a saved filter (.FLT)\n"
     "  labels  list the label layouts of a home and add layouts to it\n"
     "  layout  show layout files (.L, .E, .R) as JSON lines and make them from JSON\n"
@@ -64,6 +66,10 @@ int main(int argc, char** argv) {
         if (command == "labels") {
             const auto gui = pc::cli::startGui();
             return pc::cli::runLabelsCommand({args.begin() + 1, args.end()}, std::cout);
+        }
+        if (command == "envelopes") {
+            const auto gui = pc::cli::startGui();
+            return pc::cli::runEnvelopesCommand({args.begin() + 1, args.end()}, std::cout);
         }
         if (command == "layout") {
             int status = pc::cli::runLayoutCommand({args.begin() + 1, args.end()}, std::cout);

@@ -33,8 +33,8 @@ class TGLabelPanel;
 // settings, and what follows once it is on the surface (a dialog, fitting
 // to its text, a refresh).
 struct LabelTool {
-    std::function<std::unique_ptr<TGGraphicControl>(TGLabelPanel&)> create;
-    std::function<void(TGLabelPanel&, TGGraphicControl&)> placed;
+    std::function<std::unique_ptr<TGGraphicControl>(TGDataPanel&)> create;
+    std::function<void(TGDataPanel&, TGGraphicControl&)> placed;
 };
 using LabelTools = std::array<LabelTool, kLabelPanelStates>;
 

@@ -7,12 +7,6 @@
 #include "text/program_paths.h"
 
 namespace pc::labels {
-namespace {
-
-constexpr char kSection[] = "Label";
-
-}  // namespace
-
 float zoomedOut(float zoom) {
     if (zoom < 0.5f) return zoom;
     return static_cast<float>(static_cast<double>(zoom) - 0.1);
@@ -27,23 +21,23 @@ QString zoomCaption(float zoom) {
     return QString::number(static_cast<int>(std::nearbyint(zoom * 100.0))) + QLatin1Char('%');
 }
 
-DefaultFont readDefaultFont() {
+DefaultFont readDefaultFont(const QString& section) {
     const text::ProfileFile ini(text::settingsPath());
     DefaultFont font;
-    font.name = ini.readString(kSection, "DefaultFontName", font.name);
-    font.size = ini.readInt(kSection, "DefaultFontSize", font.size);
+    font.name = ini.readString(section, "DefaultFontName", font.name);
+    font.size = ini.readInt(section, "DefaultFontSize", font.size);
     if (font.size < 1 || font.size > 1638) font.size = 10;
-    font.bold = ini.readBool(kSection, "DefaultFontBold", false);
-    font.italic = ini.readBool(kSection, "DefaultFontItalic", false);
+    font.bold = ini.readBool(section, "DefaultFontBold", false);
+    font.italic = ini.readBool(section, "DefaultFontItalic", false);
     return font;
 }
 
-void writeDefaultFont(const DefaultFont& font) {
+void writeDefaultFont(const DefaultFont& font, const QString& section) {
     text::ProfileFile ini(text::settingsPath());
-    ini.writeStrings(kSection, {{"DefaultFontName", font.name},
-                                {"DefaultFontSize", QString::number(font.size)},
-                                {"DefaultFontBold", font.bold ? "1" : "0"},
-                                {"DefaultFontItalic", font.italic ? "1" : "0"}});
+    ini.writeStrings(section, {{"DefaultFontName", font.name},
+                               {"DefaultFontSize", QString::number(font.size)},
+                               {"DefaultFontBold", font.bold ? "1" : "0"},
+                               {"DefaultFontItalic", font.italic ? "1" : "0"}});
 }
 
 QString defaultFontCaption(const DefaultFont& font) {

@@ -20,9 +20,9 @@ struct DefaultFont {
     bool bold = false;
     bool italic = false;
 };
-// Section "Label" of the settings file.
-DefaultFont readDefaultFont();
-void writeDefaultFont(const DefaultFont& font);
+// A designer's section of the settings file ("Label", "Envelope").
+DefaultFont readDefaultFont(const QString& section = QStringLiteral("Label"));
+void writeDefaultFont(const DefaultFont& font, const QString& section = QStringLiteral("Label"));
 // "Default Font: Arial, 10 pt , bold, italic"
 QString defaultFontCaption(const DefaultFont& font);
 

@@ -85,7 +85,9 @@ void PrintStatusWindow::ButtonClick() {
         stop_ = true;
         return;
     }
-    if (text::messages().ask(texts_.cancelQuestion, QStringLiteral("Confirm"))) engine_.abort();
+    if (texts_.cancelQuestion.isEmpty() ||
+        text::messages().ask(texts_.cancelQuestion, QStringLiteral("Confirm")))
+        engine_.abort();
 }
 
 void PrintStatusWindow::reject() {

@@ -16,7 +16,7 @@ namespace pc::print {
 
 struct PrintStatusTexts {
     QString statusFormat;    // "Printing Page %p\r%0\r%1"
-    QString cancelQuestion;  // "Cancel Label Printing?"
+    QString cancelQuestion;  // "Cancel Label Printing?"; empty: Cancel aborts at once
     QString canceled;        // "\rLabel Print Canceled!"
     QString completed;       // "\rLabel Print Completed!" (print only)
     QString stopped;         // "\rPreview Stopped at page %p!" (preview only)

@@ -378,6 +378,8 @@ TEST_F(MainWindowTest, CommandsOfLaterWindowsStayVisibleButDisabled) {
     EXPECT_FALSE(named<QAbstractButton>(w, "LettersButton")->isEnabled());
     EXPECT_TRUE(named<QAbstractButton>(w, "LabelsButton")->isEnabled());
     EXPECT_TRUE(w.mnuPrintLabels->isEnabled());
+    EXPECT_TRUE(named<QAbstractButton>(w, "EnvelopesButton")->isEnabled());
+    EXPECT_TRUE(w.mnuPrintEnvelopes->isEnabled());
     EXPECT_TRUE(w.mnuOpen->isEnabled());
     EXPECT_TRUE(w.mnuCopyToClipboard->isEnabled());
     // Every control of the window explains itself.

@@ -17,8 +17,8 @@ struct LabelPanelTest : ::testing::Test {
         panel.LabelChangedEvent = [this] { ++changes; };
         panel.DroppedObjectEvent = [this](const QRect& r) { dropped.push_back(r); };
         panel.setTool(TLPanelState::psRectangle,
-                      {[](TGLabelPanel&) { return std::make_unique<TSurfaceProbe>(); },
-                       [this](TGLabelPanel&, TGGraphicControl& o) { placedAt = o.bounds(); }});
+                      {[](TGDataPanel&) { return std::make_unique<TSurfaceProbe>(); },
+                       [this](TGDataPanel&, TGGraphicControl& o) { placedAt = o.bounds(); }});
     }
     void drawBand(QPoint from, QPoint to) {
         panel.mousePress(from, Qt::LeftButton, false, 0);

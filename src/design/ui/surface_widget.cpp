@@ -92,11 +92,16 @@ void SurfaceWidget::modelRepaint(const QRect& area) {
     update(grown);
 }
 
+void SurfaceWidget::refreshAll() {
+    modelRepaint(QRect());
+}
+
 void SurfaceWidget::renderCache(const QRegion& region) {
     QPainter painter(&cache_);
     painter.setClipRegion(region);
     const QRect area = region.boundingRect();
     paintSurfaceBackground(painter, panel_, area);
+    if (paintGuides) paintGuides(painter);
     std::vector<QRect> grew;
     for (const auto& owned : panel_.objects()) {
         TGGraphicControl& object = *owned;

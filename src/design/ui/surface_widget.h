@@ -13,6 +13,7 @@
 #include "design/stored_font.h"
 
 class QMenu;
+class QPainter;
 
 namespace pc::design {
 class TGBasePanel;
@@ -46,6 +47,10 @@ class SurfaceWidget : public QWidget {
     // Milliseconds of a monotonic clock, for the repeated-paste rule of
     // keys and menus; replaceable in tests.
     std::function<qint64()> clock;
+    // Drawn over the background and under the objects (an envelope's
+    // template areas); call refreshAll() when what it draws changes.
+    std::function<void(QPainter&)> paintGuides;
+    void refreshAll();
     // The font dialog of the "Font" command; nothing when cancelled.
     std::function<std::optional<FontSpec>(const FontSpec&)> chooseFont;
 

@@ -2,15 +2,12 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFontDialog>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -18,6 +15,7 @@
 #include "design/graphic_object.h"
 #include "design/ui/surface_widget.h"
 #include "labels/stock_art.h"
+#include "labels/ui/designer_chrome.h"
 #include "labels/ui/label_tool_icons.h"
 #include "labels/ui/label_tools.h"
 #include "labels/ui/user_label_layout.h"
@@ -59,17 +57,6 @@ design::TLabelShapeType shapeFor(const QString& code) {
     if (code == QLatin1String("RR")) return design::TLabelShapeType::lsRoundRect;
     if (code == QLatin1String("SR")) return design::TLabelShapeType::lsRectangle;
     return design::TLabelShapeType::lsEllipse;
-}
-
-QToolButton* toggleButton(QWidget* parent, DesignerToggle kind, const char* hint,
-                          const char* name) {
-    auto* b = new QToolButton(parent);
-    b->setIcon(toggleIcon(kind));
-    b->setToolTip(QString::fromLatin1(hint));
-    b->setCheckable(true);
-    b->setAutoRaise(true);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
 }
 
 }  // namespace
@@ -168,11 +155,12 @@ void TLabelDesignScreen::buildControls() {
     bar->addWidget(zoomIn);
     bar->addWidget(zoomCaption_);
 
-    showGrid_ = toggleButton(this, DesignerToggle::Grid, "Show grid", "ShowGridButton");
-    snapToGrid_ = toggleButton(this, DesignerToggle::Snap, "Snap to Grid", "SnapButton");
-    showArt_ = toggleButton(this, DesignerToggle::Art, "Show art", "ShowArtButton");
-    fieldNames_ = toggleButton(this, DesignerToggle::FieldNames,
-                               "Toggle display of field names or field values", "FieldNamesButton");
+    showGrid_ = designerToggleButton(this, DesignerToggle::Grid, "Show grid", "ShowGridButton");
+    snapToGrid_ = designerToggleButton(this, DesignerToggle::Snap, "Snap to Grid", "SnapButton");
+    showArt_ = designerToggleButton(this, DesignerToggle::Art, "Show art", "ShowArtButton");
+    fieldNames_ =
+        designerToggleButton(this, DesignerToggle::FieldNames,
+                             "Toggle display of field names or field values", "FieldNamesButton");
     for (QToolButton* b : {showGrid_, snapToGrid_, showArt_, fieldNames_}) bar->addWidget(b);
     bar->addStretch();
     connect(showGrid_, &QToolButton::toggled, this, [this](bool on) { panel_.setShowGrid(on); });
@@ -190,12 +178,7 @@ void TLabelDesignScreen::buildControls() {
     scroll_->setBackgroundRole(QPalette::Mid);
     scroll_->setWidget(surface_);
     scroll_->setWidgetResizable(false);
-    surface_->chooseFont = [this](const design::FontSpec& font) -> std::optional<design::FontSpec> {
-        bool ok = false;
-        const QFont chosen = QFontDialog::getFont(&ok, font.toQFont(), this);
-        if (!ok) return std::nullopt;
-        return design::FontSpec::fromQFont(chosen, font.color);
-    };
+    useFontDialog(*surface_, this);
 
     saveButton_ = new QPushButton(QStringLiteral("Save"), this);
     saveButton_->setObjectName(QStringLiteral("SaveButton"));
@@ -216,26 +199,7 @@ void TLabelDesignScreen::buildControls() {
     bottom->addWidget(cancel);
     bottom->addWidget(change);
     bottom->addStretch();
-    const struct {
-        Qt::ArrowType arrow;
-        const char* text;
-        const char* tip;
-    } records[] = {{Qt::NoArrow, "|<", "First record"},
-                   {Qt::LeftArrow, nullptr, "Prior record"},
-                   {Qt::RightArrow, nullptr, "Next record"},
-                   {Qt::NoArrow, ">|", "Last record"}};
-    for (int i = 0; i < 4; ++i) {
-        auto* b = new QToolButton(this);
-        if (records[i].text)
-            b->setText(QString::fromLatin1(records[i].text));
-        else
-            b->setArrowType(records[i].arrow);
-        b->setToolTip(QString::fromLatin1(records[i].tip));
-        b->setObjectName(QStringLiteral("RecordButton%1").arg(i));
-        b->setEnabled(addresses_ != nullptr);
-        connect(b, &QToolButton::clicked, this, [this, i] { RecordButtonClick(i); });
-        bottom->addWidget(b);
-    }
+    addRecordButtons(this, bottom, addresses_ != nullptr, [this](int i) { RecordButtonClick(i); });
     bottom->addStretch();
     bottom->addWidget(help);
 
@@ -387,25 +351,7 @@ void TLabelDesignScreen::ChangeLayoutButtonClick() {
 }
 
 void TLabelDesignScreen::RecordButtonClick(int which) {
-    if (!addresses_ || !addresses_->active()) return;
-    try {
-        switch (which) {
-            case 0:
-                addresses_->first();
-                break;
-            case 1:
-                addresses_->prior();
-                break;
-            case 2:
-                addresses_->next();
-                break;
-            default:
-                addresses_->last();
-                break;
-        }
-    } catch (const std::exception&) {
-        return;  // the table reported it; the design stays as it was
-    }
+    if (!moveAddressRecord(addresses_, which)) return;
     if (which == 0)
         panel_.resetCounters();
     else
@@ -446,55 +392,10 @@ void TLabelDesignScreen::closeEvent(QCloseEvent* event) {
 }
 
 bool TLabelDesignScreen::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        QScrollBar* v = scroll_->verticalScrollBar();
-        switch (key->key()) {
-            case Qt::Key_PageUp:
-                v->triggerAction(QAbstractSlider::SliderSingleStepSub);
-                return true;
-            case Qt::Key_PageDown:
-                v->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-                return true;
-            case Qt::Key_Home:
-                v->triggerAction(QAbstractSlider::SliderToMinimum);
-                return true;
-            case Qt::Key_End:
-                v->triggerAction(QAbstractSlider::SliderToMaximum);
-                return true;
-            case Qt::Key_Escape:
-            case Qt::Key_Return:
-            case Qt::Key_Enter:
-            case Qt::Key_Tab:
-            case Qt::Key_Backtab:
-            case Qt::Key_Space:
-                return false;
-            default:
-                break;
-        }
-        if (watched != surface_ && (key->key() != Qt::Key_Plus && key->key() != Qt::Key_Minus)) {
-            QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text());
-            QCoreApplication::sendEvent(surface_, &copy);
-            return true;
-        }
-    } else if (event->type() == QEvent::KeyRelease) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->modifiers() & Qt::KeypadModifier) {
-            if (key->key() == Qt::Key_Plus) {
-                ZoomInClick();
-                return true;
-            }
-            if (key->key() == Qt::Key_Minus) {
-                ZoomOutClick();
-                return true;
-            }
-        }
-        if (watched != surface_) {
-            QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text());
-            QCoreApplication::sendEvent(surface_, &copy);
-            return true;
-        }
-    }
+    if (designerKeyEvent(
+            watched, event, surface_, scroll_, [this] { ZoomInClick(); },
+            [this] { ZoomOutClick(); }))
+        return true;
     return QDialog::eventFilter(watched, event);
 }
 

@@ -19,7 +19,7 @@ namespace pc::labels {
 
 using design::LabelTool;
 using design::TGGraphicControl;
-using design::TGLabelPanel;
+
 using design::TLPanelState;
 
 namespace {
@@ -30,7 +30,7 @@ T& as(TGGraphicControl& object) {
 }
 
 LabelTool shapeTool(design::TGLabelShapes::Shape shape) {
-    return {[shape](TGLabelPanel&) {
+    return {[shape](design::TGDataPanel&) {
                 auto made = std::make_unique<design::TGLabelShapes>();
                 made->setShape(shape);
                 return std::unique_ptr<TGGraphicControl>(std::move(made));
@@ -45,69 +45,71 @@ design::LabelTools labelTools(QWidget* parent) {
     const auto at = [&tools](TLPanelState s) -> LabelTool& {
         return tools[static_cast<size_t>(s)];
     };
-    at(TLPanelState::psLabel) = {[](TGLabelPanel& panel) {
+    at(TLPanelState::psLabel) = {[](design::TGDataPanel& panel) {
                                      auto made = std::make_unique<design::TGPLabel>();
                                      made->setCaption(QStringLiteral("<text>"));
                                      made->setFont(panel.font());
                                      return std::unique_ptr<TGGraphicControl>(std::move(made));
                                  },
-                                 [parent](TGLabelPanel&, TGGraphicControl& o) {
+                                 [parent](design::TGDataPanel&, TGGraphicControl& o) {
                                      design::ui::editLabelText(as<design::TGPLabel>(o), parent);
                                      as<design::TGPLabel>(o).fitToText();
                                  }};
     at(TLPanelState::psCounterLabel) = {
-        [](TGLabelPanel& panel) {
+        [](design::TGDataPanel& panel) {
             auto made = std::make_unique<design::TGCounterLabel>();
             made->setStartingNumber(1000);
             made->setFont(panel.font());
             return std::unique_ptr<TGGraphicControl>(std::move(made));
         },
-        [](TGLabelPanel&, TGGraphicControl& o) { as<design::TGCounterLabel>(o).fitToText(); }};
+        [](design::TGDataPanel&, TGGraphicControl& o) {
+            as<design::TGCounterLabel>(o).fitToText();
+        }};
     at(TLPanelState::psSymbolLabel) = {
-        [](TGLabelPanel&) {
+        [](design::TGDataPanel&) {
             return std::unique_ptr<TGGraphicControl>(std::make_unique<design::TGSymbolLabel>());
         },
-        [parent](TGLabelPanel&, TGGraphicControl& o) {
+        [parent](design::TGDataPanel&, TGGraphicControl& o) {
             design::ui::selectSymbol(as<design::TGSymbolLabel>(o), parent);
         }};
-    at(TLPanelState::psDataLabel) = {[](TGLabelPanel& panel) {
+    at(TLPanelState::psDataLabel) = {[](design::TGDataPanel& panel) {
                                          auto made = std::make_unique<design::TGPDLabel>();
                                          made->setDataFieldName(QStringLiteral("<field>"));
                                          made->setFont(panel.font());
                                          return std::unique_ptr<TGGraphicControl>(std::move(made));
                                      },
-                                     [parent](TGLabelPanel& panel, TGGraphicControl& o) {
+                                     [parent](design::TGDataPanel& panel, TGGraphicControl& o) {
                                          design::ui::chooseDataField(as<design::TGPDLabel>(o),
                                                                      parent);
                                          panel.refreshAllData();
                                          as<design::TGPDLabel>(o).fitToText();
                                      }};
     at(TLPanelState::psMultiLineLabel) = {
-        [](TGLabelPanel& panel) {
+        [](design::TGDataPanel& panel) {
             auto made = std::make_unique<design::TGMultiLineLabel>();
             made->setFont(panel.font());
             return std::unique_ptr<TGGraphicControl>(std::move(made));
         },
-        [parent](TGLabelPanel&, TGGraphicControl& o) {
+        [parent](design::TGDataPanel&, TGGraphicControl& o) {
             design::ui::editMultiLineText(as<design::TGMultiLineLabel>(o), parent);
             as<design::TGMultiLineLabel>(o).autoFit();
         }};
     at(TLPanelState::psMultiLineDataLabel) = {
-        [](TGLabelPanel& panel) {
+        [](design::TGDataPanel& panel) {
             auto made = std::make_unique<design::TGDMultiLineLabel>();
             made->setDataFieldName(QStringLiteral("Memo"));
             made->setDataFieldDescript(QStringLiteral("MEMO"));
             made->setFont(panel.font());
             return std::unique_ptr<TGGraphicControl>(std::move(made));
         },
-        [](TGLabelPanel& panel, TGGraphicControl&) { panel.refreshAllData(); }};
+        [](design::TGDataPanel& panel, TGGraphicControl&) { panel.refreshAllData(); }};
     at(TLPanelState::psAddressLabel) = {
-        [](TGLabelPanel& panel) {
+        [](design::TGDataPanel& panel) {
             auto made = std::make_unique<design::TGDMultiLineAddressLabel>();
             made->setFont(panel.font());
             return std::unique_ptr<TGGraphicControl>(std::move(made));
         },
-        [](TGLabelPanel& panel, TGGraphicControl& o) {
+        [](design::TGDataPanel& panel, TGGraphicControl& o) {
             panel.refreshAllData();
             as<design::TGDMultiLineAddressLabel>(o).autoFit();
         }};
@@ -115,25 +117,25 @@ design::LabelTools labelTools(QWidget* parent) {
     at(TLPanelState::psRectangle) = shapeTool(Shape::stRectangle);
     at(TLPanelState::psEllipse) = shapeTool(Shape::stEllipse);
     at(TLPanelState::psRoundRectangle) = shapeTool(Shape::stRoundRect);
-    at(TLPanelState::psLine) = {[](TGLabelPanel&) {
+    at(TLPanelState::psLine) = {[](design::TGDataPanel&) {
                                     auto made = std::make_unique<design::TGLineShape>();
                                     made->setLineStyle(design::TGLineShape::LineStyle::stVertical);
                                     return std::unique_ptr<TGGraphicControl>(std::move(made));
                                 },
                                 {}};
     at(TLPanelState::psImage) = {
-        [](TGLabelPanel&) {
+        [](design::TGDataPanel&) {
             return std::unique_ptr<TGGraphicControl>(std::make_unique<design::TGImage>());
         },
         {}};
     at(TLPanelState::psPostNetBarCode) = {
-        [](TGLabelPanel&) {
+        [](design::TGDataPanel&) {
             auto made = std::make_unique<design::TGPostNetBarCode>();
             made->SetZipCodeField(QStringLiteral("ZIP"));
             made->SetAddressField(QStringLiteral("STREET"));
             return std::unique_ptr<TGGraphicControl>(std::move(made));
         },
-        [](TGLabelPanel& panel, TGGraphicControl&) { panel.refreshAllData(); }};
+        [](design::TGDataPanel& panel, TGGraphicControl&) { panel.refreshAllData(); }};
     return tools;
 }
 
