@@ -30,48 +30,15 @@
 #include "print/paper.h"
 #include "print/preview_window.h"
 #include "print/print_status_window.h"
+#include "print_window_support.h"
 
 namespace pc::envelopes {
 namespace {
 
 using pc::test::named;
 
-class FakeHost : public data::Session::Host {
-  public:
-    QString orderTag() const override { return {}; }
-    void selectOrder(const QString&) override {}
-    QString filter() const override { return {}; }
-    void applyFilter(const QString&) override {}
-    QString tagId() const override { return {}; }
-    void pauseForSubsystem(bool) override {}
-    void resumeFromSubsystem() override {}
-    void refreshAfterSubsystem() override {}
-};
-
-// Closes the status window once its run has ended, and the preview.
-class ModalCloser {
-  public:
-    ModalCloser() {
-        timer_.setInterval(20);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* status = qobject_cast<print::PrintStatusWindow*>(modal)) {
-                auto* button = status->findChild<QPushButton*>("StatusButton");
-                if (button && button->text() == "Ok") button->click();
-            } else if (auto* preview = qobject_cast<print::PreviewWindow*>(modal)) {
-                previewPages = preview->pageCount();
-                caption = preview->windowTitle();
-                preview->accept();
-            }
-        });
-        timer_.start();
-    }
-    int previewPages = -1;
-    QString caption;
-
-  private:
-    QTimer timer_;
-};
+using FakeHost = pc::test::StillSessionHost;
+using ModalCloser = pc::test::PrintWindowCloser;
 
 class EnvelopeWindowsTest : public pc::test::EnvelopeTableTest {
   protected:

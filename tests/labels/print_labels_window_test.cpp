@@ -18,48 +18,15 @@
 #include "named_child.h"
 #include "print/preview_window.h"
 #include "print/print_status_window.h"
+#include "print_window_support.h"
 
 namespace pc::labels {
 namespace {
 
 using pc::test::named;
 
-class FakeHost : public data::Session::Host {
-  public:
-    QString orderTag() const override { return {}; }
-    void selectOrder(const QString&) override {}
-    QString filter() const override { return {}; }
-    void applyFilter(const QString&) override {}
-    QString tagId() const override { return {}; }
-    void pauseForSubsystem(bool) override {}
-    void resumeFromSubsystem() override {}
-    void refreshAfterSubsystem() override {}
-};
-
-// Closes the status window once its run has ended, and the preview once
-// every page is recorded.
-class ModalCloser {
-  public:
-    ModalCloser() {
-        timer_.setInterval(20);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* status = qobject_cast<print::PrintStatusWindow*>(modal)) {
-                auto* button = status->findChild<QPushButton*>("StatusButton");
-                if (button && button->text() == "Ok") button->click();
-            } else if (auto* preview = qobject_cast<print::PreviewWindow*>(modal);
-                       preview && preview->recordingComplete()) {
-                previewPages = preview->pageCount();
-                preview->accept();
-            }
-        });
-        timer_.start();
-    }
-    int previewPages = -1;
-
-  private:
-    QTimer timer_;
-};
+using FakeHost = pc::test::StillSessionHost;
+using ModalCloser = pc::test::PrintWindowCloser;
 
 class PrintLabelsTest : public pc::test::LabelTableTest {
   protected:

@@ -1,8 +1,6 @@
 #include "envelopes/ui/print_envelopes_window.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -30,8 +28,7 @@
 #include "envelopes/ui/envelope_printer_setup.h"
 #include "labels/ui/description_grid_model.h"
 #include "labels/ui/designer_chrome.h"
-#include "print/preview_window.h"
-#include "print/print_status_window.h"
+#include "print/print_job_runner.h"
 #include "text/message_service.h"
 #include "text/program_paths.h"
 #include "widgets/help_link.h"
@@ -417,35 +414,17 @@ bool TPKEnvelopes::PrintEnvelopes(bool preview, const QString& pdfPath) {
                                       QStringLiteral("\rEnvelope Print Completed!"),
                                       QStringLiteral("\rPreview Stopped!")};
         engine_.setTitle(QStringLiteral("Postcraft"));
-        print::PrintStatusWindow status(
-            engine_, preview ? print::PrintOutput::Recording : print::PrintOutput::Printer, texts,
-            pdfPath, this);
-        QElapsedTimer sinceEvents;
-        sinceEvents.start();
         engine_.beforePrint = [&](print::PrintEngine& e) { run.beforePrint(e); };
-        engine_.print = [&](print::PrintEngine& e) {
-            run.print(e, [&] {
-                if (sinceEvents.elapsed() >= 50) {
-                    QCoreApplication::processEvents();
-                    sinceEvents.restart();
-                }
-                return !status.stopRequested();
-            });
-        };
-        widgets::centreWindow(&status, this);
-        status.exec();
-        engine_.beforePrint = nullptr;
-        engine_.print = nullptr;
         using Result = print::PrintStatusWindow::Result;
-        printed = status.result() == Result::Completed || status.result() == Result::Stopped;
-        if (preview && printed) {
-            print::PreviewWindow window(engine_.recording(), QStringLiteral("Preview Envelope"),
-                                        this);
-            window.exec();
-        }
+        const Result result = print::runPrintJob(
+            engine_, preview, {texts, QStringLiteral("Preview Envelope"), pdfPath, this},
+            [&run](print::PrintEngine& e, const print::KeepGoing& keepGoing) {
+                run.print(e, keepGoing);
+            });
+        engine_.beforePrint = nullptr;
+        printed = result == Result::Completed || result == Result::Stopped;
     } catch (const data::DataError& e) {
         engine_.beforePrint = nullptr;
-        engine_.print = nullptr;
         text::messages().inform(QString::fromUtf8(e.what()));
     }
     showRecord();

@@ -2,9 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDialogButtonBox>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -30,7 +28,7 @@
 #include "labels/ui/sort_bulk_mail.h"
 #include "postal/bulk_mail_presort.h"
 #include "print/paper.h"
-#include "print/preview_run.h"
+#include "print/print_job_runner.h"
 #include "print/print_status_window.h"
 #include "text/message_service.h"
 #include "text/program_paths.h"
@@ -363,35 +361,13 @@ bool TPrintLabels::PrintLabels(bool preview, const QString& pdfPath) {
                                               : QStringLiteral("\rLabel Print Canceled!"),
                                       QStringLiteral("\rLabel Print Completed!"),
                                       QStringLiteral("\rPreview Stopped at page %p!")};
-        // The print status window or, for a preview, the preview run says
-        // when the loop should end.
-        std::function<bool()> stopRequested;
-        QElapsedTimer sinceEvents;
-        sinceEvents.start();
-        engine_.print = [&](print::PrintEngine& e) {
-            run.print(e, [&] {
-                if (sinceEvents.elapsed() >= 50) {
-                    QCoreApplication::processEvents();
-                    sinceEvents.restart();
-                }
-                return !stopRequested();
+        const auto result = print::runPrintJob(
+            engine_, preview, {texts, QStringLiteral("Preview Labels"), pdfPath, this},
+            [&run](print::PrintEngine& e, const print::KeepGoing& keepGoing) {
+                run.print(e, keepGoing);
             });
-        };
-        if (preview) {
-            print::PreviewRun previewRun(engine_, texts, QStringLiteral("Preview Labels"), this);
-            stopRequested = [&] { return !previewRun.keepGoing(); };
-            printed = previewRun.exec() == print::PrintStatusWindow::Result::Completed;
-        } else {
-            print::PrintStatusWindow status(engine_, print::PrintOutput::Printer, texts, pdfPath,
-                                            this);
-            stopRequested = [&] { return status.stopRequested(); };
-            widgets::centreWindow(&status, this);
-            status.exec();
-            printed = status.result() == print::PrintStatusWindow::Result::Completed;
-        }
-        engine_.print = nullptr;
+        printed = result == print::PrintStatusWindow::Result::Completed;
     } catch (const data::DataError& e) {
-        engine_.print = nullptr;
         text::messages().inform(QString::fromUtf8(e.what()));
     }
     return printed;

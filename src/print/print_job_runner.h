@@ -1,0 +1,27 @@
+#pragma once
+// How a window prints or previews the engine's job: the status window while
+// it prints, or a preview run. The job's loop gets a keep-going check that
+// lets the windows repaint at most every 50 ms and turns false once the
+// user stops or cancels.
+#include <functional>
+
+#include "print/print_status_window.h"
+
+namespace pc::print {
+
+using KeepGoing = std::function<bool()>;
+using PrintJob = std::function<void(PrintEngine&, const KeepGoing&)>;
+
+struct PrintJobWindows {
+    PrintStatusTexts texts;
+    QString previewCaption;  // "Preview Labels"
+    QString pdfPath;         // for the "PDF file" printer
+    QWidget* parent = nullptr;
+};
+
+// Runs `job` as the engine's print callback (its other callbacks stay as
+// the caller set them). A preview returns Completed once its window closes.
+PrintStatusWindow::Result runPrintJob(PrintEngine& engine, bool preview,
+                                      const PrintJobWindows& windows, const PrintJob& job);
+
+}  // namespace pc::print

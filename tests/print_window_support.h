@@ -1,0 +1,54 @@
+#pragma once
+// What the tests of the print windows (labels, envelopes, ...) share: a
+// session host that keeps still, and a closer that answers the status and
+// preview windows of a run the way a user would.
+#include <QApplication>
+#include <QPushButton>
+#include <QTimer>
+
+#include "data/session.h"
+#include "print/preview_window.h"
+#include "print/print_status_window.h"
+
+namespace pc::test {
+
+class StillSessionHost : public data::Session::Host {
+  public:
+    QString orderTag() const override { return {}; }
+    void selectOrder(const QString&) override {}
+    QString filter() const override { return {}; }
+    void applyFilter(const QString&) override {}
+    QString tagId() const override { return {}; }
+    void pauseForSubsystem(bool) override {}
+    void resumeFromSubsystem() override {}
+    void refreshAfterSubsystem() override {}
+};
+
+// Presses Ok in the status window once its run has ended, and closes the
+// preview once every page is recorded, noting its pages and caption.
+class PrintWindowCloser {
+  public:
+    PrintWindowCloser() {
+        timer_.setInterval(20);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* status = qobject_cast<print::PrintStatusWindow*>(modal)) {
+                auto* button = status->findChild<QPushButton*>("StatusButton");
+                if (button && button->text() == "Ok") button->click();
+            } else if (auto* preview = qobject_cast<print::PreviewWindow*>(modal);
+                       preview && preview->recordingComplete()) {
+                previewPages = preview->pageCount();
+                caption = preview->windowTitle();
+                preview->accept();
+            }
+        });
+        timer_.start();
+    }
+    int previewPages = -1;
+    QString caption;
+
+  private:
+    QTimer timer_;
+};
+
+}  // namespace pc::test
