@@ -1,0 +1,33 @@
+#include "letters/letter_merge.h"
+
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace pc::letters {
+
+int DoMerge(QTextDocument& document, const QString& name, const QString& value) {
+    const QString token = QLatin1Char('[') + name + QLatin1Char(']');
+    QString text = value;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), '\n');
+    int count = 0;
+    int from = 0;
+    for (;;) {
+        QTextCursor found = document.find(token, from);
+        if (found.isNull()) break;
+        // The format of the token's first character is what the reader sees.
+        QTextCursor first(&document);
+        first.setPosition(found.selectionStart());
+        first.setPosition(found.selectionStart() + 1, QTextCursor::KeepAnchor);
+        const QTextCharFormat format = first.charFormat();
+        found.insertText(text, format);
+        from = found.position();
+        ++count;
+    }
+    return count;
+}
+
+void ReplaceTokens(QTextDocument& document, const std::vector<MergeValue>& values) {
+    for (const MergeValue& v : values) DoMerge(document, v.name, v.value);
+}
+
+}  // namespace pc::letters
