@@ -8,6 +8,7 @@
 #include "data/t_apollo.h"
 #include "data/t_table.h"
 #include "labels/ui/labels_entry.h"
+#include "letters/ui/letters_entry.h"
 #include "maintenance/maintenance_entry.h"
 #include "maintenance/new_database_dialog.h"
 #include "maintenance/rebuild_indexes_dialog.h"
@@ -56,6 +57,12 @@ void TAddressMain::PrintLabelsClick() {
     if (!readyForSubsystem()) return;
     SubsystemEntry entry(session());
     labels::printLabels(session(), this);
+}
+
+void TAddressMain::PrintLettersClick() {
+    if (!readyForSubsystem()) return;
+    SubsystemEntry entry(session());
+    letters::printLetters(session(), this);
 }
 
 void TAddressMain::RebuildIndexesMenuClick() {

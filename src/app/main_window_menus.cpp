@@ -138,10 +138,9 @@ void TAddressMain::createMenus() {
     // Commands of the windows still to come stay in view, disabled, and say so.
     markNotAvailable({mnuImportDbf, mnuImportAscii, mnuImport1x, mnuImport2x, mnuExport,
                       mnuCountZips, mnuCheckStateZip, mnuCheckDuplicates, mnuConvertCase,
-                      mnuSearchReplace, mnuDeleteRecords, mnuPrintLetters, mnuPrintEnvelopes,
-                      mnuPrintReports, mnuPrintCurrent});
-    notAvailableWidgets_ = {LettersButton, EnvelopesButton, ReportsButton, DialPhone1Button,
-                            DialPhone2Button};
+                      mnuSearchReplace, mnuDeleteRecords, mnuPrintEnvelopes, mnuPrintReports,
+                      mnuPrintCurrent});
+    notAvailableWidgets_ = {EnvelopesButton, ReportsButton, DialPhone1Button, DialPhone2Button};
     for (QWidget* widget : notAvailableWidgets_) {
         widget->setStatusTip(kNotAvailableTip);
         widget->setToolTip(widget->toolTip().isEmpty()
@@ -210,6 +209,8 @@ void TAddressMain::createMenus() {
     connect(BrowseButton, &QToolButton::clicked, this, &TAddressMain::BrowseButtonClick);
     connect(mnuPrintLabels, &QAction::triggered, this, &TAddressMain::PrintLabelsClick);
     connect(LabelsButton, &QToolButton::clicked, this, &TAddressMain::PrintLabelsClick);
+    connect(mnuPrintLetters, &QAction::triggered, this, &TAddressMain::PrintLettersClick);
+    connect(LettersButton, &QToolButton::clicked, this, &TAddressMain::PrintLettersClick);
     connect(mnuRebuildIndexes, &QAction::triggered, this, &TAddressMain::RebuildIndexesMenuClick);
     connect(mnuRebuildSystemIndexes, &QAction::triggered, this,
             &TAddressMain::RebuildSystemFileindexesmnuClick);

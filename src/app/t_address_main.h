@@ -137,6 +137,7 @@ class TAddressMain : public QMainWindow {
     // --- browse, index maintenance and new databases (main_window_maintenance.cpp) ---
     void BrowseButtonClick();
     void PrintLabelsClick();
+    void PrintLettersClick();
     void RebuildIndexesMenuClick();
     void RebuildSystemFileindexesmnuClick();
     void NewFileMenuClick();
