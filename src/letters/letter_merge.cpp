@@ -27,7 +27,14 @@ int DoMerge(QTextDocument& document, const QString& name, const QString& value) 
 }
 
 void ReplaceTokens(QTextDocument& document, const std::vector<MergeValue>& values) {
-    for (const MergeValue& v : values) DoMerge(document, v.name, v.value);
+    // Most names are not in a letter: one look at the text spares a search
+    // through the document for each of them.
+    QString text = document.toPlainText();
+    for (const MergeValue& v : values) {
+        const QString token = QLatin1Char('[') + v.name + QLatin1Char(']');
+        if (!text.contains(token, Qt::CaseInsensitive)) continue;
+        if (DoMerge(document, v.name, v.value) > 0) text = document.toPlainText();
+    }
 }
 
 }  // namespace pc::letters

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -154,13 +155,15 @@ void TRTFPreviewForm::ZoomOutClick() {
     setZoom(zoomedOut(zoom_));
 }
 
+// The room a page has in the view, leaving space for a vertical scroll bar.
 void TRTFPreviewForm::PageWidthClick() {
-    const int width = scroll_->viewport()->width();
+    const int width = scroll_->width() - 2 * scroll_->frameWidth() -
+                      style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     setZoom(pageWidthZoom(width, richtext::pageSetup(*template_), ppi()));
 }
 
 void TRTFPreviewForm::WholePageClick() {
-    const int height = scroll_->viewport()->height();
+    const int height = scroll_->height() - 2 * scroll_->frameWidth();
     setZoom(wholePageZoom(height, richtext::pageSetup(*template_), ppi()));
 }
 
