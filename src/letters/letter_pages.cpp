@@ -26,8 +26,32 @@ PrinterBounds printerBounds(const richtext::PageSetup& page, int dpiX, int dpiY,
     return b;
 }
 
+namespace {
+
+constexpr int kSmallest = kTwipsPerInch / 2;
+constexpr int kLargest = kTwipsPerInch * 48;
+
+void fitMargins(int paper, int& first, int& second) {
+    first = std::max(0, first);
+    second = std::max(0, second);
+    if (paper - first - second >= kSmallest) return;
+    first = second = paper - 2 * kTwipsPerInch >= kSmallest ? kTwipsPerInch : 0;
+}
+
+}  // namespace
+
+richtext::PageSetup usablePage(const richtext::PageSetup& page) {
+    richtext::PageSetup p = page;
+    const richtext::PageSetup letter;
+    if (p.paperWidth < kSmallest || p.paperWidth > kLargest) p.paperWidth = letter.paperWidth;
+    if (p.paperHeight < kSmallest || p.paperHeight > kLargest) p.paperHeight = letter.paperHeight;
+    fitMargins(p.paperWidth, p.marginLeft, p.marginRight);
+    fitMargins(p.paperHeight, p.marginTop, p.marginBottom);
+    return p;
+}
+
 LetterPages::LetterPages(QTextDocument& document)
-    : document_(document), page_(richtext::pageSetup(document)) {
+    : document_(document), page_(usablePage(richtext::pageSetup(document))) {
     // A page too small for a line of text still lays out, a line a page.
     const double width = std::max(
         1.0, (page_.paperWidth - page_.marginLeft - page_.marginRight) / kTwipsPerDocumentUnit);

@@ -23,6 +23,11 @@ struct PrinterBounds {
 PrinterBounds printerBounds(const richtext::PageSetup& page, int dpiX, int dpiY, int offX = 0,
                             int offY = 0);
 
+// The page a letter prints on: a paper size that cannot be (under half an
+// inch, over four feet) becomes US Letter, and margins that leave less
+// than half an inch of text become one inch (or none on a small paper).
+richtext::PageSetup usablePage(const richtext::PageSetup& page);
+
 class LetterPages {
   public:
     // Lays the document out for the text area of its page (page_setup.h).

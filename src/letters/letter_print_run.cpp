@@ -30,7 +30,7 @@ LetterPrintRun::LetterPrintRun(data::TTable& addresses, data::TApollo& engine,
       template_(templateDocument.clone()),
       choices_(choices),
       rememberedRecord_(engine.recNo()) {
-    const richtext::PageSetup page = richtext::pageSetup(templateDocument);
+    const richtext::PageSetup page = usablePage(richtext::pageSetup(templateDocument));
     richtext::setPageSetup(*template_, page);
     choices_.copies = std::clamp(choices_.copies, 1, 999);
     if (choices_.records == LetterPrintChoices::Records::All)

@@ -46,6 +46,21 @@ TEST(LetterPagesTest, PrinterBoundsTakeOffsetsOffTheMargins) {
     EXPECT_EQ(odd.left, 300);
 }
 
+TEST(LetterPagesTest, PagesThatCannotBePrintedBecomeUsable) {
+    using pc::letters::usablePage;
+    const pc::richtext::PageSetup good{12240, 15840, 1440, 1440, 1440, 1440};
+    EXPECT_EQ(usablePage(good), good);
+    const auto zero = usablePage({0, -5, 1440, 1440, 1440, 1440});
+    EXPECT_EQ(zero.paperWidth, 12240);
+    EXPECT_EQ(zero.paperHeight, 15840);
+    const auto wide = usablePage({12240, 15840, 9000, 9000, -100, 200});
+    EXPECT_EQ(wide.marginLeft, 1440) << "margins that meet are reset";
+    EXPECT_EQ(wide.marginRight, 1440);
+    EXPECT_EQ(wide.marginTop, 0) << "a negative margin is none";
+    const auto card = usablePage({2000, 2000, 1500, 1500, 0, 0});
+    EXPECT_EQ(card.marginLeft, 0) << "a small card has no room for inch margins";
+}
+
 TEST(LetterPagesTest, PagesAreFoundByTheirStartPositions) {
     auto doc = twoPageTemplate();
     LetterPages pages(*doc);

@@ -25,6 +25,9 @@
 #include "named_child.h"
 #include "print/print_status_window.h"
 #include "richtext/page_setup.h"
+#include "spell/dictionary_files.h"
+#include "spell/spell_check_dialog.h"
+#include "spell/spell_checker.h"
 #include "text/program_paths.h"
 
 namespace pc::letters {
@@ -319,6 +322,18 @@ TEST_F(LetterWindowsTest, Screenshots) {
     preview.show();
     QApplication::processEvents();
     preview.grab().save(out + "letter-preview.png");
+
+    // The spelling of a letter, with the system's dictionary installed.
+    if (!spell::installMainDictionary(pc::text::mainDictionaryPath())) return;
+    spell::SpellChecker checker;
+    ASSERT_TRUE(checker.open(pc::text::mainDictionaryPath(), pc::text::userDictionaryPath()));
+    QTextDocument misspelt;
+    misspelt.setPlainText("Dear [First],\nThnak you for your letter.");
+    spell::SpellCheckRun run(misspelt, checker);
+    ASSERT_TRUE(run.next());
+    spell::SpellCheckDialog spelling(run, checker);
+    spelling.show();
+    spelling.grab().save(out + "spell-check.png");
 }
 
 }  // namespace

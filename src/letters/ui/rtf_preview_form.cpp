@@ -64,7 +64,7 @@ class PagePanel : public QWidget {
 TRTFPreviewForm::TRTFPreviewForm(const QTextDocument& templateDocument, data::TTable& addresses,
                                  QWidget* parent, QDate today)
     : QDialog(parent), template_(templateDocument.clone()), addresses_(addresses), today_(today) {
-    richtext::setPageSetup(*template_, richtext::pageSetup(templateDocument));
+    richtext::setPageSetup(*template_, usablePage(richtext::pageSetup(templateDocument)));
     setWindowTitle(QStringLiteral("Preview Letters"));
     setObjectName(QStringLiteral("TRTFPreviewForm"));
     auto* bar = new QHBoxLayout;
