@@ -93,9 +93,9 @@ bool LetterPrintRun::printRecord(print::PrintEngine& printer) {
 void LetterPrintRun::print(print::PrintEngine& printer, const std::function<bool()>& keepGoing) {
     while (!addresses_.eof() && !printer.aborted()) {
         if (!printRecord(printer)) break;
+        printer.setStatusLine(0, QStringLiteral("Printing page ") + QString::number(pages_));
         if (choices_.records == LetterPrintChoices::Records::CurrentOnly) break;
         addresses_.next();
-        printer.setStatusLine(0, QStringLiteral("Printing page ") + QString::number(pages_));
         if (keepGoing && !keepGoing()) break;
         if (!addresses_.eof()) printer.newPage();
     }

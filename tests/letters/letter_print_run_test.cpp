@@ -152,6 +152,7 @@ TEST_F(LetterPrintRunTest, OnlyCurrentRecordPrintsOneLetterWithItsCopies) {
     choices.copies = 3;
     EXPECT_EQ(run(choices), 6);
     EXPECT_EQ(printed, 1);
+    EXPECT_EQ(status, "Printing page 6");
     EXPECT_EQ(table.recNo(), current) << "the record is put back";
 }
 
