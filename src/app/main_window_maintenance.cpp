@@ -9,6 +9,7 @@
 #include "data/t_table.h"
 #include "envelopes/ui/envelopes_entry.h"
 #include "labels/ui/labels_entry.h"
+#include "letters/ui/letters_entry.h"
 #include "maintenance/maintenance_entry.h"
 #include "maintenance/new_database_dialog.h"
 #include "maintenance/rebuild_indexes_dialog.h"
@@ -63,6 +64,12 @@ void TAddressMain::PrintEnvelopesClick() {
     if (!readyForSubsystem()) return;
     SubsystemEntry entry(session());
     envelopes::printEnvelopes(session(), this);
+}
+
+void TAddressMain::PrintLettersClick() {
+    if (!readyForSubsystem()) return;
+    SubsystemEntry entry(session());
+    letters::printLetters(session(), this);
 }
 
 void TAddressMain::RebuildIndexesMenuClick() {

@@ -138,9 +138,8 @@ void TAddressMain::createMenus() {
     // Commands of the windows still to come stay in view, disabled, and say so.
     markNotAvailable({mnuImportDbf, mnuImportAscii, mnuImport1x, mnuImport2x, mnuExport,
                       mnuCountZips, mnuCheckStateZip, mnuCheckDuplicates, mnuConvertCase,
-                      mnuSearchReplace, mnuDeleteRecords, mnuPrintLetters, mnuPrintReports,
-                      mnuPrintCurrent});
-    notAvailableWidgets_ = {LettersButton, ReportsButton, DialPhone1Button, DialPhone2Button};
+                      mnuSearchReplace, mnuDeleteRecords, mnuPrintReports, mnuPrintCurrent});
+    notAvailableWidgets_ = {ReportsButton, DialPhone1Button, DialPhone2Button};
     for (QWidget* widget : notAvailableWidgets_) {
         widget->setStatusTip(kNotAvailableTip);
         widget->setToolTip(widget->toolTip().isEmpty()
@@ -211,6 +210,8 @@ void TAddressMain::createMenus() {
     connect(LabelsButton, &QToolButton::clicked, this, &TAddressMain::PrintLabelsClick);
     connect(mnuPrintEnvelopes, &QAction::triggered, this, &TAddressMain::PrintEnvelopesClick);
     connect(EnvelopesButton, &QToolButton::clicked, this, &TAddressMain::PrintEnvelopesClick);
+    connect(mnuPrintLetters, &QAction::triggered, this, &TAddressMain::PrintLettersClick);
+    connect(LettersButton, &QToolButton::clicked, this, &TAddressMain::PrintLettersClick);
     connect(mnuRebuildIndexes, &QAction::triggered, this, &TAddressMain::RebuildIndexesMenuClick);
     connect(mnuRebuildSystemIndexes, &QAction::triggered, this,
             &TAddressMain::RebuildSystemFileindexesmnuClick);

@@ -138,6 +138,7 @@ class TAddressMain : public QMainWindow {
     void BrowseButtonClick();
     void PrintLabelsClick();
     void PrintEnvelopesClick();
+    void PrintLettersClick();
     void RebuildIndexesMenuClick();
     void RebuildSystemFileindexesmnuClick();
     void NewFileMenuClick();

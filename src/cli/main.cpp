@@ -18,6 +18,9 @@
 #include "cli/labels_command.h"
 #include "cli/layout_command.h"
 #endif
+#ifdef PC_CLI_LETTER_VERBS
+#include "cli/letters_command.h"
+#endif
 #ifdef PC_CLI_RTF_VERB
 #include "cli/rtf_command.h"
 #endif
@@ -33,6 +36,7 @@ const char* const kUsage =
     "  envelopes envelope feed offsets; list, add and print envelope layouts\n"
     "  filter  show the query and matches of a saved filter (.FLT)\n"
     "  labels  list the label layouts of a home and add layouts to it\n"
+    "  letters list, add, merge and print the form letters of a home\n"
     "  layout  show layout files (.L, .E, .R) as JSON lines and make them from JSON\n"
     "  presort the bulk-mail print order of an address table\n"
     "  rtf     show the text of an RTF document\n"
@@ -76,6 +80,12 @@ int main(int argc, char** argv) {
             std::cout.flush();
             if (!std::cout) throw pc::cli::CliError("cannot write the output", 1);
             return status;
+        }
+#endif
+#ifdef PC_CLI_LETTER_VERBS
+        if (command == "letters") {
+            const auto gui = pc::cli::startGui();
+            return pc::cli::runLettersCommand({args.begin() + 1, args.end()}, std::cout);
         }
 #endif
 #ifdef PC_CLI_RTF_VERB

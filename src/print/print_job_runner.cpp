@@ -32,6 +32,7 @@ PrintStatusWindow::Result runPrintJob(PrintEngine& engine, bool preview,
     }
     PrintStatusWindow status(engine, PrintOutput::Printer, windows.texts, windows.pdfPath,
                              windows.parent);
+    if (!windows.statusCaption.isEmpty()) status.setWindowTitle(windows.statusCaption);
     stopRequested = [&] { return status.stopRequested(); };
     widgets::centreWindow(&status, windows.parent);
     status.exec();

@@ -17,6 +17,7 @@ struct PrintJobWindows {
     QString previewCaption;  // "Preview Labels"
     QString pdfPath;         // for the "PDF file" printer
     QWidget* parent = nullptr;
+    QString statusCaption;  // when not the status window's own
 };
 
 // Runs `job` as the engine's print callback (its other callbacks stay as

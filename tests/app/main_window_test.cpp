@@ -370,16 +370,18 @@ TEST_F(MainWindowTest, CommandsOfLaterWindowsStayVisibleButDisabled) {
     ini().writeString("MRU", "Item1", path);
     TAddressMain& w = start();
     ASSERT_TRUE(w.active());
-    for (QAction* action : {w.mnuPrintLetters, w.mnuExport, w.mnuCountZips}) {
+    for (QAction* action : {w.mnuPrintReports, w.mnuExport, w.mnuCountZips}) {
         EXPECT_TRUE(action->isVisible());
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
         EXPECT_TRUE(action->statusTip().contains("not available yet"));
     }
-    EXPECT_FALSE(named<QAbstractButton>(w, "LettersButton")->isEnabled());
+    EXPECT_FALSE(named<QAbstractButton>(w, "ReportsButton")->isEnabled());
     EXPECT_TRUE(named<QAbstractButton>(w, "LabelsButton")->isEnabled());
+    EXPECT_TRUE(named<QAbstractButton>(w, "LettersButton")->isEnabled());
     EXPECT_TRUE(w.mnuPrintLabels->isEnabled());
     EXPECT_TRUE(named<QAbstractButton>(w, "EnvelopesButton")->isEnabled());
     EXPECT_TRUE(w.mnuPrintEnvelopes->isEnabled());
+    EXPECT_TRUE(w.mnuPrintLetters->isEnabled());
     EXPECT_TRUE(w.mnuOpen->isEnabled());
     EXPECT_TRUE(w.mnuCopyToClipboard->isEnabled());
     // Every control of the window explains itself.

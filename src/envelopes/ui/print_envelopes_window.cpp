@@ -417,7 +417,7 @@ bool TPKEnvelopes::PrintEnvelopes(bool preview, const QString& pdfPath) {
         engine_.beforePrint = [&](print::PrintEngine& e) { run.beforePrint(e); };
         using Result = print::PrintStatusWindow::Result;
         const Result result = print::runPrintJob(
-            engine_, preview, {texts, QStringLiteral("Preview Envelope"), pdfPath, this},
+            engine_, preview, {texts, QStringLiteral("Preview Envelope"), pdfPath, this, {}},
             [&run](print::PrintEngine& e, const print::KeepGoing& keepGoing) {
                 run.print(e, keepGoing);
             });

@@ -362,7 +362,7 @@ bool TPrintLabels::PrintLabels(bool preview, const QString& pdfPath) {
                                       QStringLiteral("\rLabel Print Completed!"),
                                       QStringLiteral("\rPreview Stopped at page %p!")};
         const auto result = print::runPrintJob(
-            engine_, preview, {texts, QStringLiteral("Preview Labels"), pdfPath, this},
+            engine_, preview, {texts, QStringLiteral("Preview Labels"), pdfPath, this, {}},
             [&run](print::PrintEngine& e, const print::KeepGoing& keepGoing) {
                 run.print(e, keepGoing);
             });
