@@ -11,6 +11,7 @@
 #include "maintenance/maintenance_entry.h"
 #include "maintenance/new_database_dialog.h"
 #include "maintenance/rebuild_indexes_dialog.h"
+#include "postal/ui/postal_entry.h"
 #include "records/browse_entry.h"
 #include "text/message_service.h"
 #include "widgets/window_placement.h"
@@ -56,6 +57,18 @@ void TAddressMain::PrintLabelsClick() {
     if (!readyForSubsystem()) return;
     SubsystemEntry entry(session());
     labels::printLabels(session(), this);
+}
+
+void TAddressMain::CountZipCodesClick() {
+    if (!readyForSubsystem()) return;
+    SubsystemEntry entry(session());
+    postal::countZipCodes(session(), this);
+}
+
+void TAddressMain::CheckStateZipClick() {
+    if (!readyForSubsystem()) return;
+    SubsystemEntry entry(session(), {.bulkOperation = true});
+    postal::checkStateAndZipCodes(session(), this);
 }
 
 void TAddressMain::RebuildIndexesMenuClick() {

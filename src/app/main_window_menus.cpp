@@ -137,9 +137,8 @@ void TAddressMain::createMenus() {
 
     // Commands of the windows still to come stay in view, disabled, and say so.
     markNotAvailable({mnuImportDbf, mnuImportAscii, mnuImport1x, mnuImport2x, mnuExport,
-                      mnuCountZips, mnuCheckStateZip, mnuCheckDuplicates, mnuConvertCase,
-                      mnuSearchReplace, mnuDeleteRecords, mnuPrintLetters, mnuPrintEnvelopes,
-                      mnuPrintReports, mnuPrintCurrent});
+                      mnuCheckDuplicates, mnuConvertCase, mnuSearchReplace, mnuDeleteRecords,
+                      mnuPrintLetters, mnuPrintEnvelopes, mnuPrintReports, mnuPrintCurrent});
     notAvailableWidgets_ = {LettersButton, EnvelopesButton, ReportsButton, DialPhone1Button,
                             DialPhone2Button};
     for (QWidget* widget : notAvailableWidgets_) {
@@ -209,6 +208,8 @@ void TAddressMain::createMenus() {
     connect(mnuBrowse, &QAction::triggered, this, &TAddressMain::BrowseButtonClick);
     connect(BrowseButton, &QToolButton::clicked, this, &TAddressMain::BrowseButtonClick);
     connect(mnuPrintLabels, &QAction::triggered, this, &TAddressMain::PrintLabelsClick);
+    connect(mnuCountZips, &QAction::triggered, this, &TAddressMain::CountZipCodesClick);
+    connect(mnuCheckStateZip, &QAction::triggered, this, &TAddressMain::CheckStateZipClick);
     connect(LabelsButton, &QToolButton::clicked, this, &TAddressMain::PrintLabelsClick);
     connect(mnuRebuildIndexes, &QAction::triggered, this, &TAddressMain::RebuildIndexesMenuClick);
     connect(mnuRebuildSystemIndexes, &QAction::triggered, this,

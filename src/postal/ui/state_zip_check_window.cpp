@@ -1,8 +1,8 @@
 #include "postal/ui/state_zip_check_window.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -348,6 +348,7 @@ void TStateZipCheck::StartEditStatePRov() {
     cancel_->setEnabled(false);
     editStates_->setText(QStringLiteral("Stop Editing"));
     states_->readAllRecords();
+    stateGrid_->resizeColumnsToContents();
     statePanel_->show();
 }
 
