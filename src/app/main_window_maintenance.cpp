@@ -13,6 +13,7 @@
 #include "maintenance/maintenance_entry.h"
 #include "maintenance/new_database_dialog.h"
 #include "maintenance/rebuild_indexes_dialog.h"
+#include "postal/ui/postal_entry.h"
 #include "records/browse_entry.h"
 #include "text/message_service.h"
 #include "widgets/window_placement.h"
@@ -70,6 +71,18 @@ void TAddressMain::PrintLettersClick() {
     if (!readyForSubsystem()) return;
     SubsystemEntry entry(session());
     letters::printLetters(session(), this);
+}
+
+void TAddressMain::CountZipCodesClick() {
+    if (!readyForSubsystem()) return;
+    SubsystemEntry entry(session());
+    postal::countZipCodes(session(), this);
+}
+
+void TAddressMain::CheckStateZipClick() {
+    if (!readyForSubsystem()) return;
+    SubsystemEntry entry(session(), {.bulkOperation = true});
+    postal::checkStateAndZipCodes(session(), this);
 }
 
 void TAddressMain::RebuildIndexesMenuClick() {

@@ -137,8 +137,8 @@ void TAddressMain::createMenus() {
 
     // Commands of the windows still to come stay in view, disabled, and say so.
     markNotAvailable({mnuImportDbf, mnuImportAscii, mnuImport1x, mnuImport2x, mnuExport,
-                      mnuCountZips, mnuCheckStateZip, mnuCheckDuplicates, mnuConvertCase,
-                      mnuSearchReplace, mnuDeleteRecords, mnuPrintReports, mnuPrintCurrent});
+                      mnuCheckDuplicates, mnuConvertCase, mnuSearchReplace, mnuDeleteRecords,
+                      mnuPrintReports, mnuPrintCurrent});
     notAvailableWidgets_ = {ReportsButton, DialPhone1Button, DialPhone2Button};
     for (QWidget* widget : notAvailableWidgets_) {
         widget->setStatusTip(kNotAvailableTip);
@@ -207,6 +207,8 @@ void TAddressMain::createMenus() {
     connect(mnuBrowse, &QAction::triggered, this, &TAddressMain::BrowseButtonClick);
     connect(BrowseButton, &QToolButton::clicked, this, &TAddressMain::BrowseButtonClick);
     connect(mnuPrintLabels, &QAction::triggered, this, &TAddressMain::PrintLabelsClick);
+    connect(mnuCountZips, &QAction::triggered, this, &TAddressMain::CountZipCodesClick);
+    connect(mnuCheckStateZip, &QAction::triggered, this, &TAddressMain::CheckStateZipClick);
     connect(LabelsButton, &QToolButton::clicked, this, &TAddressMain::PrintLabelsClick);
     connect(mnuPrintEnvelopes, &QAction::triggered, this, &TAddressMain::PrintEnvelopesClick);
     connect(EnvelopesButton, &QToolButton::clicked, this, &TAddressMain::PrintEnvelopesClick);

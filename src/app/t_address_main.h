@@ -139,6 +139,8 @@ class TAddressMain : public QMainWindow {
     void PrintLabelsClick();
     void PrintEnvelopesClick();
     void PrintLettersClick();
+    void CountZipCodesClick();
+    void CheckStateZipClick();
     void RebuildIndexesMenuClick();
     void RebuildSystemFileindexesmnuClick();
     void NewFileMenuClick();

@@ -8,8 +8,10 @@
 #include "cli/db_command.h"
 #ifdef PC_CLI_ADDRESS_VERBS
 #include "cli/barcode_command.h"
+#include "cli/check_zip_command.h"
 #include "cli/filter_command.h"
 #include "cli/presort_command.h"
+#include "cli/zipcount_command.h"
 #endif
 #ifdef PC_CLI_LAYOUT_VERBS
 #include <QGuiApplication>
@@ -32,6 +34,7 @@ const char* const kUsage =
     "\n"
     "commands:\n"
     "  barcode spell out postal barcodes (POSTNET, FIM, Intelligent Mail) bar by bar\n"
+    "  check-zip the records of an address table whose state and ZIP do not fit\n"
     "  db      look at and change xBase tables (.DBF with .FPT memos and .CDX indexes)\n"
     "  envelopes envelope feed offsets; list, add and print envelope layouts\n"
     "  filter  show the query and matches of a saved filter (.FLT)\n"
@@ -40,6 +43,7 @@ const char* const kUsage =
     "  layout  show layout files (.L, .E, .R) as JSON lines and make them from JSON\n"
     "  presort the bulk-mail print order of an address table\n"
     "  rtf     show the text of an RTF document\n"
+    "  zipcount the number of records per ZIP code of an address table\n"
     "\n"
     "Run 'postcraft-cli COMMAND --help' for the command's usage.\n";
 
@@ -63,6 +67,10 @@ int main(int argc, char** argv) {
             return pc::cli::runFilterCommand({args.begin() + 1, args.end()}, std::cout);
         if (command == "presort")
             return pc::cli::runPresortCommand({args.begin() + 1, args.end()}, std::cout);
+        if (command == "zipcount")
+            return pc::cli::runZipCountCommand({args.begin() + 1, args.end()}, std::cout);
+        if (command == "check-zip")
+            return pc::cli::runCheckZipCommand({args.begin() + 1, args.end()}, std::cout);
         if (command == "barcode")
             return pc::cli::runBarcodeCommand({args.begin() + 1, args.end()}, std::cout);
 #endif

@@ -58,4 +58,8 @@ bool RowReader::logical(const QString& field) const {
     return sx_GetLogical(field.toUtf8().constData());
 }
 
+bool RowReader::deleted() const {
+    return sx_Deleted();
+}
+
 }  // namespace pc::data

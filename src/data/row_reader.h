@@ -28,6 +28,7 @@ class RowReader {
     // logical values.
     QString text(const QString& field) const;
     bool logical(const QString& field) const;
+    bool deleted() const;  // the row carries the deletion mark
 
   private:
     int area_;

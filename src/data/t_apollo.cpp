@@ -1,5 +1,6 @@
 #include "data/t_apollo.h"
 
+#include <QFile>
 #include <QStringList>
 
 #include "data/data_error.h"
@@ -291,6 +292,42 @@ void TApollo::closeIndexes() {
         lastError_ = QString::fromStdString(sx_LastError());
     }
     scoped_ = false;  // the scope belonged to an order that is gone
+}
+
+int TApollo::indexEmpty(const QString& file, const QString& expression, bool unique) {
+    if (!prepareMove()) return 0;
+    SelectedArea selected(area());
+    const int order =
+        sx_IndexEmpty(QFile::encodeName(file).constData(), utf8(expression).constData(), unique);
+    lastError_ = QString::fromStdString(sx_LastError());
+    return order;
+}
+
+bool TApollo::keyAdd(int order) {
+    if (!prepareMove()) return false;
+    SelectedArea selected(area());
+    const bool ok = sx_KeyAdd(order);
+    lastError_ = QString::fromStdString(sx_LastError());
+    return ok;
+}
+
+bool TApollo::indexClose(int order, bool deleteFile) {
+    if (!prepareMove()) return false;
+    bool ok;
+    QString path;
+    {
+        SelectedArea selected(area());
+        path = QString::fromStdString(sx_IndexName(order));
+        if (sx_IndexOrd() == order) scoped_ = false;
+        ok = sx_IndexClose(order);
+        lastError_ = QString::fromStdString(sx_LastError());
+    }
+    if (ok && deleteFile && !QFile::remove(path)) {
+        lastError_ = QStringLiteral("Cannot delete ") + path;
+        ok = false;
+    }
+    resync();
+    return ok;
 }
 
 bool TApollo::indexStale() const {

@@ -60,6 +60,13 @@ class TApollo {
     // The path of the index file holding the order ("" when none is open).
     QString indexName(int order = 1) const;
     void closeIndexes();
+    // Single-order index files (.IDX), numbered after the tags: indexEmpty
+    // makes one on the expression holding no keys and returns its order
+    // number (0 on failure); keyAdd adds the current record's key to it;
+    // indexClose closes it and, when asked, deletes its file.
+    int indexEmpty(const QString& file, const QString& expression, bool unique = false);
+    bool keyAdd(int order);
+    bool indexClose(int order, bool deleteFile);
     bool indexStale() const;
     // The engine's full check of the structural index: "" when sound, else
     // what is wrong with it.
