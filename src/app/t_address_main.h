@@ -138,6 +138,8 @@ class TAddressMain : public QMainWindow {
     void BrowseButtonClick();
     void PrintLabelsClick();
     void RebuildIndexesMenuClick();
+    // Export and the Utilities windows: each changes or reads records in bulk.
+    void UtilityMenuClick(void (*open)(pc::data::Session&, QWidget*));
     void RebuildSystemFileindexesmnuClick();
     void NewFileMenuClick();
 

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <vector>
 
 #include "data/data_error.h"
 #include "data/record_source.h"
@@ -24,13 +25,6 @@ const QStringList& tableCopyFields() {
     return fields;
 }
 
-QByteArray encoded(const QString& text, bool utf8) {
-    if (utf8) return text.toUtf8();
-    const QByteArray u = text.toUtf8();
-    const std::string bytes = xbase::fromUtf8(std::string_view(u.constData(), u.size()), 1252);
-    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
 QString absoluteOf(const QString& path) {
     return QFileInfo(path).absoluteFilePath();
 }
@@ -45,20 +39,18 @@ const QStringList& textExportFields() {
     return fields;
 }
 
-QString textExportLine(const QStringList& values, bool rfc4180) {
-    QString line;
-    for (qsizetype i = 0; i < values.size(); ++i) {
-        if (i > 0) line += QLatin1Char(',');
-        line += QLatin1Char('"');
-        if (rfc4180) {
-            QString v = values[i];
-            line += v.replace(QLatin1Char('"'), QLatin1String("\"\""));
-        } else {
-            line += values[i];
+void appendExportValue(std::string& line, std::string_view value, bool rfc4180) {
+    if (!line.empty()) line += ',';
+    line += '"';
+    if (rfc4180) {
+        for (char c : value) {
+            if (c == '"') line += '"';
+            line += c;
         }
-        line += QLatin1Char('"');
+    } else {
+        line += value;
     }
-    return line;
+    line += '"';
 }
 
 QString copyTargetProblem(const QString& target, const QString& openTablePath, bool toTable) {
@@ -79,26 +71,35 @@ CopyResult copyOutToText(data::TTable& table, const QString& path, const TextExp
         result.error = diskFull;
         return result;
     }
-    const QStringList& fields = textExportFields();
-    QByteArray buffer;
+    std::vector<QByteArray> names;
+    for (const QString& f : textExportFields()) names.push_back(f.toLatin1());
+    // Lines are built as UTF-8 bytes and converted once each, not per value.
+    std::string buffer, row;
+    const auto addLine = [&](const std::string& utf8) {
+        if (format.utf8) {
+            buffer += utf8;
+        } else {
+            buffer += xbase::fromUtf8(utf8, 1252);
+        }
+        buffer += "\r\n";
+    };
     const auto flush = [&] {
-        const bool ok = file.write(buffer) == buffer.size();
+        const bool ok = file.write(buffer.data(), qint64(buffer.size())) == qint64(buffer.size());
         buffer.clear();
         return ok;
     };
-    if (format.rfc4180) buffer += encoded(fields.join(QLatin1Char(',')), format.utf8) + "\r\n";
+    if (format.rfc4180) addLine(textExportFields().join(QLatin1Char(',')).toStdString());
     const int total = data::TApollo(&table).queryRecCount();
     bool ok = true;
     {
         data::RowReader rows(table);
-        QStringList values;
         for (rows.goTop(); !rows.eof() && result.copied < total; rows.skip(1)) {
-            values.clear();
-            for (const QString& f : fields) values << rows.text(f);
-            buffer += encoded(textExportLine(values, format.rfc4180), format.utf8);
-            buffer += "\r\n";
+            row.clear();
+            for (const QByteArray& name : names)
+                appendExportValue(row, rows.utf8(name.constData()), format.rfc4180);
+            addLine(row);
             ++result.copied;
-            if (buffer.size() > (1 << 20) && !(ok = flush())) break;
+            if (buffer.size() > (1u << 20) && !(ok = flush())) break;
             if (!text::report(progress, result.copied, total)) {
                 result.stopped = true;
                 break;

@@ -4,6 +4,8 @@
 // records the table's order and query admit.
 #include <QString>
 #include <QStringList>
+#include <string>
+#include <string_view>
 
 #include "text/progress.h"
 
@@ -24,8 +26,9 @@ struct TextExportFormat {
     bool utf8 = false;  // else Windows-1252
 };
 
-// One record's line without its line end.
-QString textExportLine(const QStringList& values, bool rfc4180);
+// Adds one value of a line (UTF-8), in double quotes, after a comma unless
+// it is the first.
+void appendExportValue(std::string& line, std::string_view value, bool rfc4180);
 
 // Why the file cannot take the copy ("Must have a .DBF extension", "Cannot
 // copy a file to itself!"), or "" when it can.

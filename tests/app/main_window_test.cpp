@@ -370,7 +370,7 @@ TEST_F(MainWindowTest, CommandsOfLaterWindowsStayVisibleButDisabled) {
     ini().writeString("MRU", "Item1", path);
     TAddressMain& w = start();
     ASSERT_TRUE(w.active());
-    for (QAction* action : {w.mnuPrintLetters, w.mnuExport, w.mnuCountZips}) {
+    for (QAction* action : {w.mnuPrintLetters, w.mnuPrintReports, w.mnuCountZips}) {
         EXPECT_TRUE(action->isVisible());
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
         EXPECT_TRUE(action->statusTip().contains("not available yet"));
@@ -378,6 +378,9 @@ TEST_F(MainWindowTest, CommandsOfLaterWindowsStayVisibleButDisabled) {
     EXPECT_FALSE(named<QAbstractButton>(w, "LettersButton")->isEnabled());
     EXPECT_TRUE(named<QAbstractButton>(w, "LabelsButton")->isEnabled());
     EXPECT_TRUE(w.mnuPrintLabels->isEnabled());
+    for (QAction* action : {w.mnuExport, w.mnuCheckDuplicates, w.mnuConvertCase, w.mnuSearchReplace,
+                            w.mnuDeleteRecords})
+        EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
     EXPECT_TRUE(w.mnuOpen->isEnabled());
     EXPECT_TRUE(w.mnuCopyToClipboard->isEnabled());
     // Every control of the window explains itself.

@@ -20,8 +20,11 @@ QByteArray contentsOf(const QString& path) {
 
 TEST(CopyOutFormat, TextLineQuotesEachValueAndTheRfcOptionDoublesQuotes) {
     EXPECT_EQ(textExportFields().size(), 20);
-    EXPECT_EQ(textExportLine({"O\"Brien", "", "a,b"}, false), "\"O\"Brien\",\"\",\"a,b\"");
-    EXPECT_EQ(textExportLine({"O\"Brien", "", "a,b"}, true), "\"O\"\"Brien\",\"\",\"a,b\"");
+    for (bool rfc : {false, true}) {
+        std::string line;
+        for (const char* value : {"O\"Brien", "", "a,b"}) appendExportValue(line, value, rfc);
+        EXPECT_EQ(line, rfc ? "\"O\"\"Brien\",\"\",\"a,b\"" : "\"O\"Brien\",\"\",\"a,b\"");
+    }
 }
 
 TEST(CopyOutFormat, MemoOfAMultipleOfFourGetsABlank) {
