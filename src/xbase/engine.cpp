@@ -554,8 +554,37 @@ bool sx_IndexDescending(int order) {
 bool sx_IndexUnique(int order) {
     return guarded(false, [&] { return area().tagInfo(order).unique; });
 }
-std::string sx_IndexName(int) {
-    return guarded(std::string(), [] { return area().indexPath(); });
+std::string sx_IndexName(int order) {
+    return guarded(std::string(), [&] {
+        WorkArea& w = area();
+        return w.isIdxOrder(order) ? w.idxPath(order) : w.indexPath();
+    });
+}
+
+int sx_IndexEmpty(const char* file, const char* expression, int option) {
+    return guarded(0, [&] {
+        if (!file || !*file || !expression || !*expression)
+            throw Error("An index file needs a name and a key expression", ErrorKind::Invalid);
+        return area().createIdx(file, expression, option == 1);
+    });
+}
+int sx_IndexOpen(const char* file) {
+    return guarded(0, [&] {
+        if (!file || !*file) throw Error("No index file named", ErrorKind::Invalid);
+        return area().openIdx(file);
+    });
+}
+bool sx_KeyAdd(int order) {
+    return guarded(false, [&] {
+        area().addKey(order);
+        return true;
+    });
+}
+bool sx_IndexClose(int order) {
+    return guarded(false, [&] {
+        area().closeIdx(order);
+        return true;
+    });
 }
 void sx_CloseIndexes() {
     guardedVoid([] { area().closeIndexes(); });

@@ -109,7 +109,17 @@ std::string sx_IndexFor(int order);
 bool sx_IndexDescending(int order);
 bool sx_IndexUnique(int order);
 std::string sx_IndexName(int order);  // the index file's path
-void sx_CloseIndexes();
+void sx_CloseIndexes();               // single-order index files too
+// Single-order index files (.IDX), numbered after the structural index's
+// tags. sx_IndexEmpty creates one that holds no keys (option 1: unique) and
+// sx_KeyAdd adds the current record's key to it; both it and sx_IndexOpen
+// return the new order number, 0 on failure. sx_IndexClose writes and closes
+// one (the orders after it move down a number); deleting the file is the
+// caller's business.
+int sx_IndexEmpty(const char* file, const char* expression, int option);
+int sx_IndexOpen(const char* file);
+bool sx_KeyAdd(int order);
+bool sx_IndexClose(int order);
 bool sx_Reindex();
 // True when the table's structural index was found not to match the table
 // on open (it is then left closed, so its tags read as missing).

@@ -58,6 +58,7 @@ WorkArea::~WorkArea() {
     try {
         flush();
         stampIndexClean();
+        flushIdx();
     } catch (...) {
         // Closing must not throw; what could be written has been written.
     }
@@ -194,8 +195,11 @@ void WorkArea::stampIndexClean() {
 }
 
 void WorkArea::makeKey(size_t t, const char* rec, uint32_t recno, uint8_t* out) const {
-    const Expression& e = *tags_[t].key;
-    uint16_t want = index_->tags()[t].keyLength;
+    makeKey(*tags_[t].key, index_->tags()[t].keyLength, rec, recno, out);
+}
+
+void WorkArea::makeKey(const Expression& e, uint16_t want, const char* rec, uint32_t recno,
+                       uint8_t* out) const {
     if (e.keyLength() == want) {
         e.evalKey(ref(rec, recno), out);
         return;
@@ -210,6 +214,7 @@ void WorkArea::makeKey(size_t t, const char* rec, uint32_t recno, uint8_t* out) 
 }
 
 void WorkArea::updateIndexFor(const char* oldRec, const char* newRec, uint32_t recno, bool isNew) {
+    if (!isNew && !idx_.empty()) updateIdxFor(oldRec, newRec, recno);
     if (!index_) return;
     markIndexDirty();
     uint8_t oldKey[kMaxKeyLength + 8], newKey[kMaxKeyLength + 8];
@@ -382,6 +387,7 @@ void WorkArea::commit() {
         table_->flush();
         if (index_) index_->flush();
     }
+    flushIdx();
 }
 
 // ---------------------------------------------------------------- visibility
@@ -460,7 +466,7 @@ bool WorkArea::physicalNext(uint32_t from, int dir, uint32_t* out) {
 }
 
 bool WorkArea::descending() const {
-    return order_ > 0 && index_->tags()[order_ - 1].descending;
+    return order_ > 0 && tagInfo(order_).descending;
 }
 
 bool WorkArea::cursorStep(int dir) {
@@ -472,12 +478,11 @@ int WorkArea::positionCursorOnCurrent() {
     if (cursorVersion_ == indexVersion_ && cursor_->valid() && cursor_->recno() == recno_)
         return kOnCurrent;
     uint8_t key[kMaxKeyLength + 8];
-    size_t t = static_cast<size_t>(order_ - 1);
-    makeKey(t, current(), recno_, key);
+    makeOrderKey(order_, current(), recno_, key);
     cursorVersion_ = indexVersion_;
     if (!cursor_->seekEntry(key, recno_)) return kPastEnd;
     return cursor_->recno() == recno_ &&
-                   std::memcmp(cursor_->key(), key, index_->tags()[t].keyLength) == 0
+                   std::memcmp(cursor_->key(), key, tagInfo(order_).keyLength) == 0
                ? kOnCurrent
                : kAfterCurrent;
 }
@@ -528,7 +533,7 @@ bool WorkArea::cursorToScopeEnd(int dir) {
     }
     if (!scoped_ || scopeBottom_.empty()) return cursor_->last();
     // Just past every key that begins with the bottom bound, then one back.
-    uint16_t len = index_->tags()[order_ - 1].keyLength;
+    uint16_t len = tagInfo(order_).keyLength;
     uint8_t past[kMaxKeyLength + 8];
     size_t n = std::min<size_t>(scopeBottom_.size(), len);
     std::memcpy(past, scopeBottom_.data(), n);
@@ -539,7 +544,7 @@ bool WorkArea::cursorToScopeEnd(int dir) {
 void WorkArea::setScope(const std::string& top, const std::string& bottom) {
     flush();
     if (order_ == 0) throw Error("A scope needs an order; none is set");
-    const CdxTagInfo& info = index_->tags()[order_ - 1];
+    const CdxTagInfo& info = tagInfo(order_);
     scopeTop_ = top.empty() ? std::string() : seekKey(top, info);
     scopeBottom_ = bottom.empty() ? std::string() : seekKey(bottom, info);
     scoped_ = true;
@@ -644,7 +649,9 @@ int WorkArea::tagCount() const {
 }
 
 const CdxTagInfo& WorkArea::tagInfo(int order) const {
-    if (order < 1 || order > tagCount()) throw Error("There is no order " + std::to_string(order));
+    if (order < 1 || order > orderCount())
+        throw Error("There is no order " + std::to_string(order));
+    if (order > tagCount()) return idx_[static_cast<size_t>(order - tagCount() - 1)].file->info();
     return index_->tags()[order - 1];
 }
 
@@ -654,10 +661,20 @@ int WorkArea::tagArea(const std::string& name) const {
 
 void WorkArea::setOrder(int order) {
     flush();
-    if (order < 0 || order > tagCount()) throw Error("There is no order " + std::to_string(order));
+    if (order < 0 || order > orderCount())
+        throw Error("There is no order " + std::to_string(order));
     order_ = order;
     clearScope();
-    cursor_ = order ? index_->cursor(order - 1) : nullptr;
+    resetCursor();
+}
+
+void WorkArea::resetCursor() {
+    if (order_ == 0)
+        cursor_.reset();
+    else if (order_ > tagCount())
+        cursor_ = idx_[static_cast<size_t>(order_ - tagCount() - 1)].file->cursor();
+    else
+        cursor_ = index_->cursor(order_ - 1);
     cursorVersion_ = ~0ull;
 }
 
@@ -728,6 +745,7 @@ int WorkArea::indexTag(const std::string& name, const std::string& keyExpr,
         throw Error("Invalid tag name \"" + name +
                     "\": up to 10 letters, digits or underscores, starting with a letter");
     compileTag(info);  // nothing is touched on disk for a bad definition
+    const int idxSlot = isIdxOrder(order_) ? order_ - tagCount() : 0;
     if (!index_ && indexStale_ && !staleTags_.empty()) reindex(scaled(progress, 0, 50));
     if (!index_) {
         index_ = CdxIndex::create(structuralIndexPath(false), LockMode::None);
@@ -739,8 +757,8 @@ int WorkArea::indexTag(const std::string& name, const std::string& keyExpr,
     int t = buildTag(info, indexStale_ ? scaled(progress, 50, 100) : progress);
     loadTags();
     stampIndexClean();
-    cursor_ = order_ ? index_->cursor(order_ - 1) : nullptr;
-    cursorVersion_ = ~0ull;
+    if (idxSlot) order_ = tagCount() + idxSlot;
+    resetCursor();
     return t + 1;
 }
 
@@ -751,6 +769,7 @@ void WorkArea::reindex(const ProgressFn& progress) {
     requireWritableFolder("reindex");
     std::vector<CdxTagInfo> infos = index_ ? index_->tags() : staleTags_;
     std::string path = index_ ? index_->path() : structuralIndexPath(false);
+    const int idxSlot = isIdxOrder(order_) ? order_ - tagCount() : 0;
     cursor_.reset();
     tags_.clear();
     // The new index is built beside the old one, which keeps the tag
@@ -776,6 +795,9 @@ void WorkArea::reindex(const ProgressFn& progress) {
         std::filesystem::remove(tmpPath);
         indexStale_ = true;
         staleTags_ = infos;
+        // The tags are gone for now; only a single-order index can stay current.
+        order_ = idxSlot;
+        resetCursor();
         throw;
     }
     index_ = CdxIndex::open(path, OpenMode::ReadWrite, LockMode::None);
@@ -784,16 +806,18 @@ void WorkArea::reindex(const ProgressFn& progress) {
     staleTags_.clear();
     staleReason_.clear();
     table_->setStructuralIndexFlag(true);
-    cursor_ = order_ ? index_->cursor(order_ - 1) : nullptr;
-    cursorVersion_ = ~0ull;
+    if (idxSlot) order_ = static_cast<int>(infos.size()) + idxSlot;
+    resetCursor();
 }
 
 void WorkArea::closeIndexes() {
     flush();
     stampIndexClean();
+    flushIdx();
     cursor_.reset();
     index_.reset();
     tags_.clear();
+    idx_.clear();
     order_ = 0;
 }
 
@@ -817,7 +841,11 @@ void WorkArea::pack(const ProgressFn& progress) {
     requireWritableFolder("pack");
     bool indexed = index_ != nullptr;
     markIndexDirty();
+    std::vector<uint32_t> renumbered;
+    if (!idx_.empty()) renumbered = recordNumbersAfterPack();
     table_->pack(scaled(progress, 0, indexed ? 50 : 100));
+    for (IdxOrder& o : idx_) o.file->renumber(renumbered);
+    ++indexVersion_;
     cache_.invalidate();
     reindex(scaled(progress, 50, 100));
     goTop();
@@ -829,6 +857,8 @@ void WorkArea::zap(const ProgressFn& progress) {
     requireWritableFolder("zap");
     markIndexDirty();
     table_->zap();
+    for (IdxOrder& o : idx_) o.file->clear();
+    ++indexVersion_;
     cache_.invalidate();
     reindex(progress);
     goTop();
@@ -874,7 +904,7 @@ bool WorkArea::seek(const std::string& utf8Key) {
     found_ = false;
     bof_ = false;
     if (order_ == 0) throw Error("Seek needs an order; none is set");
-    const CdxTagInfo& info = index_->tags()[order_ - 1];
+    const CdxTagInfo& info = tagInfo(order_);
     std::string key = seekKey(utf8Key, info);
     size_t len = key.size();
     uint8_t target[kMaxKeyLength + 8];

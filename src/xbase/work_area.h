@@ -11,6 +11,7 @@
 #include "xbase/cdx_index.h"
 #include "xbase/dbf_table.h"
 #include "xbase/expression.h"
+#include "xbase/idx_index.h"
 #include "xbase/query_cache.h"
 
 namespace pc::xbase {
@@ -75,8 +76,11 @@ class WorkArea : private MemoSource {
     void zap(const ProgressFn& progress);
 
     // --- orders ---
+    // The compound index's tags are orders 1 to tagCount(); open single-order
+    // index files follow, up to orderCount().
     int tagCount() const;
-    const CdxTagInfo& tagInfo(int order) const;  // 1-based
+    int orderCount() const { return tagCount() + static_cast<int>(idx_.size()); }
+    const CdxTagInfo& tagInfo(int order) const;  // 1-based, any order
     int tagArea(const std::string& name) const;  // 0 when absent
     int order() const { return order_; }
     void setOrder(int order);
@@ -84,7 +88,21 @@ class WorkArea : private MemoSource {
     int indexTag(const std::string& name, const std::string& keyExpr, const std::string& forExpr,
                  bool unique, bool descending, const ProgressFn& progress);
     void reindex(const ProgressFn& progress);
-    void closeIndexes();
+    void closeIndexes();  // the single-order index files too
+
+    // --- single-order index files (.IDX) ---
+    // Creates an empty index on keyExpr and opens it as an order (returned).
+    // It holds only the keys given to addKey; an edit of a record it holds
+    // moves that record's entry.
+    int createIdx(const std::string& path, const std::string& keyExpr, bool unique);
+    int openIdx(const std::string& path);  // returns its order number
+    // Adds the current record's key to a single-order index.
+    void addKey(int order);
+    // Writes and closes a single-order index; the ones after it move down a
+    // number. The current order becomes physical order when it was this one.
+    void closeIdx(int order);
+    bool isIdxOrder(int order) const { return order > tagCount() && order <= orderCount(); }
+    const std::string& idxPath(int order) { return idxOf(order).path(); }
     bool indexStale() const { return indexStale_; }
     const std::string& staleReason() const { return staleReason_; }
     // Checks the structural index: its file structure, and each tag's
@@ -143,6 +161,16 @@ class WorkArea : private MemoSource {
     char* editBuffer();  // the current record copied for editing, marked changed
     void updateIndexFor(const char* oldRec, const char* newRec, uint32_t recno, bool isNew);
     void makeKey(size_t tag, const char* rec, uint32_t recno, uint8_t* out) const;
+    void makeKey(const Expression& key, uint16_t keyLength, const char* rec, uint32_t recno,
+                 uint8_t* out) const;
+    void makeOrderKey(int order, const char* rec, uint32_t recno, uint8_t* out) const;
+    void resetCursor();  // after the index under the current order changed
+    // Single-order indexes hold chosen records: an edit moves an entry that
+    // is there and adds none.
+    void updateIdxFor(const char* oldRec, const char* newRec, uint32_t recno);
+    void flushIdx();
+    std::vector<uint32_t> recordNumbersAfterPack() const;
+    IdxIndex& idxOf(int order);
     struct CompiledTag {
         std::unique_ptr<Expression> key, cond;
     };
@@ -171,6 +199,11 @@ class WorkArea : private MemoSource {
     std::unique_ptr<DbfTable> table_;
     std::unique_ptr<CdxIndex> index_;
     std::vector<Tag> tags_;
+    struct IdxOrder {
+        std::unique_ptr<IdxIndex> file;
+        Tag tag;
+    };
+    std::vector<IdxOrder> idx_;
     bool indexStale_ = false;
     std::string staleReason_;
     std::vector<CdxTagInfo> staleTags_;  // definitions of a stale index, for its rebuild
