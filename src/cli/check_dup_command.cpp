@@ -1,5 +1,7 @@
 #include "cli/check_dup_command.h"
 
+#include <QTemporaryDir>
+
 #include "cli/cli_messages.h"
 #include "cli/db_command.h"
 #include "cli/option_numbers.h"
@@ -7,6 +9,7 @@
 #include "cli/utility_arguments.h"
 #include "data/data_error.h"
 #include "data/t_table.h"
+#include "data/temporary_index.h"
 #include "maintenance/duplicate_check.h"
 
 namespace pc::cli {
@@ -58,9 +61,17 @@ int runCheckDupCommand(const std::vector<std::string>& args, std::ostream& out) 
     data::TTable table;
     openUtilityTable(a.table, table);
     maintenance::DuplicateCheckResult result;
+    // The records are collected in a temporary index, as the window does; a
+    // folder of its own keeps it apart from a running program's.
+    QTemporaryDir scratch;
     try {
+        data::TemporaryIndex index(table, scratch.path() + "/" + maintenance::kDuplicateIndexName,
+                                   maintenance::duplicateKeyExpression(options.kind));
+        if (!scratch.isValid() || !index.ok())
+            throw CliError("cannot create the temporary index: " + index.error().toStdString(),
+                           kExitFailure);
         ProgressLine line("checking");
-        result = maintenance::checkDuplicates(table, options, line.progress());
+        result = maintenance::checkDuplicates(table, options, line.progress(), &index);
     } catch (const data::DataError& e) {
         throw CliError(e.message().toStdString(), kExitFailure);
     }

@@ -17,8 +17,10 @@
 
 #include "data/data_error.h"
 #include "data/session.h"
+#include "data/temporary_index.h"
 #include "maintenance/duplicate_grid_model.h"
 #include "text/message_service.h"
+#include "text/program_paths.h"
 #include "widgets/help_link.h"
 
 namespace pc::maintenance {
@@ -141,7 +143,16 @@ TDupCheck::TDupCheck(data::Session& session, QWidget* parent) : QDialog(parent),
     KindofCheckClick();
 }
 
-TDupCheck::~TDupCheck() = default;
+TDupCheck::~TDupCheck() {
+    // The grid reads through the table; it goes before the index is deleted.
+    Grid->setModel(nullptr);
+    model_.reset();
+    index_.reset();
+}
+
+QString TDupCheck::indexPath() const {
+    return text::homeDir() + QLatin1String(kDuplicateIndexName);
+}
 
 DuplicateKind TDupCheck::kind() const {
     return static_cast<DuplicateKind>(KindofCheck->checkedId());

@@ -18,7 +18,8 @@ class QWidget;
 
 namespace pc::data {
 class Session;
-}
+class TemporaryIndex;
+}  // namespace pc::data
 
 namespace pc::maintenance {
 
@@ -43,6 +44,8 @@ class TDupCheck : public QDialog {
     DuplicateKind kind() const;
     int pairs() const { return result_.pairs; }
     DuplicateGridModel* grid() const { return model_.get(); }
+    // Where the records are collected: "_chkdup.idx" in the program's folder.
+    QString indexPath() const;
 
   protected:
     void reject() override;
@@ -60,6 +63,7 @@ class TDupCheck : public QDialog {
     QTableView* Grid;
     QPushButton *CheckitButton, *CancelButton, *ReturnButton, *HelpButton;
     QPushButton *SaveButton, *UndoButton, *DeleteButton, *TagButton, *TagAllButton;
+    std::unique_ptr<data::TemporaryIndex> index_;  // kept until the window goes
     std::unique_ptr<DuplicateGridModel> model_;
     DuplicateCheckResult result_;
     bool running_ = false;

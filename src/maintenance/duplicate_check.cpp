@@ -8,6 +8,7 @@
 #include "data/row_reader.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
+#include "data/temporary_index.h"
 #include "maintenance/case_conversion.h"
 #include "maintenance/phonetic_key.h"
 #include "maintenance/similar_names.h"
@@ -146,7 +147,7 @@ QString duplicatesFoundText(int pairs) {
 }
 
 DuplicateCheckResult checkDuplicates(data::TTable& table, const DuplicateCheckOptions& options,
-                                     const text::Progress& progress) {
+                                     const text::Progress& progress, data::TemporaryIndex* index) {
     DuplicateCheckResult result;
     table.checkBrowseMode();
     data::TApollo engine(&table);
@@ -157,6 +158,12 @@ DuplicateCheckResult checkDuplicates(data::TTable& table, const DuplicateCheckOp
         checkSimilar(table, engine, options, progress, result);
     else
         checkNeighbours(table, engine, options, progress, result);
+    if (index) {
+        for (int record : result.records)
+            if (!index->add(record))
+                throw data::DataError("Cannot add to the index " + index->path());
+        result.records = index->records();
+    }
     return result;
 }
 

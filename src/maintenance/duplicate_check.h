@@ -9,8 +9,9 @@
 #include "text/progress.h"
 
 namespace pc::data {
+class TemporaryIndex;
 class TTable;
-}
+}  // namespace pc::data
 
 namespace pc::maintenance {
 
@@ -42,9 +43,16 @@ struct DuplicateCheckResult {
 // "Found N possible duplicates"
 QString duplicatesFoundText(int pairs);
 
-// Runs the check. The table's order, query and deleted filter are put back
-// afterwards. Throws DataError when the engine refuses (a missing tag too).
+// The temporary index the window collects the records in ("_chkdup.idx").
+inline constexpr char kDuplicateIndexName[] = "_chkdup.idx";
+
+// Runs the check. With `index` (made with duplicateKeyExpression), the
+// records of the pairs are added to it one key at a time and the result
+// lists them as its order does. The table's order, query and deleted filter
+// are put back afterwards. Throws DataError when the engine refuses (a
+// missing tag too).
 DuplicateCheckResult checkDuplicates(data::TTable& table, const DuplicateCheckOptions& options,
-                                     const text::Progress& progress = {});
+                                     const text::Progress& progress = {},
+                                     data::TemporaryIndex* index = nullptr);
 
 }  // namespace pc::maintenance

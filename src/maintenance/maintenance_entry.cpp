@@ -1,5 +1,7 @@
 #include "maintenance/maintenance_entry.h"
 
+#include <QFile>
+
 #include "data/session.h"
 #include "data/t_apollo.h"
 #include "maintenance/convert_case_dialog.h"
@@ -9,6 +11,7 @@
 #include "maintenance/rebuild_indexes_dialog.h"
 #include "maintenance/search_and_replace_dialog.h"
 #include "text/message_service.h"
+#include "text/program_paths.h"
 #include "widgets/window_placement.h"
 
 namespace pc::maintenance {
@@ -32,6 +35,8 @@ void showUtility(pc::data::Session& session, QWidget* parent) {
 
 void checkDuplicates(pc::data::Session& session, QWidget* parent) {
     showUtility<TDupCheck>(session, parent);
+    // A window that failed half-way must not leave its index behind.
+    QFile::remove(pc::text::homeDir() + QLatin1String(kDuplicateIndexName));
 }
 
 void searchAndReplace(pc::data::Session& session, QWidget* parent) {

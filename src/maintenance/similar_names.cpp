@@ -8,8 +8,23 @@
 namespace pc::maintenance {
 namespace {
 
+// The most Jaro-Winkler can give strings of these lengths: every character
+// of the shorter one matching, no transpositions, a 4-character prefix.
+// Most neighbours differ enough in length to be passed over without the
+// full comparison.
+double similarityBound(size_t a, size_t b) {
+    if (a == 0 || b == 0) return a == b ? 1.0 : 0.0;
+    const double shorter = static_cast<double>(std::min(a, b));
+    const double jaro = (shorter / a + shorter / b + 1.0) / 3.0;
+    return jaro + 0.4 * (1.0 - jaro);
+}
+
+bool alike(const std::string& a, const std::string& b, double threshold) {
+    return similarityBound(a.size(), b.size()) >= threshold && jaroWinkler(a, b) >= threshold;
+}
+
 bool similar(const SimilarCandidate& a, const SimilarCandidate& b, double threshold) {
-    return jaroWinkler(a.name, b.name) >= threshold && jaroWinkler(a.street, b.street) >= threshold;
+    return alike(a.name, b.name, threshold) && alike(a.street, b.street, threshold);
 }
 
 }  // namespace

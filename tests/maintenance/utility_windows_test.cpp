@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTimer>
 
 #include "data/session.h"
 #include "data/t_apollo.h"
@@ -110,6 +111,30 @@ TEST_F(UtilityWindows, DupCheckShowsTheGridAndItsButtonsWork) {
     named<QTableView>(window, "Grid")->selectRow(0);
     named<QAbstractButton>(window, "TagButton")->click();
     EXPECT_EQ(valueOf(a, "TAG"), "");
+}
+
+TEST_F(UtilityWindows, TheTemporaryIndexLivesAsLongAsTheWindow) {
+    person("SMITH", "AL", "1 A ST");
+    person("SMITH", "AL", "1 A ST");
+    const QString file = home + "_chkdup.idx";
+    {
+        TDupCheck window(*session);
+        named<QRadioButton>(window, "KindRadio2")->click();
+        named<QAbstractButton>(window, "CheckitButton")->click();
+        EXPECT_EQ(window.pairs(), 1);
+        EXPECT_EQ(window.grid()->rowCount(), 2);
+    }
+    EXPECT_FALSE(QFile::exists(file));
+    EXPECT_EQ(data::TApollo(&table).order(), 0);
+    {
+        // A stop after the first record: no pair, no grid, the file still goes.
+        TDupCheck window(*session);
+        messages->answer(true);
+        QTimer::singleShot(0, &window, [&] { window.CancelButtonClick(); });
+        named<QAbstractButton>(window, "CheckitButton")->click();
+        EXPECT_EQ(window.grid(), nullptr);
+    }
+    EXPECT_FALSE(QFile::exists(file));
 }
 
 TEST_F(UtilityWindows, SearchAndReplaceAsksFirstAndCutsTheBoxesToTheField) {
