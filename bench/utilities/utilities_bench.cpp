@@ -24,6 +24,7 @@
 #include "data/t_apollo.h"
 #include "data/t_apollo_env.h"
 #include "data/t_table.h"
+#include "data/temporary_index.h"
 #include "maintenance/copy_out.h"
 #include "maintenance/duplicate_check.h"
 #include "maintenance/search_and_replace.h"
@@ -117,7 +118,14 @@ int main(int argc, char** argv) {
         const char* names[] = {"check-dup kind 0", "check-dup kind 1", "check-dup kind 2",
                                "check-dup kind 3 (similar)"};
         if (!wanted(names[kind])) continue;
-        const auto result = pc::maintenance::checkDuplicates(table, options);
+        // As the window does it: the records go into "_chkdup.idx", which is
+        // written and removed at the end.
+        pc::maintenance::DuplicateCheckResult result;
+        {
+            pc::data::TemporaryIndex index(table, scratch.path() + "/_chkdup.idx",
+                                           pc::maintenance::duplicateKeyExpression(options.kind));
+            result = pc::maintenance::checkDuplicates(table, options, {}, &index);
+        }
         line(names[kind], records, result.pairs, timer);
     }
     if (wanted("export")) {
