@@ -97,6 +97,12 @@ void TAddressMain::RebuildIndexesMenuClick() {
     RefreshControls();
 }
 
+void TAddressMain::UtilityMenuClick(void (*open)(pc::data::Session&, QWidget*)) {
+    if (!readyForSubsystem()) return;
+    SubsystemEntry entry(session(), {true, true});
+    open(session(), this);
+}
+
 void TAddressMain::RebuildSystemFileindexesmnuClick() {
     maintenance::TRebuildIndexesDialog dialog(this);
     pc::widgets::centreWindow(&dialog, this);

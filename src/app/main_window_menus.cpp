@@ -9,12 +9,14 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QUrl>
+#include <utility>
 
 #include "app/about_box.h"
 #include "app/help_topics.h"
 #include "app/help_window.h"
 #include "app/preferences_dialog.h"
 #include "app/t_address_main.h"
+#include "maintenance/maintenance_entry.h"
 #include "records/sort_orders.h"
 #include "text/program_paths.h"
 #include "widgets/field_binder.h"
@@ -136,9 +138,8 @@ void TAddressMain::createMenus() {
     mnuHowToUseHelp = item(HelpMenu, "How to Use Help");
 
     // Commands of the windows still to come stay in view, disabled, and say so.
-    markNotAvailable({mnuImportDbf, mnuImportAscii, mnuImport1x, mnuImport2x, mnuExport,
-                      mnuCheckDuplicates, mnuConvertCase, mnuSearchReplace, mnuDeleteRecords,
-                      mnuPrintReports, mnuPrintCurrent});
+    markNotAvailable({mnuImportDbf, mnuImportAscii, mnuImport1x, mnuImport2x, mnuPrintReports,
+                      mnuPrintCurrent});
     notAvailableWidgets_ = {ReportsButton, DialPhone1Button, DialPhone2Button};
     for (QWidget* widget : notAvailableWidgets_) {
         widget->setStatusTip(kNotAvailableTip);
@@ -215,6 +216,12 @@ void TAddressMain::createMenus() {
     connect(mnuPrintLetters, &QAction::triggered, this, &TAddressMain::PrintLettersClick);
     connect(LettersButton, &QToolButton::clicked, this, &TAddressMain::PrintLettersClick);
     connect(mnuRebuildIndexes, &QAction::triggered, this, &TAddressMain::RebuildIndexesMenuClick);
+    for (auto [action, open] : {std::pair{mnuExport, &maintenance::exportRecords},
+                                {mnuCheckDuplicates, &maintenance::checkDuplicates},
+                                {mnuConvertCase, &maintenance::convertCase},
+                                {mnuSearchReplace, &maintenance::searchAndReplace},
+                                {mnuDeleteRecords, &maintenance::deleteRecords}})
+        connect(action, &QAction::triggered, this, [this, open] { UtilityMenuClick(open); });
     connect(mnuRebuildSystemIndexes, &QAction::triggered, this,
             &TAddressMain::RebuildSystemFileindexesmnuClick);
     connect(mnuNew, &QAction::triggered, this, &TAddressMain::NewFileMenuClick);

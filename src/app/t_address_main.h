@@ -142,6 +142,8 @@ class TAddressMain : public QMainWindow {
     void CountZipCodesClick();
     void CheckStateZipClick();
     void RebuildIndexesMenuClick();
+    // Export and the Utilities windows: each changes or reads records in bulk.
+    void UtilityMenuClick(void (*open)(pc::data::Session&, QWidget*));
     void RebuildSystemFileindexesmnuClick();
     void NewFileMenuClick();
 

@@ -8,9 +8,14 @@
 #include "cli/db_command.h"
 #ifdef PC_CLI_ADDRESS_VERBS
 #include "cli/barcode_command.h"
+#include "cli/check_dup_command.h"
 #include "cli/check_zip_command.h"
+#include "cli/convert_case_command.h"
+#include "cli/delete_command.h"
+#include "cli/export_command.h"
 #include "cli/filter_command.h"
 #include "cli/presort_command.h"
+#include "cli/replace_command.h"
 #include "cli/zipcount_command.h"
 #endif
 #ifdef PC_CLI_LAYOUT_VERBS
@@ -34,14 +39,26 @@ const char* const kUsage =
     "\n"
     "commands:\n"
     "  barcode spell out postal barcodes (POSTNET, FIM, Intelligent Mail) bar by bar\n"
-    "  check-zip the records of an address table whose state and ZIP do not fit\n"
-    "  db      look at and change xBase tables (.DBF with .FPT memos and .CDX indexes)\n"
-    "  envelopes envelope feed offsets; list, add and print envelope layouts\n"
+    "  check-dup    find possible duplicate records of an address table
+"
+    "  check-zip    the records of an address table whose state and ZIP do not fit
+"
+    "  convert-case change the letter case of address fields in bulk
+"
+    "  db      look at and change xBase tables (.DBF with .FPT memos and .CDX indexes)
+"
+    "  delete  delete all records of an address table, or those of a filter
+"
+    "  envelopes envelope feed offsets; list, add and print envelope layouts
+"
+    "  export  copy records out to a new table or a comma-delimited text file
+"
     "  filter  show the query and matches of a saved filter (.FLT)\n"
     "  labels  list the label layouts of a home and add layouts to it\n"
     "  letters list, add, merge and print the form letters of a home\n"
     "  layout  show layout files (.L, .E, .R) as JSON lines and make them from JSON\n"
     "  presort the bulk-mail print order of an address table\n"
+    "  replace search and replace values of one field in bulk\n"
     "  rtf     show the text of an RTF document\n"
     "  zipcount the number of records per ZIP code of an address table\n"
     "\n"
@@ -73,6 +90,16 @@ int main(int argc, char** argv) {
             return pc::cli::runCheckZipCommand({args.begin() + 1, args.end()}, std::cout);
         if (command == "barcode")
             return pc::cli::runBarcodeCommand({args.begin() + 1, args.end()}, std::cout);
+        if (command == "replace")
+            return pc::cli::runReplaceCommand({args.begin() + 1, args.end()}, std::cout);
+        if (command == "convert-case")
+            return pc::cli::runConvertCaseCommand({args.begin() + 1, args.end()}, std::cout);
+        if (command == "export")
+            return pc::cli::runExportCommand({args.begin() + 1, args.end()}, std::cout);
+        if (command == "delete")
+            return pc::cli::runDeleteCommand({args.begin() + 1, args.end()}, std::cout);
+        if (command == "check-dup")
+            return pc::cli::runCheckDupCommand({args.begin() + 1, args.end()}, std::cout);
 #endif
 #ifdef PC_CLI_LAYOUT_VERBS
         if (command == "labels") {

@@ -54,6 +54,10 @@ QString RowReader::text(const QString& field) const {
     return QString::fromStdString(sx_GetTrimString(field.toUtf8().constData()));
 }
 
+std::string RowReader::utf8(const char* field) const {
+    return sx_GetTrimString(field);
+}
+
 bool RowReader::logical(const QString& field) const {
     return sx_GetLogical(field.toUtf8().constData());
 }

@@ -4,6 +4,7 @@
 // while the table object stays on the record the user works with. The
 // engine's position is put back when the reader goes.
 #include <QString>
+#include <string>
 
 namespace pc::data {
 
@@ -27,6 +28,9 @@ class RowReader {
     // Stored fields of the row, by name: text without trailing blanks, and
     // logical values.
     QString text(const QString& field) const;
+    // The same text as the engine's UTF-8 bytes, for loops over many rows
+    // that write bytes anyway (exports).
+    std::string utf8(const char* field) const;
     bool logical(const QString& field) const;
     bool deleted() const;  // the row carries the deletion mark
 
