@@ -20,6 +20,9 @@
 #ifdef PC_CLI_RTF_VERB
 #include "cli/rtf_command.h"
 #endif
+#ifdef PC_CLI_IMPORT_VERBS
+#include "cli/ascii_split_command.h"
+#endif
 
 namespace {
 
@@ -27,6 +30,7 @@ const char* const kUsage =
     "usage: postcraft-cli COMMAND [ARGS]\n"
     "\n"
     "commands:\n"
+    "  ascii-split show how the ASCII import cuts each line of a text file\n"
     "  barcode spell out postal barcodes (POSTNET, FIM, Intelligent Mail) bar by bar\n"
     "  db      look at and change xBase tables (.DBF with .FPT memos and .CDX indexes)\n"
     "  filter  show the query and matches of a saved filter (.FLT)\n"
@@ -71,6 +75,10 @@ int main(int argc, char** argv) {
             if (!std::cout) throw pc::cli::CliError("cannot write the output", 1);
             return status;
         }
+#endif
+#ifdef PC_CLI_IMPORT_VERBS
+        if (command == "ascii-split")
+            return pc::cli::runAsciiSplitCommand({args.begin() + 1, args.end()}, std::cout);
 #endif
 #ifdef PC_CLI_RTF_VERB
         if (command == "rtf")
