@@ -22,6 +22,7 @@
 #endif
 #ifdef PC_CLI_IMPORT_VERBS
 #include "cli/ascii_split_command.h"
+#include "cli/import_command.h"
 #endif
 
 namespace {
@@ -34,6 +35,7 @@ const char* const kUsage =
     "  barcode spell out postal barcodes (POSTNET, FIM, Intelligent Mail) bar by bar\n"
     "  db      look at and change xBase tables (.DBF with .FPT memos and .CDX indexes)\n"
     "  filter  show the query and matches of a saved filter (.FLT)\n"
+    "  import  append text, vCard and xBase files to an address table\n"
     "  labels  list the label layouts of a home and add layouts to it\n"
     "  layout  show layout files (.L, .E, .R) as JSON lines and make them from JSON\n"
     "  presort the bulk-mail print order of an address table\n"
@@ -79,6 +81,8 @@ int main(int argc, char** argv) {
 #ifdef PC_CLI_IMPORT_VERBS
         if (command == "ascii-split")
             return pc::cli::runAsciiSplitCommand({args.begin() + 1, args.end()}, std::cout);
+        if (command == "import")
+            return pc::cli::runImportCommand({args.begin() + 1, args.end()}, std::cout);
 #endif
 #ifdef PC_CLI_RTF_VERB
         if (command == "rtf")
