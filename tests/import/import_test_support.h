@@ -13,6 +13,13 @@
 namespace pc::test {
 
 class ImportTest : public DataTest {
+  public:
+    struct NewField {
+        const char* name;
+        const char* type;
+        int width;
+    };
+
   protected:
     void SetUp() override {
         DataTest::SetUp();
@@ -32,11 +39,6 @@ class ImportTest : public DataTest {
         return path;
     }
 
-    struct NewField {
-        const char* name;
-        const char* type;
-        int width;
-    };
     // A table of any layout with rows of values in field order.
     QString makeTable(const QString& name, const std::vector<NewField>& fields,
                       const std::vector<QStringList>& rows) {
