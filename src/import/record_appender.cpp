@@ -54,9 +54,37 @@ QString UnstorableTally::report() const {
            characters_;
 }
 
+namespace {
+
+// Records reach the disk in batches; every exit path pushes the last one.
+class DeferredCommits {
+  public:
+    explicit DeferredCommits(pc::data::TTable& table) : table_(table) {
+        table_.setCommitsDeferred(true);
+    }
+    ~DeferredCommits() {
+        table_.setCommitsDeferred(false);
+        try {
+            table_.commit();
+        } catch (const pc::data::DataError&) {
+            // Reported by the caller's own commit() when it matters.
+        }
+    }
+    DeferredCommits(const DeferredCommits&) = delete;
+    DeferredCommits& operator=(const DeferredCommits&) = delete;
+
+  private:
+    pc::data::TTable& table_;
+};
+
+constexpr int kCommitEvery = 5000;
+
+}  // namespace
+
 ImportOutcome appendRows(pc::data::TTable& destination, const RowProducer& next, int total,
                          UnstorableTally& tally, const pc::text::Progress& progress) {
     ImportOutcome outcome;
+    DeferredCommits batches(destination);
     std::vector<Assignment> row;
     for (;;) {
         row.clear();
@@ -77,6 +105,7 @@ ImportOutcome appendRows(pc::data::TTable& destination, const RowProducer& next,
                 a.field->setText(value);
             }
             destination.post();
+            if ((outcome.imported + 1) % kCommitEvery == 0) destination.commit();
         } catch (const pc::data::DataError&) {
             try {
                 destination.cancel();
