@@ -136,12 +136,10 @@ void TAddressMain::createMenus() {
     mnuHowToUseHelp = item(HelpMenu, "How to Use Help");
 
     // Commands of the windows still to come stay in view, disabled, and say so.
-    markNotAvailable({mnuImportDbf, mnuImportAscii, mnuImport1x, mnuImport2x, mnuExport,
-                      mnuCountZips, mnuCheckStateZip, mnuCheckDuplicates, mnuConvertCase,
+    markNotAvailable({mnuExport, mnuCountZips, mnuCheckStateZip, mnuCheckDuplicates, mnuConvertCase,
                       mnuSearchReplace, mnuDeleteRecords, mnuPrintLetters, mnuPrintEnvelopes,
                       mnuPrintReports, mnuPrintCurrent});
-    notAvailableWidgets_ = {LettersButton, EnvelopesButton, ReportsButton, DialPhone1Button,
-                            DialPhone2Button};
+    notAvailableWidgets_ = {LettersButton, EnvelopesButton, ReportsButton};
     for (QWidget* widget : notAvailableWidgets_) {
         widget->setStatusTip(kNotAvailableTip);
         widget->setToolTip(widget->toolTip().isEmpty()
@@ -211,6 +209,12 @@ void TAddressMain::createMenus() {
     connect(mnuPrintLabels, &QAction::triggered, this, &TAddressMain::PrintLabelsClick);
     connect(LabelsButton, &QToolButton::clicked, this, &TAddressMain::PrintLabelsClick);
     connect(mnuRebuildIndexes, &QAction::triggered, this, &TAddressMain::RebuildIndexesMenuClick);
+    connect(mnuImportAscii, &QAction::triggered, this, [this] { ImportMenuClick(0); });
+    connect(mnuImportDbf, &QAction::triggered, this, [this] { ImportMenuClick(1); });
+    connect(mnuImport1x, &QAction::triggered, this, [this] { ImportMenuClick(11); });
+    connect(mnuImport2x, &QAction::triggered, this, [this] { ImportMenuClick(12); });
+    connect(DialPhone1Button, &QPushButton::clicked, this, [this] { DialPhoneClick(1); });
+    connect(DialPhone2Button, &QPushButton::clicked, this, [this] { DialPhoneClick(2); });
     connect(mnuRebuildSystemIndexes, &QAction::triggered, this,
             &TAddressMain::RebuildSystemFileindexesmnuClick);
     connect(mnuNew, &QAction::triggered, this, &TAddressMain::NewFileMenuClick);

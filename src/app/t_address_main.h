@@ -137,6 +137,10 @@ class TAddressMain : public QMainWindow {
     // --- browse, index maintenance and new databases (main_window_maintenance.cpp) ---
     void BrowseButtonClick();
     void PrintLabelsClick();
+    // 0 ASCII, 1 DBF, and the earlier versions 10 + 1 and 10 + 2.
+    void ImportMenuClick(int kind);
+    // Phone 1 or 2 of the current record into the dialer.
+    void DialPhoneClick(int phone);
     void RebuildIndexesMenuClick();
     void RebuildSystemFileindexesmnuClick();
     void NewFileMenuClick();

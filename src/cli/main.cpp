@@ -20,6 +20,9 @@
 #ifdef PC_CLI_RTF_VERB
 #include "cli/rtf_command.h"
 #endif
+#ifdef PC_CLI_DIAL_VERB
+#include "cli/dial_command.h"
+#endif
 #ifdef PC_CLI_IMPORT_VERBS
 #include "cli/ascii_split_command.h"
 #include "cli/import_command.h"
@@ -34,6 +37,7 @@ const char* const kUsage =
     "  ascii-split show how the ASCII import cuts each line of a text file\n"
     "  barcode spell out postal barcodes (POSTNET, FIM, Intelligent Mail) bar by bar\n"
     "  db      look at and change xBase tables (.DBF with .FPT memos and .CDX indexes)\n"
+    "  dial    dial a number with a modem on a serial device\n"
     "  filter  show the query and matches of a saved filter (.FLT)\n"
     "  import  append text, vCard and xBase files to an address table\n"
     "  labels  list the label layouts of a home and add layouts to it\n"
@@ -77,6 +81,10 @@ int main(int argc, char** argv) {
             if (!std::cout) throw pc::cli::CliError("cannot write the output", 1);
             return status;
         }
+#endif
+#ifdef PC_CLI_DIAL_VERB
+        if (command == "dial")
+            return pc::cli::runDialCommand({args.begin() + 1, args.end()}, std::cout);
 #endif
 #ifdef PC_CLI_IMPORT_VERBS
         if (command == "ascii-split")
