@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "import/dbf_import.h"
 #include "import/ui/ascii_import_window.h"
 #include "import/ui/dbf_import_window.h"
 #include "import/ui/import_older_window.h"
