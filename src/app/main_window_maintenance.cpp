@@ -7,6 +7,8 @@
 #include "data/data_error.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
+#include "dialer/ui/dialer_entry.h"
+#include "import/ui/import_entry.h"
 #include "envelopes/ui/envelopes_entry.h"
 #include "labels/ui/labels_entry.h"
 #include "letters/ui/letters_entry.h"
@@ -83,6 +85,23 @@ void TAddressMain::CheckStateZipClick() {
     if (!readyForSubsystem()) return;
     SubsystemEntry entry(session(), {.bulkOperation = true});
     postal::checkStateAndZipCodes(session(), this);
+}
+
+void TAddressMain::ImportMenuClick(int kind) {
+    if (!readyForSubsystem()) return;
+    SubsystemEntry entry(session(), {.bulkOperation = true, .reapplyFilter = true});
+    if (kind == 0)
+        import::importAscii(session(), this);
+    else if (kind == 1)
+        import::importDbf(session(), this);
+    else
+        import::importOlder(session(), kind - 10, this);
+}
+
+void TAddressMain::DialPhoneClick(int phone) {
+    if (!active()) return;
+    const auto* field = TablePKW->findField(phone == 1 ? "PHONE" : "PHONE2");
+    dialer::dialPhone(field ? field->text() : QString(), this);
 }
 
 void TAddressMain::RebuildIndexesMenuClick() {

@@ -138,9 +138,8 @@ void TAddressMain::createMenus() {
     mnuHowToUseHelp = item(HelpMenu, "How to Use Help");
 
     // Commands of the windows still to come stay in view, disabled, and say so.
-    markNotAvailable({mnuImportDbf, mnuImportAscii, mnuImport1x, mnuImport2x, mnuPrintReports,
-                      mnuPrintCurrent});
-    notAvailableWidgets_ = {ReportsButton, DialPhone1Button, DialPhone2Button};
+    markNotAvailable({mnuPrintReports, mnuPrintCurrent});
+    notAvailableWidgets_ = {ReportsButton};
     for (QWidget* widget : notAvailableWidgets_) {
         widget->setStatusTip(kNotAvailableTip);
         widget->setToolTip(widget->toolTip().isEmpty()
@@ -222,6 +221,12 @@ void TAddressMain::createMenus() {
                                 {mnuSearchReplace, &maintenance::searchAndReplace},
                                 {mnuDeleteRecords, &maintenance::deleteRecords}})
         connect(action, &QAction::triggered, this, [this, open] { UtilityMenuClick(open); });
+    connect(mnuImportAscii, &QAction::triggered, this, [this] { ImportMenuClick(0); });
+    connect(mnuImportDbf, &QAction::triggered, this, [this] { ImportMenuClick(1); });
+    connect(mnuImport1x, &QAction::triggered, this, [this] { ImportMenuClick(11); });
+    connect(mnuImport2x, &QAction::triggered, this, [this] { ImportMenuClick(12); });
+    connect(DialPhone1Button, &QPushButton::clicked, this, [this] { DialPhoneClick(1); });
+    connect(DialPhone2Button, &QPushButton::clicked, this, [this] { DialPhoneClick(2); });
     connect(mnuRebuildSystemIndexes, &QAction::triggered, this,
             &TAddressMain::RebuildSystemFileindexesmnuClick);
     connect(mnuNew, &QAction::triggered, this, &TAddressMain::NewFileMenuClick);

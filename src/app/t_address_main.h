@@ -141,6 +141,10 @@ class TAddressMain : public QMainWindow {
     void PrintLettersClick();
     void CountZipCodesClick();
     void CheckStateZipClick();
+    // 0 ASCII, 1 DBF, and the earlier versions 10 + 1 and 10 + 2.
+    void ImportMenuClick(int kind);
+    // Phone 1 or 2 of the current record into the dialer.
+    void DialPhoneClick(int phone);
     void RebuildIndexesMenuClick();
     // Export and the Utilities windows: each changes or reads records in bulk.
     void UtilityMenuClick(void (*open)(pc::data::Session&, QWidget*));

@@ -31,6 +31,13 @@
 #ifdef PC_CLI_RTF_VERB
 #include "cli/rtf_command.h"
 #endif
+#ifdef PC_CLI_DIAL_VERB
+#include "cli/dial_command.h"
+#endif
+#ifdef PC_CLI_IMPORT_VERBS
+#include "cli/ascii_split_command.h"
+#include "cli/import_command.h"
+#endif
 
 namespace {
 
@@ -38,29 +45,25 @@ const char* const kUsage =
     "usage: postcraft-cli COMMAND [ARGS]\n"
     "\n"
     "commands:\n"
-    "  barcode spell out postal barcodes (POSTNET, FIM, Intelligent Mail) bar by bar\n"
-    "  check-dup    find possible duplicate records of an address table
-"
-    "  check-zip    the records of an address table whose state and ZIP do not fit
-"
-    "  convert-case change the letter case of address fields in bulk
-"
-    "  db      look at and change xBase tables (.DBF with .FPT memos and .CDX indexes)
-"
-    "  delete  delete all records of an address table, or those of a filter
-"
-    "  envelopes envelope feed offsets; list, add and print envelope layouts
-"
-    "  export  copy records out to a new table or a comma-delimited text file
-"
-    "  filter  show the query and matches of a saved filter (.FLT)\n"
-    "  labels  list the label layouts of a home and add layouts to it\n"
-    "  letters list, add, merge and print the form letters of a home\n"
-    "  layout  show layout files (.L, .E, .R) as JSON lines and make them from JSON\n"
-    "  presort the bulk-mail print order of an address table\n"
-    "  replace search and replace values of one field in bulk\n"
-    "  rtf     show the text of an RTF document\n"
-    "  zipcount the number of records per ZIP code of an address table\n"
+    "  ascii-split  show how the ASCII import cuts each line of a text file\n"
+    "  barcode      spell out postal barcodes (POSTNET, FIM, Intelligent Mail) bar by bar\n"
+    "  check-dup    find possible duplicate records of an address table\n"
+    "  check-zip    the records of an address table whose state and ZIP do not fit\n"
+    "  convert-case change the letter case of address fields in bulk\n"
+    "  db           look at and change xBase tables (.DBF with .FPT memos and .CDX indexes)\n"
+    "  delete       delete all records of an address table, or those of a filter\n"
+    "  dial         dial a number with a modem on a serial device\n"
+    "  envelopes    envelope feed offsets; list, add and print envelope layouts\n"
+    "  export       copy records out to a new table or a comma-delimited text file\n"
+    "  filter       show the query and matches of a saved filter (.FLT)\n"
+    "  import       append text, vCard and xBase files to an address table\n"
+    "  labels       list the label layouts of a home and add layouts to it\n"
+    "  layout       show layout files (.L, .E, .R) as JSON lines and make them from JSON\n"
+    "  letters      list, add, merge and print the form letters of a home\n"
+    "  presort      the bulk-mail print order of an address table\n"
+    "  replace      search and replace values of one field in bulk\n"
+    "  rtf          show the text of an RTF document\n"
+    "  zipcount     the number of records per ZIP code of an address table\n"
     "\n"
     "Run 'postcraft-cli COMMAND --help' for the command's usage.\n";
 
@@ -122,6 +125,16 @@ int main(int argc, char** argv) {
             const auto gui = pc::cli::startGui();
             return pc::cli::runLettersCommand({args.begin() + 1, args.end()}, std::cout);
         }
+#endif
+#ifdef PC_CLI_DIAL_VERB
+        if (command == "dial")
+            return pc::cli::runDialCommand({args.begin() + 1, args.end()}, std::cout);
+#endif
+#ifdef PC_CLI_IMPORT_VERBS
+        if (command == "ascii-split")
+            return pc::cli::runAsciiSplitCommand({args.begin() + 1, args.end()}, std::cout);
+        if (command == "import")
+            return pc::cli::runImportCommand({args.begin() + 1, args.end()}, std::cout);
 #endif
 #ifdef PC_CLI_RTF_VERB
         if (command == "rtf")

@@ -401,8 +401,10 @@ void TTable::post() {
             }
             written.push_back(f.get());
         }
-        sx_Commit();
-        if (!sx_LastError().empty()) throw engineFailure("Cannot save the record");
+        if (!commitsDeferred_) {
+            sx_Commit();
+            if (!sx_LastError().empty()) throw engineFailure("Cannot save the record");
+        }
         sx_Unlock(editRecno_);
     }
     setState(TDataSetState::Browse);
@@ -410,6 +412,13 @@ void TTable::post() {
     bof_ = eof_ = false;
     notify(nullptr);
     emit afterPost();
+}
+
+void TTable::commit() {
+    if (!active()) return;
+    SelectedArea selected(area_);
+    sx_Commit();
+    if (!sx_LastError().empty()) throw engineFailure("Cannot save the records");
 }
 
 void TTable::discardEdit() {

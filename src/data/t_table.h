@@ -90,6 +90,13 @@ class TTable : public QObject {
     void deleteRecord();
     // Posts an edit in progress, if any.
     void checkBrowseMode();
+    // Bulk appends (imports): while deferred, post() writes the record but
+    // leaves pushing it to the disk to commit(), which the caller calls
+    // every so often and at the end; one disk sync per record would make a
+    // large import take hours.
+    void setCommitsDeferred(bool deferred) { commitsDeferred_ = deferred; }
+    bool commitsDeferred() const { return commitsDeferred_; }
+    void commit();
     // The engine's value of a stored field for the record the engine rests
     // on, read without moving or refreshing the table object.
     QString engineText(const TField& field) const;
@@ -142,6 +149,7 @@ class TTable : public QObject {
     int beforeInsert_ = 0;  // the record current before an insert, 0 for none
     int disableCount_ = 0;
     bool calculating_ = false;
+    bool commitsDeferred_ = false;
     std::function<void(TTable&)> calcHook_;
 };
 

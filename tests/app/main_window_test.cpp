@@ -370,7 +370,7 @@ TEST_F(MainWindowTest, CommandsOfLaterWindowsStayVisibleButDisabled) {
     ini().writeString("MRU", "Item1", path);
     TAddressMain& w = start();
     ASSERT_TRUE(w.active());
-    for (QAction* action : {w.mnuPrintReports, w.mnuImportAscii}) {
+    for (QAction* action : {w.mnuPrintReports, w.mnuPrintCurrent}) {
         EXPECT_TRUE(action->isVisible());
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
         EXPECT_TRUE(action->statusTip().contains("not available yet"));
