@@ -16,6 +16,8 @@
 
 #include "cli/labels_command.h"
 #include "cli/layout_command.h"
+#include "cli/record_command.h"
+#include "cli/reports_command.h"
 #endif
 #ifdef PC_CLI_RTF_VERB
 #include "cli/rtf_command.h"
@@ -64,6 +66,14 @@ int main(int argc, char** argv) {
         if (command == "labels") {
             const auto gui = pc::cli::startGui();
             return pc::cli::runLabelsCommand({args.begin() + 1, args.end()}, std::cout);
+        }
+        if (command == "reports") {
+            const auto gui = pc::cli::startGui();
+            return pc::cli::runReportsCommand({args.begin() + 1, args.end()}, std::cout);
+        }
+        if (command == "record") {
+            const auto gui = pc::cli::startGui();
+            return pc::cli::runRecordCommand({args.begin() + 1, args.end()}, std::cout);
         }
         if (command == "layout") {
             int status = pc::cli::runLayoutCommand({args.begin() + 1, args.end()}, std::cout);
