@@ -96,10 +96,29 @@ void TextSection::printCenter(const QString& text, Inches x) {
                           Qt::AlignHCenter | Qt::AlignTop);
 }
 
+QString TextSection::cutToWidth(const QString& text, Inches width) {
+    apply();
+    PageCanvas& canvas = engine_.canvas();
+    const QFontMetricsF metrics(canvas.painter().font(), canvas.painter().device());
+    const double limit = width.value * canvas.dpiX();
+    if (metrics.horizontalAdvance(text) <= limit) return text;
+    // The characters that start inside the box: the last may be cut by the
+    // clip, the rest are not on the page at all.
+    qsizetype low = 0, high = text.size();
+    while (low < high) {
+        const qsizetype mid = (low + high + 1) / 2;
+        if (metrics.horizontalAdvance(text.left(mid - 1)) < limit)
+            low = mid;
+        else
+            high = mid - 1;
+    }
+    return text.left(low);
+}
+
 void TextSection::printClipped(const QString& text, Inches x, Inches width) {
     if (width.value <= 0) return;
     apply();
-    engine_.canvas().text({x, y_, x + width, y_ + lineHeight()}, text,
+    engine_.canvas().text({x, y_, x + width, y_ + lineHeight()}, cutToWidth(text, width),
                           Qt::AlignLeft | Qt::AlignTop);
 }
 
@@ -154,7 +173,7 @@ void TextSection::printColumn(const QString& text, Inches inset) {
                       : c.justify == TabColumn::Justify::Center ? Qt::AlignHCenter
                                                                 : Qt::AlignLeft;
     const Inches start = c.justify == TabColumn::Justify::Right ? x + inset : x;
-    canvas.text({start, y_, start + box, bottom}, text, align | Qt::AlignTop);
+    canvas.text({start, y_, start + box, bottom}, cutToWidth(text, box), align | Qt::AlignTop);
 }
 
 }  // namespace pc::print

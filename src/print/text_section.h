@@ -63,6 +63,9 @@ class TextSection {
     void printLeft(const QString& text, Inches x);
     void printRight(const QString& text, Inches x);
     void printCenter(const QString& text, Inches x);
+    // The text as a box of `width` shows it: the characters that start
+    // inside it (a clip cuts the last one).
+    QString cutToWidth(const QString& text, Inches width);
     // Text clipped to a box of `width` at x on the current line.
     void printClipped(const QString& text, Inches x, Inches width);
     void horizontalLine(Inches y, const QColor& color = Qt::black);

@@ -25,13 +25,20 @@ ReportSelection::ReportSelection(pc::data::TTable& table, pc::data::TApollo& eng
         query_ = std::make_unique<pc::data::QuerySetting>(
             engine_, QStringLiteral("Recno()=") + QString::number(remembered_));
     if (choices.startFromCurrent) {
-        if (engine_.go(remembered_)) {
-            table_.resync();
-            if (!table_.eof() && table_.recNo() == remembered_) return;
-        }
+        if (engine_.go(remembered_) && passesQuery()) return;
         pc::text::messages().inform(QString::fromLatin1(kOutOfRangeMessage));
     }
     goFirst();
+}
+
+// Going to a record by number ignores the query; a step forward and back
+// comes home only when the record is among the chosen.
+bool ReportSelection::passesQuery() {
+    table_.resync();
+    if (table_.eof() || table_.recNo() != remembered_) return false;
+    table_.next();
+    table_.prior();
+    return !table_.eof() && table_.recNo() == remembered_;
 }
 
 void ReportSelection::goFirst() {

@@ -48,6 +48,7 @@ class ReportSelection {
 
   private:
     void goFirst();
+    bool passesQuery();
 
     pc::data::TTable& table_;
     pc::data::TApollo& engine_;
