@@ -12,6 +12,7 @@
 #include "maintenance/new_database_dialog.h"
 #include "maintenance/rebuild_indexes_dialog.h"
 #include "records/browse_entry.h"
+#include "reports/ui/reports_entry.h"
 #include "text/message_service.h"
 #include "widgets/window_placement.h"
 
@@ -56,6 +57,18 @@ void TAddressMain::PrintLabelsClick() {
     if (!readyForSubsystem()) return;
     SubsystemEntry entry(session());
     labels::printLabels(session(), this);
+}
+
+void TAddressMain::PrintReportsClick() {
+    if (!readyForSubsystem()) return;
+    SubsystemEntry entry(session());
+    reports::printReports(session(), this);
+}
+
+void TAddressMain::PrintCurrentRecordClick() {
+    if (!readyForSubsystem()) return;
+    SubsystemEntry entry(session());
+    reports::printCurrentRecord(session(), this);
 }
 
 void TAddressMain::RebuildIndexesMenuClick() {

@@ -138,10 +138,8 @@ void TAddressMain::createMenus() {
     // Commands of the windows still to come stay in view, disabled, and say so.
     markNotAvailable({mnuImportDbf, mnuImportAscii, mnuImport1x, mnuImport2x, mnuExport,
                       mnuCountZips, mnuCheckStateZip, mnuCheckDuplicates, mnuConvertCase,
-                      mnuSearchReplace, mnuDeleteRecords, mnuPrintLetters, mnuPrintEnvelopes,
-                      mnuPrintReports, mnuPrintCurrent});
-    notAvailableWidgets_ = {LettersButton, EnvelopesButton, ReportsButton, DialPhone1Button,
-                            DialPhone2Button};
+                      mnuSearchReplace, mnuDeleteRecords, mnuPrintLetters, mnuPrintEnvelopes});
+    notAvailableWidgets_ = {LettersButton, EnvelopesButton, DialPhone1Button, DialPhone2Button};
     for (QWidget* widget : notAvailableWidgets_) {
         widget->setStatusTip(kNotAvailableTip);
         widget->setToolTip(widget->toolTip().isEmpty()
@@ -210,6 +208,9 @@ void TAddressMain::createMenus() {
     connect(BrowseButton, &QToolButton::clicked, this, &TAddressMain::BrowseButtonClick);
     connect(mnuPrintLabels, &QAction::triggered, this, &TAddressMain::PrintLabelsClick);
     connect(LabelsButton, &QToolButton::clicked, this, &TAddressMain::PrintLabelsClick);
+    connect(mnuPrintReports, &QAction::triggered, this, &TAddressMain::PrintReportsClick);
+    connect(ReportsButton, &QToolButton::clicked, this, &TAddressMain::PrintReportsClick);
+    connect(mnuPrintCurrent, &QAction::triggered, this, &TAddressMain::PrintCurrentRecordClick);
     connect(mnuRebuildIndexes, &QAction::triggered, this, &TAddressMain::RebuildIndexesMenuClick);
     connect(mnuRebuildSystemIndexes, &QAction::triggered, this,
             &TAddressMain::RebuildSystemFileindexesmnuClick);

@@ -137,6 +137,8 @@ class TAddressMain : public QMainWindow {
     // --- browse, index maintenance and new databases (main_window_maintenance.cpp) ---
     void BrowseButtonClick();
     void PrintLabelsClick();
+    void PrintReportsClick();
+    void PrintCurrentRecordClick();
     void RebuildIndexesMenuClick();
     void RebuildSystemFileindexesmnuClick();
     void NewFileMenuClick();

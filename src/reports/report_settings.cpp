@@ -112,6 +112,11 @@ ReportSettings newReportSettings(int ppi, const std::array<BandFrame, kReportBan
     return s;
 }
 
+ReportSettings& programReportSettings() {
+    static ReportSettings settings = newReportSettings(96);
+    return settings;
+}
+
 int toThousandths(int pixels, int ppi) {
     // In whole numbers: 1020 / 120 must give 8500, not 8499.
     return static_cast<int>(qint64(pixels) * 1000 / ppi);

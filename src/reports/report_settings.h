@@ -63,6 +63,10 @@ struct ReportSettings {
 // used; the frames are taken from `frames` (they carry over).
 ReportSettings newReportSettings(int ppi, const std::array<BandFrame, kReportBands>& frames = {});
 
+// The one settings record of the program: what the last loaded or edited
+// report left (frames carry over to new reports).
+ReportSettings& programReportSettings();
+
 // Pixels at `ppi` to thousandths of an inch (truncated) and back (rounded).
 int toThousandths(int pixels, int ppi);
 int fromThousandths(qint64 thousandths, int ppi);
