@@ -259,7 +259,7 @@ QString TReportDesigner::description() const {
 
 void TReportDesigner::layOut() {
     if (settingUp_) return;
-    layout_ = layOutDesigner(settings_);
+    layout_ = layOutDesigner(settings_, sizing_);
     ruler_->setPixelsPerInch(settings_.ppi);
     ruler_->setStartInch(double(settings_.leftMargin) / settings_.ppi);
     const int w = layout_.bandWidth;
@@ -373,8 +373,10 @@ void TReportDesigner::resizeBand(ReportBand b, int height, bool released) {
                   : b == ReportBand::Detail ? settings_.detailHeight
                                             : settings_.footerHeight;
     target = limitBandHeight(settings_, b, height);
-    layout_ = layOutDesigner(settings_, !released);
+    // A band dragged to nothing stays so until Save unticks it.
+    sizing_ = true;
     layOut();
+    sizing_ = false;
     if (released) band(b).clampObjects();
 }
 

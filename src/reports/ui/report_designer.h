@@ -77,6 +77,7 @@ class TReportDesigner : public QDialog {
     DesignerLayout layout_;
     QString layoutText_;
     bool settingUp_ = false;
+    bool sizing_ = false;  // a sizer is being dragged
 
     QWidget* page_ = nullptr;
     THRuler* ruler_ = nullptr;
