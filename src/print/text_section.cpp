@@ -124,8 +124,11 @@ void TextSection::printClipped(const QString& text, Inches x, Inches width) {
 
 void TextSection::horizontalLine(Inches y, const QColor& color) {
     PageCanvas& canvas = engine_.canvas();
+    // The pen also colours the text that follows.
+    canvas.painter().save();
     canvas.setDevicePixelPen(color);
     canvas.line(left_, y, right_, y);
+    canvas.painter().restore();
 }
 
 void TextSection::setColumns(Inches first, std::vector<TabColumn> columns) {
@@ -163,8 +166,10 @@ void TextSection::printColumn(const QString& text, Inches inset) {
         canvas.fillRect({x, y_, x + c.width, bottom}, QColor(grey, grey, grey));
     }
     if (c.ruleBelow) {
+        canvas.painter().save();
         canvas.setDevicePixelPen(Qt::black);
         canvas.line(x, bottom, x + c.width, bottom);
+        canvas.painter().restore();
     }
     if (text.isEmpty()) return;
     const Inches box = c.width - inset;
