@@ -186,3 +186,34 @@ TEST_F(ReportPrintingTest, RecordSheetWithMemoOnly) {
 
 }  // namespace
 }  // namespace pc::reports
+
+namespace pc::reports {
+namespace {
+
+// Dark pixels in a band of inches across a recorded page.
+int darkPixelsBetween(const print::RecordedPages& pages, int page, double top, double bottom) {
+    const QImage image = print::renderPageImage(pages.pageSize, 96, [&](print::PageCanvas& canvas) {
+        canvas.drawPicture(
+            pages.pages[page],
+            QSizeF(pages.pageSize.width.pixels(), pages.pageSize.height.pixels()),
+            {print::Inches(0), print::Inches(0), pages.pageSize.width, pages.pageSize.height});
+    });
+    int dark = 0;
+    for (int y = int(top * 96); y < int(bottom * 96); ++y)
+        for (int x = 0; x < image.width(); ++x) dark += qGray(image.pixel(x, y)) < 128;
+    return dark;
+}
+
+TEST_F(ReportPrintingTest, PreviewPagesShowThePageHeader) {
+    addRow({{"LNAME", "Alpha"}});
+    table.first();
+    BuiltInReport report(table, {});
+    print::PrintEngine printer;
+    printer.print = [&report](print::PrintEngine& e) { report.print(e); };
+    ASSERT_TRUE(printer.run(print::PrintOutput::Recording));
+    EXPECT_GT(darkPixelsBetween(printer.recording(), 0, 0.45, 0.8), 50);  // title, date
+    EXPECT_GT(darkPixelsBetween(printer.recording(), 0, 1.6, 1.8), 20);   // the record
+}
+
+}  // namespace
+}  // namespace pc::reports
