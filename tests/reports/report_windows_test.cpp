@@ -13,7 +13,6 @@
 #include "design/text_label.h"
 #include "print/preview_window.h"
 #include "print/print_status_window.h"
-#include "reports/built_in_report.h"
 #include "reports/report_page_layout.h"
 #include "reports/ui/print_current_record_window.h"
 #include "reports/ui/report_designer.h"
@@ -215,25 +214,6 @@ TEST_F(ReportWindowsTest, PrintCurrentRecordAllAndPreview) {
     window.AllClick();
     if (const QString shot = screenshot("print_current_record"); !shot.isEmpty())
         window.grab().save(shot);
-}
-
-TEST_F(ReportWindowsTest, PreviewWindowShowsThePageHeader) {
-    BuiltInReport report(addresses, {});
-    print::PrintEngine printer;
-    printer.print = [&report](print::PrintEngine& e) { report.print(e); };
-    ASSERT_TRUE(printer.run(print::PrintOutput::Recording));
-    print::PreviewWindow preview(printer.recording(), "Preview Report");
-    preview.resize(900, 1000);
-    preview.show();
-    preview.setZoom(1.0);
-    const QImage shot = preview.grab().toImage();
-    preview.close();
-    // The title line: 0.5 to 0.75 inch down the page, below the tool bar.
-    int dark = 0;
-    for (int y = 0; y < shot.height(); ++y)
-        for (int x = 0; x < shot.width() / 2; ++x) dark += qGray(shot.pixel(x, y)) < 100;
-    EXPECT_GT(dark, 0);
-    if (const QString path = screenshot("preview_header_probe"); !path.isEmpty()) shot.save(path);
 }
 
 TEST(ReportPageLayout, NewBandsGetTwentyPixelsWithinThePage) {
