@@ -8,8 +8,8 @@
 #include "data/t_apollo.h"
 #include "data/t_table.h"
 #include "dialer/ui/dialer_entry.h"
-#include "import/ui/import_entry.h"
 #include "envelopes/ui/envelopes_entry.h"
+#include "import/ui/import_entry.h"
 #include "labels/ui/labels_entry.h"
 #include "letters/ui/letters_entry.h"
 #include "maintenance/maintenance_entry.h"
@@ -17,6 +17,7 @@
 #include "maintenance/rebuild_indexes_dialog.h"
 #include "postal/ui/postal_entry.h"
 #include "records/browse_entry.h"
+#include "reports/ui/reports_entry.h"
 #include "text/message_service.h"
 #include "widgets/window_placement.h"
 
@@ -102,6 +103,18 @@ void TAddressMain::DialPhoneClick(int phone) {
     if (!active()) return;
     const auto* field = TablePKW->findField(phone == 1 ? "PHONE" : "PHONE2");
     dialer::dialPhone(field ? field->text() : QString(), this);
+}
+
+void TAddressMain::PrintReportsClick() {
+    if (!readyForSubsystem()) return;
+    SubsystemEntry entry(session());
+    reports::printReports(session(), this);
+}
+
+void TAddressMain::PrintCurrentRecordClick() {
+    if (!readyForSubsystem()) return;
+    SubsystemEntry entry(session());
+    reports::printCurrentRecord(session(), this);
 }
 
 void TAddressMain::RebuildIndexesMenuClick() {

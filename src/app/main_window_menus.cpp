@@ -26,9 +26,6 @@ namespace pc::app {
 
 namespace {
 
-constexpr char kNotAvailableTip[] =
-    "This command is not available yet in this version of Postcraft";
-constexpr char kLaterProperty[] = "pcNotAvailable";
 constexpr char kWebsite[] = "https://postcraft.example.org";
 
 QAction* item(QMenu* menu, const QString& text, const QKeySequence& shortcut = {}) {
@@ -137,16 +134,6 @@ void TAddressMain::createMenus() {
     mnuSearchHelp = item(HelpMenu, "Search for Help On");
     mnuHowToUseHelp = item(HelpMenu, "How to Use Help");
 
-    // Commands of the windows still to come stay in view, disabled, and say so.
-    markNotAvailable({mnuPrintReports, mnuPrintCurrent});
-    notAvailableWidgets_ = {ReportsButton};
-    for (QWidget* widget : notAvailableWidgets_) {
-        widget->setStatusTip(kNotAvailableTip);
-        widget->setToolTip(widget->toolTip().isEmpty()
-                               ? QString(kNotAvailableTip)
-                               : widget->toolTip() + "\n(" + kNotAvailableTip + ")");
-    }
-
     // File
     connect(mnuOpen, &QAction::triggered, this, [this] { OpenDatabaseClick(); });
     connect(mnuClearFilter, &QAction::triggered, this, &TAddressMain::ClearFilterClick);
@@ -214,6 +201,9 @@ void TAddressMain::createMenus() {
     connect(EnvelopesButton, &QToolButton::clicked, this, &TAddressMain::PrintEnvelopesClick);
     connect(mnuPrintLetters, &QAction::triggered, this, &TAddressMain::PrintLettersClick);
     connect(LettersButton, &QToolButton::clicked, this, &TAddressMain::PrintLettersClick);
+    connect(mnuPrintReports, &QAction::triggered, this, &TAddressMain::PrintReportsClick);
+    connect(ReportsButton, &QToolButton::clicked, this, &TAddressMain::PrintReportsClick);
+    connect(mnuPrintCurrent, &QAction::triggered, this, &TAddressMain::PrintCurrentRecordClick);
     connect(mnuRebuildIndexes, &QAction::triggered, this, &TAddressMain::RebuildIndexesMenuClick);
     for (auto [action, open] : {std::pair{mnuExport, &maintenance::exportRecords},
                                 {mnuCheckDuplicates, &maintenance::checkDuplicates},
@@ -233,19 +223,6 @@ void TAddressMain::createMenus() {
     // Record entry
     connect(mnuClone, &QAction::triggered, this, &TAddressMain::mnuCloneClick);
     connect(DateButton, &QPushButton::clicked, this, &TAddressMain::DateLabelClick);
-}
-
-void TAddressMain::markNotAvailable(const std::vector<QAction*>& actions) {
-    for (QAction* action : actions) {
-        action->setProperty(kLaterProperty, true);
-        action->setStatusTip(kNotAvailableTip);
-        action->setToolTip(kNotAvailableTip);
-        action->setEnabled(false);
-    }
-}
-
-bool TAddressMain::available(const QAction* action) const {
-    return !action->property(kLaterProperty).toBool();
 }
 
 }  // namespace pc::app

@@ -109,12 +109,8 @@ ControlState TAddressMain::controlState() const {
 void TAddressMain::RefreshControls() {
     const ControlState state = controlState();
     const ControlFlags f = controlRules(state);
-    auto enable = [this](QAction* action, bool on) { action->setEnabled(on && available(action)); };
-    auto enableWidget = [this](QWidget* widget, bool on) {
-        const bool later = std::find(notAvailableWidgets_.begin(), notAvailableWidgets_.end(),
-                                     widget) != notAvailableWidgets_.end();
-        widget->setEnabled(on && !later);
-    };
+    auto enable = [](QAction* action, bool on) { action->setEnabled(on); };
+    auto enableWidget = [](QWidget* widget, bool on) { widget->setEnabled(on); };
 
     EditMenu->setEnabled(f.activeCommandsEnabled);
     for (QAction* a : {mnuRebuildIndexes, mnuImportDbf, mnuImportAscii, mnuImport1x, mnuImport2x,

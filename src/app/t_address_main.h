@@ -145,6 +145,8 @@ class TAddressMain : public QMainWindow {
     void ImportMenuClick(int kind);
     // Phone 1 or 2 of the current record into the dialer.
     void DialPhoneClick(int phone);
+    void PrintReportsClick();
+    void PrintCurrentRecordClick();
     void RebuildIndexesMenuClick();
     // Export and the Utilities windows: each changes or reads records in bulk.
     void UtilityMenuClick(void (*open)(pc::data::Session&, QWidget*));
@@ -216,8 +218,6 @@ class TAddressMain : public QMainWindow {
     void setWhatsThisTexts();
     // main_window_menus.cpp
     void createMenus();
-    void markNotAvailable(const std::vector<QAction*>& actions);
-    bool available(const QAction* action) const;
     // main_window_keys.cpp
     bool handleKey(QKeyEvent* key);
     // main_window_records.cpp
@@ -265,7 +265,6 @@ class TAddressMain : public QMainWindow {
     records::OverwriteTyping* overwrite_ = nullptr;
     std::unique_ptr<MainWindowSessionHost> sessionHost_;
     std::unique_ptr<pc::data::Session> session_;
-    std::vector<QWidget*> notAvailableWidgets_;
 };
 
 }  // namespace pc::app

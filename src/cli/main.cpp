@@ -24,6 +24,8 @@
 #include "cli/envelopes_command.h"
 #include "cli/labels_command.h"
 #include "cli/layout_command.h"
+#include "cli/record_command.h"
+#include "cli/reports_command.h"
 #endif
 #ifdef PC_CLI_LETTER_VERBS
 #include "cli/letters_command.h"
@@ -112,6 +114,14 @@ int main(int argc, char** argv) {
         if (command == "envelopes") {
             const auto gui = pc::cli::startGui();
             return pc::cli::runEnvelopesCommand({args.begin() + 1, args.end()}, std::cout);
+        }
+        if (command == "reports") {
+            const auto gui = pc::cli::startGui();
+            return pc::cli::runReportsCommand({args.begin() + 1, args.end()}, std::cout);
+        }
+        if (command == "record") {
+            const auto gui = pc::cli::startGui();
+            return pc::cli::runRecordCommand({args.begin() + 1, args.end()}, std::cout);
         }
         if (command == "layout") {
             int status = pc::cli::runLayoutCommand({args.begin() + 1, args.end()}, std::cout);

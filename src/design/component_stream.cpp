@@ -340,17 +340,21 @@ class StreamReader {
         return c;
     }
 
-    std::vector<StreamComponent> list() {
+    // An object list; `last` when nothing may follow it.
+    std::vector<StreamComponent> list(bool last = true) {
         std::vector<StreamComponent> out;
+        const qsizetype at = pos_;
         if (byte("the list start") != static_cast<int>(StreamType::List) && !failed()) {
-            fail(QStringLiteral("the stream does not start with a list"), 0);
+            fail(at == 0 ? QStringLiteral("the stream does not start with a list")
+                         : QStringLiteral("an object list does not start with a list marker"),
+                 at);
             return out;
         }
         while (!failed()) {
             if (!need(1, "the end of the object list")) break;
             if (data_[pos_] == static_cast<char>(StreamType::Null)) {
                 ++pos_;
-                if (left() > 0)
+                if (last && left() > 0)
                     fail(QStringLiteral("%1 bytes after the end of the object list").arg(left()),
                          pos_);
                 break;
@@ -375,6 +379,28 @@ ComponentList readComponents(const QByteArray& bytes) {
     result.components = reader.list();
     if (reader.failed()) {
         result.components.clear();
+        result.error = reader.error();
+    }
+    return result;
+}
+
+BandedList readBandedList(const QByteArray& bytes, int objectLists) {
+    StreamReader reader(bytes);
+    BandedList result;
+    for (int i = 0; i < objectLists && !reader.failed(); ++i)
+        result.objectLists.push_back(reader.list(false));
+    if (!reader.failed()) {
+        const qsizetype at = reader.offset();
+        if (reader.need(1, "the settings list") && bytes[at] != static_cast<char>(StreamType::List))
+            reader.fail(QStringLiteral("the settings do not start with a list marker"), at);
+        if (!reader.failed()) result.values = reader.value(0).items;
+        if (!reader.failed() && reader.left() > 0)
+            reader.fail(
+                QStringLiteral("%1 bytes after the end of the settings list").arg(reader.left()),
+                reader.offset());
+    }
+    if (reader.failed()) {
+        result = {};
         result.error = reader.error();
     }
     return result;

@@ -53,4 +53,14 @@ struct ComponentList {
 // nesting and the number of values are bounded.
 ComponentList readComponents(const QByteArray& bytes);
 
+// Several object lists one after another and then one list of plain values
+// (the banded report layout). All or nothing, as readComponents.
+struct BandedList {
+    std::vector<std::vector<StreamComponent>> objectLists;
+    std::vector<StreamValue> values;
+    QString error;
+    bool ok() const { return error.isEmpty(); }
+};
+BandedList readBandedList(const QByteArray& bytes, int objectLists);
+
 }  // namespace pc::design

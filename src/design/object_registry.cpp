@@ -7,6 +7,7 @@
 #include "design/address_label.h"
 #include "design/counter_label.h"
 #include "design/data_label.h"
+#include "design/date_time_label.h"
 #include "design/fim_barcode.h"
 #include "design/graphic_object.h"
 #include "design/image_object.h"
@@ -15,7 +16,9 @@
 #include "design/line_shape.h"
 #include "design/memo_label.h"
 #include "design/multi_line_label.h"
+#include "design/page_number_label.h"
 #include "design/postnet_barcode.h"
+#include "design/report_shapes.h"
 #include "design/symbol_label.h"
 #include "design/text_label.h"
 
@@ -51,6 +54,9 @@ const std::vector<Registration>& registrations() {
         {"TGMultiLineLabel", make<TGMultiLineLabel>(), true, true, false},
         {"TGDMultiLineLabel", make<TGDMultiLineLabel>(), true, false, true},
         {"TGDMultiLineAddressLabel", make<TGDMultiLineAddressLabel>(), true, true, false},
+        {"TGDateTimeLabel", make<TGDateTimeLabel>(), false, false, true},
+        {"TGPageNumberLabel", make<TGPageNumberLabel>(), false, false, true},
+        {"Trpshapes", make<Trpshapes>(), false, false, true},
     };
     return all;
 }

@@ -200,8 +200,16 @@ bool PrintEngine::runRecording() {
     };
     begin();
     canvas_ = std::make_unique<PageCanvas>(*painter_, kLayoutPixelsPerInch, kLayoutPixelsPerInch);
-    pageBreak_ = [this, begin] {
+    // A picture's bounds ignore text, and replaying clips to them: text
+    // outside every line and shape would vanish from the preview.
+    const auto finish = [this, size] {
         painter_->end();
+        recording_.pages.back().setBoundingRect(
+            QRect(0, 0, qRound(size.width.value * kLayoutPixelsPerInch),
+                  qRound(size.height.value * kLayoutPixelsPerInch)));
+    };
+    pageBreak_ = [begin, finish] {
+        finish();
         begin();
         return true;
     };
@@ -210,7 +218,7 @@ bool PrintEngine::runRecording() {
     if (print && !aborted_) print(*this);
     canvas_.reset();
     pageBreak_ = nullptr;
-    painter_->end();
+    finish();
     painter_.reset();
     return !aborted_;
 }

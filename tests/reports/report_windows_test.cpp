@@ -1,0 +1,235 @@
+// The report windows: Print Report runs both tabs into the preview, the
+// designer's bands, tools and Save rules, Print Current Record; and
+// screenshots of them when PC_SCREENSHOT_DIR is set.
+#include <QApplication>
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+
+#include "data/address_schema.h"
+#include "data/session.h"
+#include "design/table_merge_source.h"
+#include "design/text_label.h"
+#include "print/preview_window.h"
+#include "print/print_status_window.h"
+#include "reports/report_page_layout.h"
+#include "reports/ui/print_current_record_window.h"
+#include "reports/ui/report_designer.h"
+#include "reports/ui/report_setup_window.h"
+#include "reports_test_support.h"
+
+namespace pc::reports {
+namespace {
+
+class PlainHost : public data::Session::Host {
+  public:
+    QString orderTag() const override { return QStringLiteral("LNAME"); }
+    void selectOrder(const QString&) override {}
+    QString filter() const override { return {}; }
+    void applyFilter(const QString&) override {}
+    QString tagId() const override { return {}; }
+    void pauseForSubsystem(bool) override {}
+    void resumeFromSubsystem() override {}
+    void refreshAfterSubsystem() override {}
+};
+
+// Closes the status window once its run has ended, and the preview
+// (after a screenshot when asked for).
+class ModalCloser {
+  public:
+    explicit ModalCloser(QString shot = {}) : shot_(std::move(shot)) {
+        timer_.setInterval(20);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* status = qobject_cast<print::PrintStatusWindow*>(modal)) {
+                auto* button = status->findChild<QPushButton*>("StatusButton");
+                if (button && button->text() == "Ok") button->click();
+            } else if (auto* preview = qobject_cast<print::PreviewWindow*>(modal)) {
+                previewPages = preview->pageCount();
+                if (!shot_.isEmpty()) preview->grab().save(shot_);
+                preview->accept();
+            }
+        });
+        timer_.start();
+    }
+    int previewPages = -1;
+
+  private:
+    QString shot_;
+    QTimer timer_;
+};
+
+QString screenshot(const char* name) {
+    const QByteArray dir = qgetenv("PC_SCREENSHOT_DIR");
+    return dir.isEmpty() ? QString() : QString::fromLocal8Bit(dir) + '/' + name + ".png";
+}
+
+class ReportWindowsTest : public pc::test::ReportTableTest {
+  protected:
+    void SetUp() override {
+        ReportTableTest::SetUp();
+        openAddress(addresses, newAddressTable());
+        data::setNameFieldsVisible(addresses, true);
+        for (int i = 0; i < 70; ++i) {
+            addresses.insert();
+            addresses.fieldByName("LNAME").setText(QString("Name%1").arg(i, 2, 10, QChar('0')));
+            addresses.fieldByName("FNAME").setText("Ann");
+            addresses.fieldByName("STREET").setText(QString("%1 Main St").arg(i));
+            addresses.fieldByName("CITY").setText("Springfield");
+            addresses.fieldByName("STATE").setText("IL");
+            addresses.fieldByName("ZIP").setText("62701");
+            addresses.fieldByName("PHONE").setText("555-0100");
+            addresses.fieldByName("ORG").setText(QString("Org %1").arg(69 - i));
+            addresses.fieldByName("MEMO").setText("A note\r\nand another");
+            addresses.post();
+        }
+        engine.setOrder(engine.tagArea("LNAME"));
+        addresses.first();
+    }
+    void TearDown() override {
+        addresses.close();
+        ReportTableTest::TearDown();
+    }
+
+    data::TTable addresses;
+    data::TApollo engine{&addresses};
+    PlainHost host;
+    data::Session session{addresses, engine, host};
+};
+
+TEST_F(ReportWindowsTest, BuiltInReportsPreview) {
+    TReportSetup window(session, reports, false);
+    EXPECT_EQ(window.whatToPrint(), RecordChoice::All);
+    window.showBuiltInTab(true);
+    auto* list = window.findChild<QListWidget*>("BuiltInList");
+    ASSERT_TRUE(list);
+    for (int n = 1; n <= 4; ++n) {
+        list->setCurrentRow(n - 1);
+        ModalCloser closer(screenshot(("builtin_report_" + std::to_string(n)).c_str()));
+        EXPECT_TRUE(window.PrintReport(true)) << n;
+        EXPECT_GE(closer.previewPages, 1) << n;
+    }
+    // The table is back where it was.
+    EXPECT_EQ(engine.recNo(), 1);
+    if (const QString shot = screenshot("print_report_builtin"); !shot.isEmpty())
+        window.grab().save(shot);
+}
+
+TEST_F(ReportWindowsTest, UserDefinedReportFromTheTable) {
+    TReportSetup window(session, reports, false);
+    EXPECT_FALSE(window.findChild<QPushButton*>("ModifyButton")->isEnabled());
+    EXPECT_FALSE(window.findChild<QPushButton*>("PreviewButton")->isEnabled());
+    // A report saved as the designer would.
+    design::TReportPanel header(design::TRPanelKind::rpkHeader), detail,
+        footer(design::TRPanelKind::rpkFooter);
+    auto title = std::make_unique<design::TGPLabel>();
+    title->setCaption("Members");
+    header.addObject(std::move(title));
+    ReportDefinition definition;
+    definition.description = "Members";
+    ASSERT_TRUE(
+        saveReport(true, reports, definition, {header, detail, footer}, newReportSettings(96)));
+    TReportSetup again(session, reports, false);
+    EXPECT_TRUE(again.findChild<QPushButton*>("ModifyButton")->isEnabled());
+    ModalCloser closer;
+    EXPECT_TRUE(again.PrintReport(true));
+    EXPECT_EQ(closer.previewPages, 3);  // 70 records, 29 to a page
+    if (const QString shot = screenshot("print_report_designer_tab"); !shot.isEmpty())
+        again.grab().save(shot);
+}
+
+TEST_F(ReportWindowsTest, DesignerBandsToolsAndSaveRules) {
+    design::TableMergeSource source(addresses);
+    TReportDesigner designer(addresses, source);
+    ReportSettings settings = newReportSettings(96);
+    settings.useFooter = true;
+    designer.setDefinition(ReportDefinition{}, settings);
+    EXPECT_EQ(designer.layout().bandWidth, 816 - 48 - 48 - 24);
+    EXPECT_TRUE(designer.bandCheck(ReportBand::Footer)->isChecked());
+
+    // Date/time is for the header (and footer); then text goes only there too.
+    designer.ToolButtonClick(design::TRPanelState::psDateTime);
+    designer.ToolButtonClick(design::TRPanelState::psLabel);
+    EXPECT_TRUE(designer.band(ReportBand::Header).acceptsDrawing());
+    EXPECT_FALSE(designer.band(ReportBand::Detail).acceptsDrawing());
+    designer.ToolButtonClick(design::TRPanelState::psPointing);
+    EXPECT_TRUE(designer.band(ReportBand::Detail).acceptsDrawing());
+    // A field in the header is refused with its message.
+    designer.ToolButtonClick(design::TRPanelState::psDataLabel);
+    designer.band(ReportBand::Header).setAcceptsDrawing(true);
+    designer.band(ReportBand::Header).createObject(QRect(5, 5, 10, 5));
+    EXPECT_EQ(messages->texts().last(),
+              QStringLiteral("This object may only be used in the detail band"));
+    EXPECT_TRUE(designer.band(ReportBand::Header).objects().empty());
+    designer.band(ReportBand::Detail).createObject(QRect(5, 5, 10, 5));
+    ASSERT_EQ(designer.band(ReportBand::Detail).objects().size(), 1u);
+    EXPECT_GE(designer.band(ReportBand::Detail).objects()[0]->width(), 50);
+
+    // A band never grows past the page.
+    designer.resizeBand(ReportBand::Detail, 5000, true);
+    const int max = 1056 - 96 + 100;
+    EXPECT_EQ(designer.settings().headerHeight + designer.settings().detailHeight +
+                  designer.settings().footerHeight + kLayoutSpare,
+              max);
+    // The object pulled in as the detail band shrinks.
+    auto* field = designer.band(ReportBand::Detail).objects()[0].get();
+    field->setBounds(5, 60, 50, 15);
+    designer.resizeBand(ReportBand::Detail, 40, true);
+    EXPECT_EQ(field->top(), 40);
+
+    // Footer dragged to 0: unticked and emptied on Save.
+    designer.band(ReportBand::Footer).addObject(std::make_unique<design::TGPLabel>());
+    designer.resizeBand(ReportBand::Footer, 0, true);
+    if (const QString shot = screenshot("report_designer"); !shot.isEmpty())
+        designer.grab().save(shot);
+    designer.SaveButtonClick();
+    EXPECT_EQ(designer.result(), QDialog::Accepted);
+    EXPECT_FALSE(designer.settings().useFooter);
+    EXPECT_TRUE(designer.band(ReportBand::Footer).objects().empty());
+}
+
+TEST_F(ReportWindowsTest, DesignerRefusesToSaveWithoutBands) {
+    design::TableMergeSource source(addresses);
+    TReportDesigner designer(addresses, source);
+    designer.setDefinition(ReportDefinition{}, newReportSettings(96));
+    for (int i = 0; i < kReportBands; ++i)
+        designer.bandCheck(static_cast<ReportBand>(i))->setChecked(false);
+    designer.SaveButtonClick();
+    EXPECT_EQ(messages->texts().last(),
+              QStringLiteral("No report bands are selected. Please select at least one"));
+    EXPECT_NE(designer.result(), QDialog::Accepted);
+}
+
+TEST_F(ReportWindowsTest, PrintCurrentRecordAllAndPreview) {
+    TPrintCurrentRecord window(addresses);
+    window.allBox()->setChecked(false);
+    window.AllClick();
+    for (int i = 0; i < kSheetFields; ++i) EXPECT_FALSE(window.fieldBox(i)->isChecked());
+    window.fieldBox(kSheetFields - 1)->setChecked(true);
+    ModalCloser closer(screenshot("current_record_preview"));
+    EXPECT_TRUE(window.PrintRecord(true));
+    EXPECT_EQ(closer.previewPages, 1);
+    window.allBox()->setChecked(true);
+    window.AllClick();
+    if (const QString shot = screenshot("print_current_record"); !shot.isEmpty())
+        window.grab().save(shot);
+}
+
+TEST(ReportPageLayout, NewBandsGetTwentyPixelsWithinThePage) {
+    ReportSettings s = newReportSettings(120);
+    s.footerHeight = 0;
+    s.useFooter = true;
+    DesignerLayout layout = layOutDesigner(s);
+    EXPECT_EQ(layout.bandWidth, 1020 - 120 - 30);
+    EXPECT_EQ(layout.footer, kNewBandHeight);
+    s.detailHeight = 1320 - 120 + 100 - 100 - 33;  // all the room there is
+    s.footerHeight = 0;
+    layout = layOutDesigner(s);
+    EXPECT_EQ(layout.footer, 0);
+    s.useFooter = false;
+    EXPECT_EQ(layOutDesigner(s).footer, 0);
+}
+
+}  // namespace
+}  // namespace pc::reports
