@@ -14,7 +14,8 @@ namespace pc::test {
 
 class StillSessionHost : public data::Session::Host {
   public:
-    QString orderTag() const override { return {}; }
+    explicit StillSessionHost(QString order = {}) : order_(std::move(order)) {}
+    QString orderTag() const override { return order_; }
     void selectOrder(const QString&) override {}
     QString filter() const override { return {}; }
     void applyFilter(const QString&) override {}
@@ -22,6 +23,9 @@ class StillSessionHost : public data::Session::Host {
     void pauseForSubsystem(bool) override {}
     void resumeFromSubsystem() override {}
     void refreshAfterSubsystem() override {}
+
+  private:
+    QString order_;
 };
 
 // Presses Ok in the status window once its run has ended, and closes the

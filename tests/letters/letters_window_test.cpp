@@ -24,6 +24,7 @@
 #include "letters_test_support.h"
 #include "named_child.h"
 #include "print/print_status_window.h"
+#include "print_window_support.h"
 #include "richtext/page_setup.h"
 #include "spell/dictionary_files.h"
 #include "spell/spell_check_dialog.h"
@@ -35,17 +36,7 @@ namespace {
 
 using pc::test::named;
 
-class FakeHost : public data::Session::Host {
-  public:
-    QString orderTag() const override { return {}; }
-    void selectOrder(const QString&) override {}
-    QString filter() const override { return {}; }
-    void applyFilter(const QString&) override {}
-    QString tagId() const override { return {}; }
-    void pauseForSubsystem(bool) override {}
-    void resumeFromSubsystem() override {}
-    void refreshAfterSubsystem() override {}
-};
+using FakeHost = pc::test::StillSessionHost;
 
 // Closes the status window once its run has ended, keeping its last text.
 class StatusCloser {

@@ -13,6 +13,7 @@
 #include "design/text_label.h"
 #include "print/preview_window.h"
 #include "print/print_status_window.h"
+#include "print_window_support.h"
 #include "reports/report_page_layout.h"
 #include "reports/ui/print_current_record_window.h"
 #include "reports/ui/report_designer.h"
@@ -21,18 +22,6 @@
 
 namespace pc::reports {
 namespace {
-
-class PlainHost : public data::Session::Host {
-  public:
-    QString orderTag() const override { return QStringLiteral("LNAME"); }
-    void selectOrder(const QString&) override {}
-    QString filter() const override { return {}; }
-    void applyFilter(const QString&) override {}
-    QString tagId() const override { return {}; }
-    void pauseForSubsystem(bool) override {}
-    void resumeFromSubsystem() override {}
-    void refreshAfterSubsystem() override {}
-};
 
 // Closes the status window once its run has ended, and the preview
 // (after a screenshot when asked for).
@@ -94,7 +83,7 @@ class ReportWindowsTest : public pc::test::ReportTableTest {
 
     data::TTable addresses;
     data::TApollo engine{&addresses};
-    PlainHost host;
+    pc::test::StillSessionHost host{QStringLiteral("LNAME")};
     data::Session session{addresses, engine, host};
 };
 
