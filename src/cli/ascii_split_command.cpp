@@ -33,7 +33,7 @@ int runAsciiSplitCommand(const std::vector<std::string>& args, std::ostream& out
     QString line;
     std::string json;
     while (file.readLine(line)) {
-        json = "[";
+        json.assign(1, '[');  // (GCC 12 warns falsely on assigning a literal here)
         bool first = true;
         for (const QString& value : pc::import::splitAndClean(line)) {
             if (!first) json += ", ";
