@@ -10,6 +10,7 @@
 #include "cli/json_writer.h"
 #include "cli/option_numbers.h"
 #include "cli/progress_line.h"
+#include "cli/verb_options.h"
 #include "data/address_schema.h"
 #include "data/engine_setting_guards.h"
 #include "data/filter_query.h"
@@ -54,23 +55,16 @@ const char* const kEnvelopesUsage =
     "--paper is given).\n";
 
 [[noreturn]] void usageError(const std::string& message) {
-    throw CliError(message + "\n(run 'postcraft-cli envelopes --help' for usage)", kExitUsage);
+    verbUsageError("envelopes", message);
 }
 
-using Options = std::map<std::string, QString>;
+using Options = VerbOptions;
 
 Options parse(const std::vector<std::string>& args, const std::vector<std::string>& known,
               bool needsHome = true) {
-    Options options;
-    for (size_t i = 1; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (std::find(known.begin(), known.end(), a) == known.end())
-            usageError("unexpected argument '" + a + "'");
-        if (i + 1 >= args.size()) usageError(a + " needs a value");
-        options[a] = QString::fromStdString(args[++i]);
-    }
-    if (needsHome && !options.count("--home")) usageError("--home DIR is needed");
-    return options;
+    return parseVerbOptions(
+        "envelopes", args, known, {},
+        needsHome ? std::vector<std::string>{"--home"} : std::vector<std::string>{});
 }
 
 EnvelopeFeed parseFeed(const QString& text) {

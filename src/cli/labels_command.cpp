@@ -9,6 +9,7 @@
 #include "cli/json_writer.h"
 #include "cli/option_numbers.h"
 #include "cli/progress_line.h"
+#include "cli/verb_options.h"
 #include "data/address_schema.h"
 #include "data/engine_setting_guards.h"
 #include "data/filter_query.h"
@@ -56,27 +57,14 @@ const char* const kLabelsUsage =
     "positions; --start-record makes record N the current one).\n";
 
 [[noreturn]] void usageError(const std::string& message) {
-    throw CliError(message + "\n(run 'postcraft-cli labels --help' for usage)", kExitUsage);
+    verbUsageError("labels", message);
 }
 
-using Options = std::map<std::string, QString>;
+using Options = VerbOptions;
 
 Options parse(const std::vector<std::string>& args, const std::vector<std::string>& known,
               const std::vector<std::string>& flags = {}) {
-    Options options;
-    for (size_t i = 1; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (std::find(flags.begin(), flags.end(), a) != flags.end()) {
-            options[a] = QStringLiteral("1");
-            continue;
-        }
-        if (std::find(known.begin(), known.end(), a) == known.end())
-            usageError("unexpected argument '" + a + "'");
-        if (i + 1 >= args.size()) usageError(a + " needs a value");
-        options[a] = QString::fromStdString(args[++i]);
-    }
-    if (!options.count("--home")) usageError("--home DIR is needed");
-    return options;
+    return parseVerbOptions("labels", args, known, flags);
 }
 
 // LABEL.DBF of the home, as the label window opens it.
