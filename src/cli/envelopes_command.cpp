@@ -7,6 +7,7 @@
 #include "cli/address_input.h"
 #include "cli/cli_messages.h"
 #include "cli/db_command.h"
+#include "cli/home_table.h"
 #include "cli/json_writer.h"
 #include "cli/option_numbers.h"
 #include "cli/progress_line.h"
@@ -130,16 +131,7 @@ int offsets(const Options& options, std::ostream& out) {
 
 // ENVELOPE.DBF of the home, as the envelope window opens it.
 void openLayouts(const QString& home, data::TTable& table) {
-    if (!QFileInfo(home).isDir())
-        throw CliError(home.toStdString() + ": no such folder", kExitUsage);
-    text::setHome(home);
-    envelopes::registerEnvelopeTables();
-    if (!data::openSystemTable(QStringLiteral("ENVELOPE.DBF"), table))
-        throw CliError("cannot open ENVELOPE.DBF in " + home.toStdString(), kExitFailure);
-    data::TApollo engine(&table);
-    engine.setQuery(QStringLiteral("not DELETED()"));
-    engine.setOrder(1);
-    table.first();
+    openHomeTable(home, QStringLiteral("ENVELOPE.DBF"), &envelopes::registerEnvelopeTables, table);
 }
 
 int list(const Options& options, std::ostream& out) {

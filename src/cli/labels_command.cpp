@@ -6,6 +6,7 @@
 #include "cli/address_input.h"
 #include "cli/cli_messages.h"
 #include "cli/db_command.h"
+#include "cli/home_table.h"
 #include "cli/json_writer.h"
 #include "cli/option_numbers.h"
 #include "cli/progress_line.h"
@@ -69,16 +70,7 @@ Options parse(const std::vector<std::string>& args, const std::vector<std::strin
 
 // LABEL.DBF of the home, as the label window opens it.
 void openLayouts(const QString& home, data::TTable& table) {
-    if (!QFileInfo(home).isDir())
-        throw CliError(home.toStdString() + ": no such folder", kExitUsage);
-    text::setHome(home);
-    labels::registerLabelTables();
-    if (!data::openSystemTable(QStringLiteral("LABEL.DBF"), table))
-        throw CliError("cannot open LABEL.DBF in " + home.toStdString(), kExitFailure);
-    data::TApollo engine(&table);
-    engine.setQuery(QStringLiteral("not DELETED()"));
-    engine.setOrder(1);
-    table.first();
+    openHomeTable(home, QStringLiteral("LABEL.DBF"), &labels::registerLabelTables, table);
 }
 
 int list(const Options& options, std::ostream& out) {

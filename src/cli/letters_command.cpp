@@ -7,6 +7,7 @@
 #include "cli/address_input.h"
 #include "cli/cli_messages.h"
 #include "cli/db_command.h"
+#include "cli/home_table.h"
 #include "cli/input_file.h"
 #include "cli/json_writer.h"
 #include "cli/option_numbers.h"
@@ -64,16 +65,7 @@ Options parse(const std::vector<std::string>& args, const std::vector<std::strin
 
 // LETTER.DBF of the home, as the letter window opens it.
 void openLetters(const QString& home, data::TTable& table) {
-    if (!QFileInfo(home).isDir())
-        throw CliError(home.toStdString() + ": no such folder", kExitUsage);
-    text::setHome(home);
-    letters::registerLetterTables();
-    if (!data::openSystemTable(QStringLiteral("LETTER.DBF"), table))
-        throw CliError("cannot open LETTER.DBF in " + home.toStdString(), kExitFailure);
-    data::TApollo engine(&table);
-    engine.setQuery(QStringLiteral("not DELETED()"));
-    engine.setOrder(1);
-    table.first();
+    openHomeTable(home, QStringLiteral("LETTER.DBF"), &letters::registerLetterTables, table);
 }
 
 // The template of the letter with that description.

@@ -8,6 +8,7 @@
 #include "cli/address_input.h"
 #include "cli/cli_messages.h"
 #include "cli/db_command.h"
+#include "cli/home_table.h"
 #include "cli/json_writer.h"
 #include "cli/option_numbers.h"
 #include "cli/progress_line.h"
@@ -65,16 +66,8 @@ Options parse(const std::vector<std::string>& args, const std::vector<std::strin
 
 // REPORT.DBF of the home, as the main window opens it.
 void openReports(const QString& home, data::TTable& table) {
-    if (!QFileInfo(home).isDir())
-        throw CliError(home.toStdString() + ": no such folder", kExitUsage);
-    text::setHome(home);
-    reports::registerReportTables();
-    if (!data::openSystemTable(QStringLiteral("REPORT.DBF"), table))
-        throw CliError("Unable to Open or Create REPORT.DBF", kExitFailure);
-    data::TApollo engine(&table);
-    engine.setQuery(QStringLiteral("not DELETED()"));
-    engine.setOrder(1);
-    table.first();
+    openHomeTable(home, QStringLiteral("REPORT.DBF"), &reports::registerReportTables, table,
+                  "Unable to Open or Create REPORT.DBF");
 }
 
 int list(const Options& options, std::ostream& out) {
