@@ -316,16 +316,10 @@ struct DesignSession {
         panel.setPrinterGeometry(geometry);
         calls.clearObjects = [this] { panel.clearObjects(); };
         calls.loadObjects = [this](const QString& path) {
-            QString error;
-            if (panel.loadLayout(path, &error)) return true;
-            text::messages().inform(error);
-            return false;
+            return labels::loadLayoutOrTell(panel, path);
         };
         calls.saveObjects = [this](const QString& path) {
-            QString error;
-            if (panel.saveLayout(path, &error)) return true;
-            text::messages().inform(error);
-            return false;
+            return labels::saveLayoutOrTell(panel, path);
         };
         calls.design = [this, designer](EnvelopeDefinition& definition) {
             panel.refreshAllData();

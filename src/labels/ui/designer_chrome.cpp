@@ -9,9 +9,25 @@
 #include <QToolButton>
 
 #include "data/t_table.h"
+#include "design/base_panel.h"
 #include "design/ui/surface_widget.h"
+#include "text/message_service.h"
 
 namespace pc::labels {
+
+bool loadLayoutOrTell(design::TGBasePanel& panel, const QString& path) {
+    QString error;
+    if (panel.loadLayout(path, &error)) return true;
+    text::messages().inform(error);
+    return false;
+}
+
+bool saveLayoutOrTell(design::TGBasePanel& panel, const QString& path) {
+    QString error;
+    if (panel.saveLayout(path, &error)) return true;
+    text::messages().inform(error);
+    return false;
+}
 
 QToolButton* designerToggleButton(QWidget* parent, DesignerToggle kind, const char* hint,
                                   const char* name) {

@@ -2,7 +2,8 @@
 // The parts the label and envelope designers share around their design
 // surface: toggle buttons, the four record buttons and their moves, the
 // font dialog of the surface's "Font" command, and the keys the window
-// takes before the surface (scrolling, keypad zoom).
+// takes before the surface (scrolling, keypad zoom), and the layout file
+// calls of a design session.
 #include <QString>
 #include <functional>
 
@@ -18,11 +19,19 @@ class QWidget;
 namespace pc::data {
 class TTable;
 }
+namespace pc::design {
+class TGBasePanel;
+}
 namespace pc::design::ui {
 class SurfaceWidget;
 }
 
 namespace pc::labels {
+
+// A design session's layout file calls: false after telling the user why
+// (through the message service).
+bool loadLayoutOrTell(design::TGBasePanel& panel, const QString& path);
+bool saveLayoutOrTell(design::TGBasePanel& panel, const QString& path);
 
 QToolButton* designerToggleButton(QWidget* parent, DesignerToggle kind, const char* hint,
                                   const char* name);

@@ -23,6 +23,7 @@
 #include "labels/label_layout_operations.h"
 #include "labels/label_print_run.h"
 #include "labels/ui/description_grid_model.h"
+#include "labels/ui/designer_chrome.h"
 #include "labels/ui/label_design_screen.h"
 #include "labels/ui/label_positions_dialog.h"
 #include "labels/ui/sort_bulk_mail.h"
@@ -251,18 +252,8 @@ struct DesignSession {
     DesignSession(data::Session& session, const design::MergeSource& source, QWidget* parent) {
         panel.setMergeSource(&source);
         calls.clearObjects = [this] { panel.clearObjects(); };
-        calls.loadObjects = [this](const QString& path) {
-            QString error;
-            if (panel.loadLayout(path, &error)) return true;
-            text::messages().inform(error);
-            return false;
-        };
-        calls.saveObjects = [this](const QString& path) {
-            QString error;
-            if (panel.saveLayout(path, &error)) return true;
-            text::messages().inform(error);
-            return false;
-        };
+        calls.loadObjects = [this](const QString& path) { return loadLayoutOrTell(panel, path); };
+        calls.saveObjects = [this](const QString& path) { return saveLayoutOrTell(panel, path); };
         calls.design = [this, &session, parent](LabelDefinition& definition, bool isNew) {
             TLabelDesignScreen designer(panel, definition, isNew, &session.table(), parent);
             if (designer.exec() != QDialog::Accepted) return false;
