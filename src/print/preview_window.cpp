@@ -42,6 +42,12 @@ class PreviewPage : public QWidget {
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.setClipRect(paper);
+        // A widget's painter starts with the palette's pen and font; the
+        // pages were recorded from a fresh painter's, and a picture holds
+        // only the changes it saw.
+        p.setPen(QPen());
+        p.setBrush(QBrush());
+        p.setFont(QFont());
         p.translate(paper.topLeft());
         // Recorded in 96ths of an inch; a picture replays scaled by the
         // device's resolution over 96, which the widget's own is.
