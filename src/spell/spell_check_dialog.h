@@ -11,14 +11,13 @@ class QPushButton;
 
 namespace pc::spell {
 
+inline constexpr int kSpellCheckHelpContext = 1076;
+
 class SpellCheckDialog : public QDialog {
     Q_OBJECT
   public:
     // Starts at the run's current word; call only when there is one.
     SpellCheckDialog(SpellCheckRun& run, SpellChecker& checker, QWidget* parent = nullptr);
-
-  signals:
-    void helpRequested();
 
   private:
     void showWord();

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -30,6 +31,7 @@
 #include "spell/spell_check_dialog.h"
 #include "spell/spell_checker.h"
 #include "text/program_paths.h"
+#include "widgets/help_link.h"
 
 namespace pc::letters {
 namespace {
@@ -279,6 +281,20 @@ TEST_F(LetterWindowsTest, ParagraphDialogFollowsTheLeftIndentWhileTheSame) {
 
     TParagraphPropDlg indented({.firstIndent = 0, .leftIndent = 720});
     EXPECT_EQ(indented.firstIndentList()->currentText(), "Indented by");
+}
+
+TEST_F(LetterWindowsTest, EveryWindowHasAHelpButtonOpeningItsTopic) {
+    QList<int> topics;
+    pc::widgets::setHelpOpener([&topics](int context) { topics << context; });
+    TPKLetters window(session, letters, false);
+    named<QAbstractButton>(window, "HelpButton")->click();
+    TWPPageProp page({});
+    TParagraphPropDlg paragraph({});
+    for (QDialog* dialog : {static_cast<QDialog*>(&page), static_cast<QDialog*>(&paragraph)})
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Help)->click();
+    pc::widgets::setHelpOpener({});
+    EXPECT_EQ(topics.size(), 3);
+    EXPECT_FALSE(topics.contains(0));
 }
 
 // The windows for a look, with PC_SCREENSHOT_DIR set.

@@ -6,13 +6,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTextDocument>
 
 #include "named_child.h"
 #include "spell/spell_checker.h"
 #include "spell_test_support.h"
 #include "text/message_service.h"
+#include "widgets/help_link.h"
 
 using namespace pc::spell;
 using namespace pc::spell::testing;
@@ -46,9 +46,11 @@ TEST_F(SpellCheckDialogTest, ShowsTheWordWithSuggestionsAndTheDesignedTexts) {
     EXPECT_EQ(named<QLineEdit>(dialog, "NotFoundEdit")->text(), "helo");
     EXPECT_EQ(named<QLineEdit>(dialog, "ReplaceEdit")->text(), "hello");
     EXPECT_GT(named<QListWidget>(dialog, "SuggestionList")->count(), 0);
-    QSignalSpy help(&dialog, &SpellCheckDialog::helpRequested);
+    QList<int> topics;
+    pc::widgets::setHelpOpener([&topics](int context) { topics << context; });
     named<QPushButton>(dialog, "HelpButton")->click();
-    EXPECT_EQ(help.count(), 1);
+    pc::widgets::setHelpOpener({});
+    EXPECT_EQ(topics, QList<int>{kSpellCheckHelpContext});
 }
 
 TEST_F(SpellCheckDialogTest, ReplaceSkipAndAddWalkTheDocumentToTheEnd) {

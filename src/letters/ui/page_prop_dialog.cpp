@@ -7,8 +7,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "widgets/help_link.h"
+
 namespace pc::letters {
 namespace {
+
+constexpr int kHelpContext = 1077;
 
 // The unit chosen last, selected again while the program runs.
 QString& rememberedUnit() {
@@ -44,7 +48,10 @@ TWPPageProp::TWPPageProp(const richtext::PageSetup& page, QWidget* parent)
         connect(boxes_[i], &QLineEdit::textChanged, this, [this, i] { boxEdited(i); });
     }
     connect(units_, &QComboBox::currentIndexChanged, this, [this] { showValues(); });
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* buttons = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    connect(buttons, &QDialogButtonBox::helpRequested, this,
+            [] { widgets::showHelp(kHelpContext); });
     connect(buttons, &QDialogButtonBox::accepted, this, &TWPPageProp::OkButtonClick);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

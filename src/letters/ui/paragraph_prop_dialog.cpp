@@ -6,7 +6,13 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "widgets/help_link.h"
+
 namespace pc::letters {
+
+namespace {
+constexpr int kHelpContext = 1078;
+}  // namespace
 
 TParagraphPropDlg::TParagraphPropDlg(const ParagraphSettings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
@@ -41,7 +47,10 @@ TParagraphPropDlg::TParagraphPropDlg(const ParagraphSettings& settings, QWidget*
     connect(units_, &QComboBox::currentIndexChanged, this, &TParagraphPropDlg::showValues);
     connect(firstKind_, &QComboBox::currentIndexChanged, this,
             &TParagraphPropDlg::firstKindChanged);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* buttons = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    connect(buttons, &QDialogButtonBox::helpRequested, this,
+            [] { widgets::showHelp(kHelpContext); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

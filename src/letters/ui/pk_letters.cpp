@@ -27,9 +27,13 @@
 #include "richtext/rtf_reader.h"
 #include "richtext/rtf_writer.h"
 #include "text/message_service.h"
+#include "widgets/help_link.h"
 #include "widgets/window_placement.h"
 
 namespace pc::letters {
+namespace {
+constexpr int kHelpContext = 1074;
+}  // namespace
 
 TPKLetters::TPKLetters(data::Session& session, data::TTable& letters, bool filterSet,
                        QWidget* parent)
@@ -99,6 +103,9 @@ void TPKLetters::buildControls(bool filterSet) {
     preview_ = new QPushButton(QStringLiteral("Preview"), this);
     print_ = new QPushButton(QStringLiteral("Print"), this);
     auto* ok = new QPushButton(QStringLiteral("Ok"), this);
+    auto* help = new QPushButton(QStringLiteral("Help"), this);
+    help->setObjectName(QStringLiteral("HelpButton"));
+    connect(help, &QPushButton::clicked, this, [] { widgets::showHelp(kHelpContext); });
     preview_->setObjectName(QStringLiteral("PreviewButton"));
     print_->setObjectName(QStringLiteral("PrintButton"));
     ok->setObjectName(QStringLiteral("OkButton"));
@@ -120,7 +127,7 @@ void TPKLetters::buildControls(bool filterSet) {
     columns->addLayout(right, 2);
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
-    for (QPushButton* b : {preview_, print_, ok}) bottom->addWidget(b);
+    for (QPushButton* b : {preview_, print_, ok, help}) bottom->addWidget(b);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
     layout->addLayout(bottom);
