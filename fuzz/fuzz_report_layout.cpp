@@ -1,6 +1,7 @@
 // Report layout files come from disk: any bytes must either read as three
 // object lists and a settings list or give an error, and what was read must
-// write back to a stream that reads the same again.
+// write back to a stream that reads and writes the same again (compared as
+// bytes: a stored float may be a NaN, which equals nothing).
 #include <cstddef>
 #include <cstdint>
 
@@ -15,12 +16,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     if (first.objectLists.size() != 3) __builtin_trap();
-    QByteArray written;
-    for (const auto& list : first.objectLists) written += writeComponents(list);
-    writeValue(written, StreamValue::makeList(first.values));
+    const auto write = [](const BandedList& read) {
+        QByteArray out;
+        for (const auto& list : read.objectLists) out += writeComponents(list);
+        writeValue(out, StreamValue::makeList(read.values));
+        return out;
+    };
+    const QByteArray written = write(first);
     const BandedList second = readBandedList(written, 3);
-    if (!second.ok() || second.values != first.values) __builtin_trap();
-    for (size_t i = 0; i < 3; ++i)
-        if (second.objectLists[i] != first.objectLists[i]) __builtin_trap();
+    if (!second.ok() || second.objectLists.size() != 3 || write(second) != written)
+        __builtin_trap();
     return 0;
 }
