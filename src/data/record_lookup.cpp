@@ -4,6 +4,7 @@
 #include "data/key_text.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
+#include "text/message_service.h"
 #include "text/text_utils.h"
 
 namespace pc::data {
@@ -68,6 +69,32 @@ std::optional<NameMatch> findNameMatch(TTable& table, TApollo& apollo, const QSt
                      fieldText(table, "CITY"),
                      fieldText(table, "STATE"),
                      fieldText(table, "ZIP")};
+}
+
+bool goToChosenRecord(TTable& table, TApollo& apollo, int recno) {
+    try {
+        if (recno <= 0 || recno > apollo.recCount() || !apollo.go(recno)) return false;
+        table.resync();
+        if (table.eof() || table.recNo() != recno) return false;
+        // A step forward and back comes home only when the record passes;
+        // a step forward from the last one that passes stays on it.
+        table.next();
+        if (!table.eof()) table.prior();
+        if (table.recNo() != recno) return false;
+        // Back on it, the end of the table no longer reached.
+        apollo.go(recno);
+        table.resync();
+        return !table.eof();
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool startAtChosenRecord(TTable& table, TApollo& apollo, int recno) {
+    if (goToChosenRecord(table, apollo, recno)) return true;
+    pc::text::messages().inform(
+        QStringLiteral("Current record is out of range. Starting with first record"));
+    return false;
 }
 
 }  // namespace pc::data

@@ -34,4 +34,13 @@ struct NameMatch {
 // record are put back; empty when no record has it or the order is missing.
 std::optional<NameMatch> findNameMatch(TTable& table, TApollo& apollo, const QString& key);
 
+// Makes record `recno` current when it is among the records the engine's
+// query and order let through (going by number alone ignores the query);
+// false otherwise, the table then being somewhere among the chosen or at
+// its end. Print runs ask it for "Start from current record".
+bool goToChosenRecord(TTable& table, TApollo& apollo, int recno);
+// The same, telling the user when the record is not among the chosen; the
+// caller then starts with the first record.
+bool startAtChosenRecord(TTable& table, TApollo& apollo, int recno);
+
 }  // namespace pc::data

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "data/engine_setting_guards.h"
+#include "data/record_lookup.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
 #include "envelopes/envelope_layout_operations.h"
@@ -66,27 +67,10 @@ bool EnvelopePrintRun::loadLayout(const QString& layoutFolder) {
     return false;
 }
 
-// A go() reaches a record the filter hides; whether the remembered record
-// is among the chosen ones is asked of the filter itself.
-bool EnvelopePrintRun::rememberedInSet() {
-    if (rememberedRecord_ <= 0) return false;
-    const QString query = engine_.query();
-    if (query.trimmed().isEmpty()) return rememberedRecord_ <= engine_.recCount();
-    data::QuerySetting one(engine_, QStringLiteral("(") + query +
-                                        QStringLiteral(") .and. RECNO()=") +
-                                        QString::number(rememberedRecord_));
-    return one.ok() && engine_.queryRecCount() > 0;
-}
-
 void EnvelopePrintRun::chooseStart() {
-    if (choices_.startFromCurrent) {
-        if (rememberedInSet() && engine_.go(rememberedRecord_)) {
-            addresses_.resync();
-            if (!addresses_.eof()) return;
-        }
-        text::messages().inform(
-            QStringLiteral("Current record is out of range. Starting with first record"));
-    }
+    if (choices_.startFromCurrent &&
+        data::startAtChosenRecord(addresses_, engine_, rememberedRecord_))
+        return;
     addresses_.first();
 }
 

@@ -65,7 +65,6 @@ class EnvelopePrintRun {
   private:
     bool loadLayout(const QString& layoutFolder);
     void chooseStart();
-    bool rememberedInSet();
 
     data::TTable& addresses_;
     data::TApollo& engine_;

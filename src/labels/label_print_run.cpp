@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "data/engine_setting_guards.h"
+#include "data/record_lookup.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
 #include "labels/label_layout_operations.h"
@@ -133,13 +134,9 @@ bool LabelPrintRun::loadLayout(const QString& layoutFolder) {
 }
 
 void LabelPrintRun::chooseStart() {
-    if (choices_.startFromCurrent && engine_.go(rememberedRecord_)) {
-        addresses_.resync();
-        if (addresses_.recNo() == rememberedRecord_ && !addresses_.eof()) return;
-    }
-    if (choices_.startFromCurrent)
-        text::messages().inform(
-            QStringLiteral("Current record is out of range. Starting with first record"));
+    if (choices_.startFromCurrent &&
+        data::startAtChosenRecord(addresses_, engine_, rememberedRecord_))
+        return;
     addresses_.first();
 }
 

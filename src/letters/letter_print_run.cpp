@@ -1,6 +1,7 @@
 #include "letters/letter_print_run.h"
 
 #include "data/engine_setting_guards.h"
+#include "data/record_lookup.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
 #include "letters/letter_fields.h"
@@ -8,7 +9,6 @@
 #include "letters/letter_pages.h"
 #include "print/print_engine.h"
 #include "richtext/page_setup.h"
-#include "text/message_service.h"
 
 namespace pc::letters {
 
@@ -55,12 +55,9 @@ LetterPrintRun::~LetterPrintRun() {
 void LetterPrintRun::chooseStart() {
     if (choices_.records == LetterPrintChoices::Records::CurrentOnly) {
         if (engine_.go(rememberedRecord_)) return;
-    } else if (choices_.startFromCurrent) {
-        // A plain go would land on the record even when the filter hides it.
-        for (addresses_.first(); !addresses_.eof(); addresses_.next())
-            if (addresses_.recNo() == rememberedRecord_) return;
-        text::messages().inform(
-            QStringLiteral("Current record is out of range. Starting with first record"));
+    } else if (choices_.startFromCurrent &&
+               data::startAtChosenRecord(addresses_, engine_, rememberedRecord_)) {
+        return;
     }
     addresses_.first();
 }

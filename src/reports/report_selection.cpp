@@ -1,9 +1,9 @@
 #include "reports/report_selection.h"
 
 #include "data/engine_setting_guards.h"
+#include "data/record_lookup.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
-#include "text/message_service.h"
 
 namespace pc::reports {
 
@@ -24,21 +24,9 @@ ReportSelection::ReportSelection(pc::data::TTable& table, pc::data::TApollo& eng
     else if (choices.records == RecordChoice::CurrentOnly)
         query_ = std::make_unique<pc::data::QuerySetting>(
             engine_, QStringLiteral("Recno()=") + QString::number(remembered_));
-    if (choices.startFromCurrent) {
-        if (engine_.go(remembered_) && passesQuery()) return;
-        pc::text::messages().inform(QString::fromLatin1(kOutOfRangeMessage));
-    }
+    if (choices.startFromCurrent && pc::data::startAtChosenRecord(table_, engine_, remembered_))
+        return;
     goFirst();
-}
-
-// Going to a record by number ignores the query; a step forward and back
-// comes home only when the record is among the chosen.
-bool ReportSelection::passesQuery() {
-    table_.resync();
-    if (table_.eof() || table_.recNo() != remembered_) return false;
-    table_.next();
-    table_.prior();
-    return !table_.eof() && table_.recNo() == remembered_;
 }
 
 void ReportSelection::goFirst() {

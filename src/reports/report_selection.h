@@ -27,9 +27,6 @@ struct ReportChoices {
 // Built-in report n (1 to 4): the index tag it prints in.
 QString builtInOrderTag(int report);
 
-inline constexpr char kOutOfRangeMessage[] =
-    "Current record is out of range. Starting with first record";
-
 // Told instead of printing when the choice leaves no record.
 inline constexpr char kNoRecordsMessage[] = "There are no records to print";
 
@@ -48,7 +45,6 @@ class ReportSelection {
 
   private:
     void goFirst();
-    bool passesQuery();
 
     pc::data::TTable& table_;
     pc::data::TApollo& engine_;

@@ -113,3 +113,30 @@ TEST_F(RecordLookupTest, CityStateAndNameMatchPutOrderAndRecordBack) {
 
 }  // namespace
 }  // namespace pc::test
+
+namespace pc::test {
+namespace {
+
+// In "LNAME" order the records run Miller (1), Mueller (3), Müller (2), Zeta (4).
+TEST_F(RecordLookupTest, ChosenRecordMustPassTheQueryWhereverItStands) {
+    using pc::data::goToChosenRecord;
+    const auto chosen = [this](const char* query) {
+        EXPECT_TRUE(apollo.setQuery(QString::fromUtf8(query))) << query;
+        QList<int> passing;
+        for (int recno = 0; recno <= 5; ++recno)
+            if (goToChosenRecord(table, apollo, recno)) {
+                EXPECT_EQ(table.recNo(), recno);
+                EXPECT_FALSE(table.eof()) << recno;
+                passing << recno;
+            }
+        return passing;
+    };
+    EXPECT_EQ(chosen(""), (QList<int>{1, 2, 3, 4}));
+    EXPECT_EQ(chosen("LNAME <> \"Mueller\""), (QList<int>{1, 2, 4}));  // a gap in the middle
+    EXPECT_EQ(chosen("LNAME <> \"Zeta\""), (QList<int>{1, 2, 3}));     // the last one hidden
+    EXPECT_EQ(chosen("LNAME <> \"Miller\""), (QList<int>{2, 3, 4}));   // the first one hidden
+    EXPECT_EQ(chosen("LNAME = \"Zeta\""), QList<int>{4});              // the only one
+}
+
+}  // namespace
+}  // namespace pc::test

@@ -102,7 +102,8 @@ TEST_F(ReportPrintingTest, StartOutsideTheSelectionSaysSoAndStartsAtTheFirst) {
     sample();
     goToName(QStringLiteral("Alpha"));  // PREFIX "deleted": not among all records
     EXPECT_EQ(walk({RecordChoice::All, true}), (QStringList{"", "Bravo", "Charlie", "Delta"}));
-    EXPECT_EQ(messages->texts().last(), QString::fromLatin1(kOutOfRangeMessage));
+    EXPECT_EQ(messages->texts().last(),
+              "Current record is out of range. Starting with first record");
 }
 
 class UserReportTest : public ReportPrintingTest {
