@@ -1,6 +1,5 @@
 #include "envelopes/ui/print_envelopes_window.h"
 
-#include <QCheckBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -10,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <cmath>
@@ -117,20 +115,7 @@ void TPKEnvelopes::buildControls(bool filterSet) {
     connect(delete_, &QPushButton::clicked, this, &TPKEnvelopes::DeleteButtonClick);
     connect(clone_, &QPushButton::clicked, this, &TPKEnvelopes::CloneButtonClick);
 
-    auto* what = new QGroupBox(QStringLiteral("What to Print"), this);
-    all_ = new QRadioButton(QStringLiteral("All records"), what);
-    matching_ = new QRadioButton(QStringLiteral("Records matching filter"), what);
-    currentOnly_ = new QRadioButton(QStringLiteral("Only current record"), what);
-    fromCurrent_ = new QCheckBox(QStringLiteral("Start from current record"), what);
-    all_->setObjectName(QStringLiteral("AllRecords"));
-    matching_->setObjectName(QStringLiteral("MatchingRecords"));
-    currentOnly_->setObjectName(QStringLiteral("CurrentRecord"));
-    fromCurrent_->setObjectName(QStringLiteral("StartFromCurrent"));
-    currentOnly_->setChecked(true);
-    matching_->setEnabled(filterSet);
-    auto* whatLayout = new QVBoxLayout(what);
-    for (QWidget* w : std::initializer_list<QWidget*>{all_, matching_, currentOnly_, fromCurrent_})
-        whatLayout->addWidget(w);
+    what_ = new widgets::WhatToPrintGroup(filterSet, WhatToPrint::CurrentOnly, this);
 
     auto* record = new QGroupBox(QStringLiteral("Current Record"), this);
     auto* recordForm = new QFormLayout;
@@ -181,7 +166,7 @@ void TPKEnvelopes::buildControls(bool filterSet) {
     left->addWidget(grid_, 1);
     left->addLayout(layoutButtons);
     auto* right = new QVBoxLayout;
-    right->addWidget(what);
+    right->addWidget(what_);
     right->addWidget(record);
     right->addWidget(sizeLabel_);
     right->addWidget(picture_, 0, Qt::AlignLeft);
@@ -203,23 +188,6 @@ void TPKEnvelopes::showEvent(QShowEvent* event) {
     ReadEnvelopeSetup();
     ShowDisplayEnvelope();
     showRecord();
-}
-
-TPKEnvelopes::WhatToPrint TPKEnvelopes::whatToPrint() const {
-    if (all_->isChecked()) return WhatToPrint::All;
-    if (matching_->isChecked()) return WhatToPrint::MatchingFilter;
-    return WhatToPrint::CurrentOnly;
-}
-
-void TPKEnvelopes::setWhatToPrint(WhatToPrint what) {
-    (what == WhatToPrint::All              ? all_
-     : what == WhatToPrint::MatchingFilter ? matching_
-                                           : currentOnly_)
-        ->setChecked(true);
-}
-
-void TPKEnvelopes::setStartFromCurrent(bool on) {
-    fromCurrent_->setChecked(on);
 }
 
 void TPKEnvelopes::reloadList(int recno) {
@@ -393,7 +361,7 @@ bool TPKEnvelopes::PrintEnvelopes(bool preview, const QString& pdfPath) {
                       : whatToPrint() == WhatToPrint::MatchingFilter
                           ? EnvelopePrintChoices::Records::MatchingFilter
                           : EnvelopePrintChoices::Records::CurrentOnly;
-    choices.startFromCurrent = fromCurrent_->isChecked();
+    choices.startFromCurrent = what_->startFromCurrent();
     choices.feed = feed_;
     choices.preview = preview;
     bool printed = false;

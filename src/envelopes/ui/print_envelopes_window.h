@@ -14,13 +14,12 @@
 #include "envelopes/envelope_feed.h"
 #include "envelopes/envelope_panel.h"
 #include "print/print_engine.h"
+#include "widgets/what_to_print_group.h"
 
-class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 class QTableView;
 
 namespace pc::data {
@@ -44,10 +43,10 @@ class TPKEnvelopes : public QDialog {
                  QWidget* parent = nullptr);
     ~TPKEnvelopes() override;
 
-    enum class WhatToPrint { All, MatchingFilter, CurrentOnly };
-    WhatToPrint whatToPrint() const;
-    void setWhatToPrint(WhatToPrint what);
-    void setStartFromCurrent(bool on);
+    using WhatToPrint = widgets::WhatToPrint;
+    WhatToPrint whatToPrint() const { return what_->choice(); }
+    void setWhatToPrint(WhatToPrint what) { what_->setChoice(what); }
+    void setStartFromCurrent(bool on) { what_->setStartFromCurrent(on); }
     print::PrintEngine& engine() { return engine_; }
     const EnvelopeDefinition& current() const { return current_; }
     EnvelopeFeed& feed() { return feed_; }
@@ -100,8 +99,7 @@ class TPKEnvelopes : public QDialog {
     QTableView* grid_ = nullptr;
     QPushButton *modify_ = nullptr, *new_ = nullptr, *delete_ = nullptr, *clone_ = nullptr;
     QPushButton *preview_ = nullptr, *print_ = nullptr;
-    QRadioButton *all_ = nullptr, *matching_ = nullptr, *currentOnly_ = nullptr;
-    QCheckBox* fromCurrent_ = nullptr;
+    widgets::WhatToPrintGroup* what_ = nullptr;
     QLineEdit* recordFields_[4] = {};
     QLabel* sizeLabel_ = nullptr;
     design::ui::SurfaceWidget* picture_ = nullptr;

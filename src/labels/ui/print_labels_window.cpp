@@ -12,7 +12,6 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <cmath>
@@ -113,31 +112,15 @@ void TPrintLabels::buildControls(bool filterSet) {
     connect(delete_, &QPushButton::clicked, this, &TPrintLabels::DeleteButtonClick);
     connect(clone_, &QPushButton::clicked, this, &TPrintLabels::CloneButtonClick);
 
-    whatToPrint_ = new QGroupBox(QStringLiteral("What to Print"), this);
-    all_ = new QRadioButton(QStringLiteral("All records"), whatToPrint_);
-    matching_ = new QRadioButton(QStringLiteral("Records matching filter"), whatToPrint_);
-    currentOnly_ = new QRadioButton(QStringLiteral("Only current record"), whatToPrint_);
-    fromCurrent_ = new QCheckBox(QStringLiteral("Start from current record"), whatToPrint_);
-    presort_ = new QCheckBox(QStringLiteral("Presort for Bulk Mail"), whatToPrint_);
+    whatToPrint_ =
+        new widgets::WhatToPrintGroup(filterSet, widgets::WhatToPrint::MatchingFilter, this);
+    presort_ = new QCheckBox(QStringLiteral("Presort for Bulk Mail"));
     presort_->setToolTip(
         QStringLiteral("Check here to have the file first presorted for bulk mailing"));
-    all_->setObjectName(QStringLiteral("AllRecords"));
-    matching_->setObjectName(QStringLiteral("MatchingRecords"));
-    currentOnly_->setObjectName(QStringLiteral("CurrentRecord"));
-    fromCurrent_->setObjectName(QStringLiteral("StartFromCurrent"));
     presort_->setObjectName(QStringLiteral("PresortCheck"));
-    matching_->setChecked(true);
-    if (!filterSet) {
-        matching_->setEnabled(false);
-        all_->setChecked(true);
-    }
-    auto* what = new QVBoxLayout(whatToPrint_);
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{all_, matching_, currentOnly_, fromCurrent_, presort_})
-        what->addWidget(w);
-    for (QAbstractButton* b :
-         std::initializer_list<QAbstractButton*>{all_, matching_, currentOnly_, fromCurrent_})
-        connect(b, &QAbstractButton::clicked, this, &TPrintLabels::whatToPrintClicked);
+    whatToPrint_->addOption(presort_);
+    connect(whatToPrint_, &widgets::WhatToPrintGroup::changed, this,
+            &TPrintLabels::whatToPrintClicked);
 
     printerBox_ = new QGroupBox(QStringLiteral("Printer"), this);
     printer_ = new QComboBox(printerBox_);
@@ -181,24 +164,10 @@ void TPrintLabels::buildControls(bool filterSet) {
     resize(720, 480);
 }
 
-TPrintLabels::WhatToPrint TPrintLabels::whatToPrint() const {
-    if (all_->isChecked()) return WhatToPrint::All;
-    if (currentOnly_->isChecked()) return WhatToPrint::CurrentOnly;
-    return WhatToPrint::MatchingFilter;
-}
-
-void TPrintLabels::setWhatToPrint(WhatToPrint what) {
-    (what == WhatToPrint::All           ? all_
-     : what == WhatToPrint::CurrentOnly ? currentOnly_
-                                        : matching_)
-        ->setChecked(true);
-    whatToPrintClicked();
-}
-
 void TPrintLabels::whatToPrintClicked() {
     presortDone_ = false;
-    if (currentOnly_->isChecked()) presort_->setChecked(false);
-    presort_->setEnabled(!currentOnly_->isChecked());
+    if (whatToPrint_->currentOnly()) presort_->setChecked(false);
+    presort_->setEnabled(!whatToPrint_->currentOnly());
 }
 
 void TPrintLabels::reloadList(int recno) {
@@ -326,7 +295,7 @@ bool TPrintLabels::PrintLabels(bool preview, const QString& pdfPath) {
                       : whatToPrint() == WhatToPrint::CurrentOnly
                           ? LabelPrintChoices::Records::CurrentOnly
                           : LabelPrintChoices::Records::MatchingFilter;
-    choices.startFromCurrent = fromCurrent_->isChecked();
+    choices.startFromCurrent = whatToPrint_->startFromCurrent();
     choices.positions = positions_;
     choices.copies = copies_;
     choices.presort = presort_->isChecked();

@@ -12,13 +12,13 @@
 #include "labels/label_definition.h"
 #include "labels/label_sheet.h"
 #include "print/print_engine.h"
+#include "widgets/what_to_print_group.h"
 
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 class QTableView;
 
 namespace pc::data {
@@ -38,9 +38,9 @@ class TPrintLabels : public QDialog {
                  QWidget* parent = nullptr);
     ~TPrintLabels() override;
 
-    enum class WhatToPrint { All, MatchingFilter, CurrentOnly };
-    WhatToPrint whatToPrint() const;
-    void setWhatToPrint(WhatToPrint what);
+    using WhatToPrint = widgets::WhatToPrint;
+    WhatToPrint whatToPrint() const { return whatToPrint_->choice(); }
+    void setWhatToPrint(WhatToPrint what) { whatToPrint_->setChoice(what); }
     print::PrintEngine& engine() { return engine_; }
     const LabelDefinition& current() const { return current_; }
 
@@ -78,10 +78,9 @@ class TPrintLabels : public QDialog {
     QLineEdit* fields_[8] = {};
     QPushButton *modify_ = nullptr, *new_ = nullptr, *delete_ = nullptr, *clone_ = nullptr;
     QPushButton *preview_ = nullptr, *print_ = nullptr;
-    QGroupBox* whatToPrint_ = nullptr;
+    widgets::WhatToPrintGroup* whatToPrint_ = nullptr;
     QGroupBox* printerBox_ = nullptr;
-    QRadioButton *all_ = nullptr, *matching_ = nullptr, *currentOnly_ = nullptr;
-    QCheckBox *fromCurrent_ = nullptr, *presort_ = nullptr;
+    QCheckBox* presort_ = nullptr;
     QComboBox* printer_ = nullptr;
 };
 

@@ -1,14 +1,11 @@
 #include "letters/ui/pk_letters.h"
 
-#include <QCheckBox>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSpinBox>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -68,23 +65,7 @@ void TPKLetters::buildControls(bool filterSet) {
     connect(clone_, &QPushButton::clicked, this, &TPKLetters::CloneButtonClick);
     connect(delete_, &QPushButton::clicked, this, &TPKLetters::DeleteButtonClick);
 
-    auto* what = new QGroupBox(QStringLiteral("What to Print"), this);
-    all_ = new QRadioButton(QStringLiteral("All records"), what);
-    matching_ = new QRadioButton(QStringLiteral("Records matching filter"), what);
-    currentOnly_ = new QRadioButton(QStringLiteral("Only current record"), what);
-    fromCurrent_ = new QCheckBox(QStringLiteral("Start from current record"), what);
-    all_->setObjectName(QStringLiteral("AllRecords"));
-    matching_->setObjectName(QStringLiteral("MatchingRecords"));
-    currentOnly_->setObjectName(QStringLiteral("CurrentRecord"));
-    fromCurrent_->setObjectName(QStringLiteral("StartFromCurrent"));
-    matching_->setChecked(true);
-    if (!filterSet) {
-        matching_->setEnabled(false);
-        all_->setChecked(true);
-    }
-    auto* whatLayout = new QVBoxLayout(what);
-    for (QWidget* w : std::initializer_list<QWidget*>{all_, matching_, currentOnly_, fromCurrent_})
-        whatLayout->addWidget(w);
+    what_ = new widgets::WhatToPrintGroup(filterSet, WhatToPrint::MatchingFilter, this);
 
     copies_ = new QSpinBox(this);
     copies_->setObjectName(QStringLiteral("Copies"));
@@ -117,7 +98,7 @@ void TPKLetters::buildControls(bool filterSet) {
     left->addWidget(list_, 1);
     left->addLayout(letterButtons);
     auto* right = new QVBoxLayout;
-    right->addWidget(what);
+    right->addWidget(what_);
     right->addLayout(copiesRow);
     right->addWidget(printer_);
     right->addWidget(setup);
@@ -143,23 +124,6 @@ void TPKLetters::showEvent(QShowEvent* event) {
 
 void TPKLetters::showPrinter() {
     printer_->setText(QStringLiteral("Printer: ") + engine_.printerName());
-}
-
-TPKLetters::WhatToPrint TPKLetters::whatToPrint() const {
-    if (all_->isChecked()) return WhatToPrint::All;
-    if (currentOnly_->isChecked()) return WhatToPrint::CurrentOnly;
-    return WhatToPrint::MatchingFilter;
-}
-
-void TPKLetters::setWhatToPrint(WhatToPrint what) {
-    (what == WhatToPrint::All           ? all_
-     : what == WhatToPrint::CurrentOnly ? currentOnly_
-                                        : matching_)
-        ->setChecked(true);
-}
-
-void TPKLetters::setStartFromCurrent(bool on) {
-    fromCurrent_->setChecked(on);
 }
 
 void TPKLetters::setCopies(int copies) {
@@ -282,7 +246,7 @@ bool TPKLetters::PrintLetters(const QString& pdfPath) {
                       : whatToPrint() == WhatToPrint::CurrentOnly
                           ? LetterPrintChoices::Records::CurrentOnly
                           : LetterPrintChoices::Records::MatchingFilter;
-    choices.startFromCurrent = fromCurrent_->isChecked();
+    choices.startFromCurrent = what_->startFromCurrent();
     choices.copies = copies_->value();
     choices.today = today_;
     bool printed = false;

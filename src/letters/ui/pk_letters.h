@@ -7,12 +7,10 @@
 
 #include "data/t_apollo.h"
 #include "print/print_engine.h"
+#include "widgets/what_to_print_group.h"
 
-class QCheckBox;
-class QGroupBox;
 class QLabel;
 class QPushButton;
-class QRadioButton;
 class QSpinBox;
 class QTreeWidget;
 class QTextDocument;
@@ -33,10 +31,10 @@ class TPKLetters : public QDialog {
                QWidget* parent = nullptr);
     ~TPKLetters() override;
 
-    enum class WhatToPrint { All, MatchingFilter, CurrentOnly };
-    WhatToPrint whatToPrint() const;
-    void setWhatToPrint(WhatToPrint what);
-    void setStartFromCurrent(bool on);
+    using WhatToPrint = widgets::WhatToPrint;
+    WhatToPrint whatToPrint() const { return what_->choice(); }
+    void setWhatToPrint(WhatToPrint what) { what_->setChoice(what); }
+    void setStartFromCurrent(bool on) { what_->setStartFromCurrent(on); }
     void setCopies(int copies);
     print::PrintEngine& engine() { return engine_; }
     QTreeWidget* list() const { return list_; }
@@ -75,8 +73,7 @@ class TPKLetters : public QDialog {
     QTreeWidget* list_ = nullptr;
     QPushButton *new_ = nullptr, *modify_ = nullptr, *clone_ = nullptr, *delete_ = nullptr;
     QPushButton *print_ = nullptr, *preview_ = nullptr;
-    QRadioButton *all_ = nullptr, *matching_ = nullptr, *currentOnly_ = nullptr;
-    QCheckBox* fromCurrent_ = nullptr;
+    widgets::WhatToPrintGroup* what_ = nullptr;
     QSpinBox* copies_ = nullptr;
     QLabel* printer_ = nullptr;
 };
