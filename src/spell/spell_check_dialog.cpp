@@ -10,6 +10,7 @@
 
 #include "spell/spell_checker.h"
 #include "text/message_service.h"
+#include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 
 namespace pc::spell {
@@ -58,7 +59,8 @@ SpellCheckDialog::SpellCheckDialog(SpellCheckRun& run, SpellChecker& checker, QW
     connect(skip, &QPushButton::clicked, this, &SpellCheckDialog::SkipButtonClick);
     connect(add, &QPushButton::clicked, this, &SpellCheckDialog::AddButtonClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [] { widgets::showHelp(kSpellCheckHelpContext); });
+    connect(help, &QPushButton::clicked, this,
+            [] { widgets::showHelp(widgets::help::kSpellCheck); });
     connect(suggestions_, &QListWidget::currentTextChanged, replaceWith_, &QLineEdit::setText);
     connect(suggestions_, &QListWidget::itemDoubleClicked, this,
             &SpellCheckDialog::ReplaceButtonClick);

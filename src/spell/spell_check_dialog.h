@@ -11,8 +11,6 @@ class QPushButton;
 
 namespace pc::spell {
 
-inline constexpr int kSpellCheckHelpContext = 1076;
-
 class SpellCheckDialog : public QDialog {
     Q_OBJECT
   public:

@@ -12,6 +12,7 @@
 #include "spell/spell_checker.h"
 #include "spell_test_support.h"
 #include "text/message_service.h"
+#include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 
 using namespace pc::spell;
@@ -50,7 +51,7 @@ TEST_F(SpellCheckDialogTest, ShowsTheWordWithSuggestionsAndTheDesignedTexts) {
     pc::widgets::setHelpOpener([&topics](int context) { topics << context; });
     named<QPushButton>(dialog, "HelpButton")->click();
     pc::widgets::setHelpOpener({});
-    EXPECT_EQ(topics, QList<int>{kSpellCheckHelpContext});
+    EXPECT_EQ(topics, QList<int>{pc::widgets::help::kSpellCheck});
 }
 
 TEST_F(SpellCheckDialogTest, ReplaceSkipAndAddWalkTheDocumentToTheEnd) {

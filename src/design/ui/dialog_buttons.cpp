@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QPushButton>
 
+#include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 
 namespace pc::design::ui {
@@ -20,7 +21,7 @@ DialogButtons makeDialogButtons(QDialog* dialog) {
     b.row->addWidget(b.help);
     QObject::connect(b.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
     QObject::connect(b.help, &QPushButton::clicked, dialog,
-                     [] { pc::widgets::showHelp(kLabelDesignHelpContext); });
+                     [] { pc::widgets::showHelp(pc::widgets::help::kLabelDesigner); });
     return b;
 }
 

@@ -8,8 +8,6 @@ class QPushButton;
 
 namespace pc::design::ui {
 
-inline constexpr int kLabelDesignHelpContext = 1073;
-
 struct DialogButtons {
     QHBoxLayout* row;
     QPushButton* ok;

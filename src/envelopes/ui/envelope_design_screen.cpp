@@ -18,13 +18,12 @@
 #include "envelopes/ui/choose_envelope_layout.h"
 #include "envelopes/ui/envelope_tools.h"
 #include "labels/ui/designer_chrome.h"
+#include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 #include "widgets/window_placement.h"
 
 namespace pc::envelopes {
 namespace {
-
-constexpr int kHelpEnvelopeDesigner = 1075;
 
 struct ToolButton {
     TLPanelState state;
@@ -195,7 +194,8 @@ void TEnvelopeDesignScreen::buildControls() {
     connect(saveButton_, &QPushButton::clicked, this, &TEnvelopeDesignScreen::SaveButtonClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(change, &QPushButton::clicked, this, &TEnvelopeDesignScreen::ChangeSizeButtonClick);
-    connect(help, &QPushButton::clicked, this, [] { widgets::showHelp(kHelpEnvelopeDesigner); });
+    connect(help, &QPushButton::clicked, this,
+            [] { widgets::showHelp(widgets::help::kEnvelopeDesigner); });
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(saveButton_);

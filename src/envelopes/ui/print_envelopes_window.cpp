@@ -29,13 +29,13 @@
 #include "print/print_job_runner.h"
 #include "text/message_service.h"
 #include "text/program_paths.h"
+#include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 #include "widgets/window_placement.h"
 
 namespace pc::envelopes {
 namespace {
 
-constexpr int kHelpPrintEnvelopes = 1074;
 constexpr float kPictureZoom = 0.3f;
 
 PrinterGeometry geometryOf(const print::PrintEngine& engine) {
@@ -151,7 +151,8 @@ void TPKEnvelopes::buildControls(bool filterSet) {
     print_->setObjectName(QStringLiteral("PrintButton"));
     close->setObjectName(QStringLiteral("CloseButton"));
     for (QPushButton* b : {help, setup, preview_, print_, close}) b->setAutoDefault(false);
-    connect(help, &QPushButton::clicked, this, [] { widgets::showHelp(kHelpPrintEnvelopes); });
+    connect(help, &QPushButton::clicked, this,
+            [] { widgets::showHelp(widgets::help::kPrintEnvelopes); });
     connect(setup, &QPushButton::clicked, this, &TPKEnvelopes::PrinterSetupClick);
     connect(preview_, &QPushButton::clicked, this, &TPKEnvelopes::PreviewButtonClick);
     connect(print_, &QPushButton::clicked, this, &TPKEnvelopes::PrintButtonClick);

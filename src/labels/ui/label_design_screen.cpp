@@ -20,6 +20,7 @@
 #include "labels/ui/label_tools.h"
 #include "labels/ui/user_label_layout.h"
 #include "text/message_service.h"
+#include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 #include "widgets/window_placement.h"
 
@@ -28,8 +29,6 @@ namespace pc::labels {
 using design::TLPanelState;
 
 namespace {
-
-constexpr int kHelpLabelDesigner = 1073;
 
 struct ToolButtonSpec {
     TLPanelState state;
@@ -192,7 +191,8 @@ void TLabelDesignScreen::buildControls() {
     connect(saveButton_, &QPushButton::clicked, this, &TLabelDesignScreen::SaveButtonClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(change, &QPushButton::clicked, this, &TLabelDesignScreen::ChangeLayoutButtonClick);
-    connect(help, &QPushButton::clicked, this, [] { widgets::showHelp(kHelpLabelDesigner); });
+    connect(help, &QPushButton::clicked, this,
+            [] { widgets::showHelp(widgets::help::kLabelDesigner); });
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(saveButton_);

@@ -32,13 +32,12 @@
 #include "print/print_status_window.h"
 #include "text/message_service.h"
 #include "text/program_paths.h"
+#include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 #include "widgets/window_placement.h"
 
 namespace pc::labels {
 namespace {
-
-constexpr int kHelpPrintLabels = 1072;
 
 QString presortPath() {
     return text::homeDir() + QLatin1String(postal::kPresortFileName);
@@ -139,7 +138,8 @@ void TPrintLabels::buildControls(bool filterSet) {
     preview_->setObjectName(QStringLiteral("PreviewButton"));
     print_->setObjectName(QStringLiteral("PrintButton"));
     ok->setObjectName(QStringLiteral("OkButton"));
-    connect(help, &QPushButton::clicked, this, [] { widgets::showHelp(kHelpPrintLabels); });
+    connect(help, &QPushButton::clicked, this,
+            [] { widgets::showHelp(widgets::help::kPrintLabels); });
     connect(preview_, &QPushButton::clicked, this, &TPrintLabels::PreviewButtonClick);
     connect(print_, &QPushButton::clicked, this, &TPrintLabels::PrintButtonClick);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,12 +1,12 @@
 #include "labels/ui/stock_help.h"
 
-#include "design/ui/dialog_buttons.h"
+#include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 
 namespace pc::labels {
 
 void showStockHelp() {
-    pc::widgets::showHelp(pc::design::ui::kLabelDesignHelpContext);
+    pc::widgets::showHelp(pc::widgets::help::kLabelDesigner);
 }
 
 }  // namespace pc::labels

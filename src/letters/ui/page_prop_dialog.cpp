@@ -7,12 +7,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 
 namespace pc::letters {
 namespace {
-
-constexpr int kHelpContext = 1077;
 
 // The unit chosen last, selected again while the program runs.
 QString& rememberedUnit() {
@@ -51,7 +50,7 @@ TWPPageProp::TWPPageProp(const richtext::PageSetup& page, QWidget* parent)
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
     connect(buttons, &QDialogButtonBox::helpRequested, this,
-            [] { widgets::showHelp(kHelpContext); });
+            [] { widgets::showHelp(widgets::help::kLetterPage); });
     connect(buttons, &QDialogButtonBox::accepted, this, &TWPPageProp::OkButtonClick);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

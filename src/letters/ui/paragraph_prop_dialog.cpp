@@ -6,13 +6,10 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 
 namespace pc::letters {
-
-namespace {
-constexpr int kHelpContext = 1078;
-}  // namespace
 
 TParagraphPropDlg::TParagraphPropDlg(const ParagraphSettings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
@@ -50,7 +47,7 @@ TParagraphPropDlg::TParagraphPropDlg(const ParagraphSettings& settings, QWidget*
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
     connect(buttons, &QDialogButtonBox::helpRequested, this,
-            [] { widgets::showHelp(kHelpContext); });
+            [] { widgets::showHelp(widgets::help::kLetterParagraph); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

@@ -24,13 +24,11 @@
 #include "richtext/rtf_reader.h"
 #include "richtext/rtf_writer.h"
 #include "text/message_service.h"
+#include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 #include "widgets/window_placement.h"
 
 namespace pc::letters {
-namespace {
-constexpr int kHelpContext = 1074;
-}  // namespace
 
 TPKLetters::TPKLetters(data::Session& session, data::TTable& letters, bool filterSet,
                        QWidget* parent)
@@ -86,7 +84,7 @@ void TPKLetters::buildControls(bool filterSet) {
     auto* ok = new QPushButton(QStringLiteral("Ok"), this);
     auto* help = new QPushButton(QStringLiteral("Help"), this);
     help->setObjectName(QStringLiteral("HelpButton"));
-    connect(help, &QPushButton::clicked, this, [] { widgets::showHelp(kHelpContext); });
+    connect(help, &QPushButton::clicked, this, [] { widgets::showHelp(widgets::help::kLetters); });
     preview_->setObjectName(QStringLiteral("PreviewButton"));
     print_->setObjectName(QStringLiteral("PrintButton"));
     ok->setObjectName(QStringLiteral("OkButton"));
