@@ -3,7 +3,6 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFontDialog>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,12 +24,7 @@
 namespace pc::envelopes {
 namespace {
 
-struct ToolButton {
-    TLPanelState state;
-    const char* hint;
-};
-
-constexpr ToolButton kTools[] = {
+constexpr labels::DesignerTool<TLPanelState> kTools[] = {
     {TLPanelState::psPointing, "Selection tool"},
     {TLPanelState::psLabel, "Text tool"},
     {TLPanelState::psMultiLineLabel, "Multi-line text tool"},
@@ -73,66 +67,24 @@ TEnvelopeDesignScreen::~TEnvelopeDesignScreen() {
 }
 
 void TEnvelopeDesignScreen::buildControls() {
-    sizeCaption_ = new QLabel(this);
-    sizeCaption_->setObjectName(QStringLiteral("SizeCaption"));
-    descriptionEdit_ = new QLineEdit(this);
-    descriptionEdit_->setObjectName(QStringLiteral("DescriptionEdit"));
-    descriptionEdit_->setMaxLength(60);
+    const labels::DesignerHeader header =
+        labels::designerHeader(this, QStringLiteral("Envelope:"), "SizeCaption");
+    sizeCaption_ = header.caption;
+    descriptionEdit_ = header.description;
+    defaultFontButton_ = header.defaultFont;
     descriptionEdit_->setText(definition_.description.left(kDescriptionLength));
     connect(descriptionEdit_, &QLineEdit::textEdited, this, [this] { designChanged(); });
-    defaultFontButton_ = new QPushButton(this);
-    defaultFontButton_->setObjectName(QStringLiteral("DefaultFontButton"));
     connect(defaultFontButton_, &QPushButton::clicked, this,
             &TEnvelopeDesignScreen::DefaultFontButtonClick);
-    auto* top = new QGridLayout;
-    top->addWidget(new QLabel(QStringLiteral("Envelope:"), this), 0, 0);
-    top->addWidget(sizeCaption_, 0, 1, 1, 2);
-    auto* descriptionLabel = new QLabel(QStringLiteral("Description:"), this);
-    descriptionLabel->setBuddy(descriptionEdit_);
-    top->addWidget(descriptionLabel, 1, 0);
-    top->addWidget(descriptionEdit_, 1, 1);
-    top->addWidget(defaultFontButton_, 1, 2);
-    top->setColumnStretch(1, 1);
 
     auto* bar = new QHBoxLayout;
     bar->setSpacing(1);
-    tools_ = new QButtonGroup(this);
-    tools_->setExclusive(true);
-    for (const ToolButton& tool : kTools) {
-        auto* b = new QToolButton(this);
-        b->setIcon(envelopeToolIcon(tool.state));
-        b->setIconSize(QSize(24, 24));
-        b->setToolTip(QString::fromLatin1(tool.hint));
-        b->setCheckable(true);
-        b->setAutoRaise(true);
-        b->setObjectName(QStringLiteral("Tool%1").arg(static_cast<int>(tool.state)));
-        if (tool.state == TLPanelState::psFIMBarCode) b->setText(QStringLiteral("FIM"));
-        tools_->addButton(b, static_cast<int>(tool.state));
-        bar->addWidget(b);
-        connect(b, &QToolButton::clicked, this,
-                [this, state = tool.state] { ToolButtonClick(state); });
-    }
-    tools_->button(static_cast<int>(TLPanelState::psPointing))->setChecked(true);
+    tools_ = labels::addToolButtons(this, bar, kTools, envelopeToolIcon,
+                                    [this](TLPanelState state) { ToolButtonClick(state); });
+    tools_->button(static_cast<int>(TLPanelState::psFIMBarCode))->setText(QStringLiteral("FIM"));
     bar->addSpacing(10);
-
-    const QString zoomHint =
-        QStringLiteral("Press plus (+) or minus (-) to \rincrease or decrease the zoom percentage");
-    auto* zoomOut = new QToolButton(this);
-    zoomOut->setArrowType(Qt::DownArrow);
-    zoomOut->setToolTip(zoomHint);
-    zoomOut->setObjectName(QStringLiteral("ZoomOutButton"));
-    auto* zoomIn = new QToolButton(this);
-    zoomIn->setArrowType(Qt::UpArrow);
-    zoomIn->setToolTip(zoomHint);
-    zoomIn->setObjectName(QStringLiteral("ZoomInButton"));
-    zoomCaption_ = new QLabel(QStringLiteral("100%"), this);
-    zoomCaption_->setObjectName(QStringLiteral("ZoomCaption"));
-    zoomCaption_->setMinimumWidth(zoomCaption_->fontMetrics().horizontalAdvance("1000%"));
-    connect(zoomOut, &QToolButton::clicked, this, &TEnvelopeDesignScreen::ZoomOutClick);
-    connect(zoomIn, &QToolButton::clicked, this, &TEnvelopeDesignScreen::ZoomInClick);
-    bar->addWidget(zoomOut);
-    bar->addWidget(zoomIn);
-    bar->addWidget(zoomCaption_);
+    zoomCaption_ = labels::addZoomButtons(
+        this, bar, [this] { ZoomInClick(); }, [this] { ZoomOutClick(); });
 
     using labels::DesignerToggle;
     auto* showGrid =
@@ -174,44 +126,25 @@ void TEnvelopeDesignScreen::buildControls() {
     surface_ = new design::ui::SurfaceWidget(panel_);
     surface_->setObjectName(QStringLiteral("Surface"));
     surface_->paintGuides = [this](QPainter& painter) { panel_.paintGuides(painter); };
-    scroll_ = new QScrollArea(this);
-    scroll_->setObjectName(QStringLiteral("ScrollBox"));
-    scroll_->setAlignment(Qt::AlignCenter);
-    scroll_->setBackgroundRole(QPalette::Mid);
-    scroll_->setWidget(surface_);
-    scroll_->setWidgetResizable(false);
+    scroll_ = labels::designerScrollBox(this, surface_);
     labels::useFontDialog(*surface_, this);
 
-    saveButton_ = new QPushButton(QStringLiteral("Save"), this);
-    saveButton_->setObjectName(QStringLiteral("SaveButton"));
-    saveButton_->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    auto* change = new QPushButton(QStringLiteral("Change Size"), this);
-    change->setObjectName(QStringLiteral("ChangeSizeButton"));
-    auto* help = new QPushButton(QStringLiteral("Help"), this);
-    help->setObjectName(QStringLiteral("HelpButton"));
+    const labels::DesignerButtons buttons =
+        labels::designerButtonRow(this, QStringLiteral("Change Size"), "ChangeSizeButton",
+                                  addresses_ != nullptr, [this](int i) { RecordButtonClick(i); });
+    saveButton_ = buttons.save;
     connect(saveButton_, &QPushButton::clicked, this, &TEnvelopeDesignScreen::SaveButtonClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(change, &QPushButton::clicked, this, &TEnvelopeDesignScreen::ChangeSizeButtonClick);
-    connect(help, &QPushButton::clicked, this,
+    connect(buttons.cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons.change, &QPushButton::clicked, this,
+            &TEnvelopeDesignScreen::ChangeSizeButtonClick);
+    connect(buttons.help, &QPushButton::clicked, this,
             [] { widgets::showHelp(widgets::help::kEnvelopeDesigner); });
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(saveButton_);
-    bottom->addWidget(cancel);
-    bottom->addWidget(change);
-    bottom->addStretch();
-    labels::addRecordButtons(this, bottom, addresses_ != nullptr,
-                             [this](int i) { RecordButtonClick(i); });
-    bottom->addStretch();
-    bottom->addWidget(help);
-
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
+    layout->addLayout(header.layout);
     layout->addLayout(bar);
     layout->addWidget(scroll_, 1);
-    layout->addLayout(bottom);
+    layout->addLayout(buttons.row);
 
     // The window sees keys first (scrolling, zoom, the surface's keys).
     for (QWidget* w : findChildren<QWidget*>())

@@ -1,9 +1,14 @@
 #include "labels/ui/designer_chrome.h"
 
 #include <QBoxLayout>
+#include <QButtonGroup>
 #include <QCoreApplication>
 #include <QFontDialog>
+#include <QGridLayout>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
@@ -37,6 +42,101 @@ QToolButton* designerToggleButton(QWidget* parent, DesignerToggle kind, const ch
     b->setCheckable(true);
     b->setAutoRaise(true);
     b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+DesignerHeader designerHeader(QWidget* parent, const QString& title, const char* captionName) {
+    DesignerHeader h{new QGridLayout, new QLabel(parent), new QLineEdit(parent),
+                     new QPushButton(parent)};
+    h.caption->setObjectName(QString::fromLatin1(captionName));
+    h.description->setObjectName(QStringLiteral("DescriptionEdit"));
+    h.description->setMaxLength(60);
+    h.defaultFont->setObjectName(QStringLiteral("DefaultFontButton"));
+    h.layout->addWidget(new QLabel(title, parent), 0, 0);
+    h.layout->addWidget(h.caption, 0, 1, 1, 2);
+    auto* descriptionLabel = new QLabel(QStringLiteral("Description:"), parent);
+    descriptionLabel->setBuddy(h.description);
+    h.layout->addWidget(descriptionLabel, 1, 0);
+    h.layout->addWidget(h.description, 1, 1);
+    h.layout->addWidget(h.defaultFont, 1, 2);
+    h.layout->setColumnStretch(1, 1);
+    return h;
+}
+
+QButtonGroup* addToolButtons(QWidget* parent, QBoxLayout* bar,
+                             const std::vector<ToolButtonEntry>& tools,
+                             const std::function<void(int)>& clicked) {
+    auto* group = new QButtonGroup(parent);
+    group->setExclusive(true);
+    for (const ToolButtonEntry& tool : tools) {
+        auto* b = new QToolButton(parent);
+        b->setIcon(tool.icon);
+        b->setIconSize(QSize(24, 24));
+        b->setToolTip(QString::fromLatin1(tool.hint));
+        b->setCheckable(true);
+        b->setAutoRaise(true);
+        b->setObjectName(QStringLiteral("Tool%1").arg(tool.state));
+        group->addButton(b, tool.state);
+        bar->addWidget(b);
+        QObject::connect(b, &QToolButton::clicked, parent,
+                         [clicked, state = tool.state] { clicked(state); });
+    }
+    if (QAbstractButton* pointer = group->button(0)) pointer->setChecked(true);
+    return group;
+}
+
+QLabel* addZoomButtons(QWidget* parent, QBoxLayout* bar, const std::function<void()>& zoomIn,
+                       const std::function<void()>& zoomOut) {
+    const QString hint =
+        QStringLiteral("Press plus (+) or minus (-) to \rincrease or decrease the zoom percentage");
+    auto* out = new QToolButton(parent);
+    out->setArrowType(Qt::DownArrow);
+    out->setToolTip(hint);
+    out->setObjectName(QStringLiteral("ZoomOutButton"));
+    auto* in = new QToolButton(parent);
+    in->setArrowType(Qt::UpArrow);
+    in->setToolTip(hint);
+    in->setObjectName(QStringLiteral("ZoomInButton"));
+    auto* caption = new QLabel(QStringLiteral("100%"), parent);
+    caption->setObjectName(QStringLiteral("ZoomCaption"));
+    caption->setMinimumWidth(caption->fontMetrics().horizontalAdvance(QStringLiteral("1000%")));
+    QObject::connect(out, &QToolButton::clicked, parent, [zoomOut] { zoomOut(); });
+    QObject::connect(in, &QToolButton::clicked, parent, [zoomIn] { zoomIn(); });
+    bar->addWidget(out);
+    bar->addWidget(in);
+    bar->addWidget(caption);
+    return caption;
+}
+
+QScrollArea* designerScrollBox(QWidget* parent, QWidget* surface) {
+    auto* scroll = new QScrollArea(parent);
+    scroll->setObjectName(QStringLiteral("ScrollBox"));
+    scroll->setAlignment(Qt::AlignCenter);
+    scroll->setBackgroundRole(QPalette::Mid);
+    scroll->setWidget(surface);
+    scroll->setWidgetResizable(false);
+    return scroll;
+}
+
+DesignerButtons designerButtonRow(QWidget* parent, const QString& changeText,
+                                  const char* changeName, bool recordsEnabled,
+                                  const std::function<void(int)>& recordClicked) {
+    DesignerButtons b{new QHBoxLayout, new QPushButton(QStringLiteral("Save"), parent),
+                      new QPushButton(QStringLiteral("Cancel"), parent),
+                      new QPushButton(changeText, parent),
+                      new QPushButton(QStringLiteral("Help"), parent)};
+    b.save->setObjectName(QStringLiteral("SaveButton"));
+    b.save->setDefault(true);
+    b.cancel->setObjectName(QStringLiteral("CancelButton"));
+    b.change->setObjectName(QString::fromLatin1(changeName));
+    b.help->setObjectName(QStringLiteral("HelpButton"));
+    b.row->addWidget(b.save);
+    b.row->addWidget(b.cancel);
+    b.row->addWidget(b.change);
+    b.row->addStretch();
+    addRecordButtons(parent, b.row, recordsEnabled, recordClicked);
+    b.row->addStretch();
+    b.row->addWidget(b.help);
     return b;
 }
 

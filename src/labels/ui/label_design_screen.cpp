@@ -30,12 +30,7 @@ using design::TLPanelState;
 
 namespace {
 
-struct ToolButtonSpec {
-    TLPanelState state;
-    const char* hint;
-};
-
-constexpr ToolButtonSpec kTools[] = {
+constexpr DesignerTool<TLPanelState> kTools[] = {
     {TLPanelState::psPointing, "Selection tool"},
     {TLPanelState::psLabel, "Text tool"},
     {TLPanelState::psMultiLineLabel, "Multi-line text tool"},
@@ -93,66 +88,22 @@ TLabelDesignScreen::~TLabelDesignScreen() {
 }
 
 void TLabelDesignScreen::buildControls() {
-    layoutCaption_ = new QLabel(this);
-    layoutCaption_->setObjectName(QStringLiteral("LayoutCaption"));
-    descriptionEdit_ = new QLineEdit(this);
-    descriptionEdit_->setObjectName(QStringLiteral("DescriptionEdit"));
-    descriptionEdit_->setMaxLength(60);
+    const DesignerHeader header = designerHeader(this, QStringLiteral("Layout:"), "LayoutCaption");
+    layoutCaption_ = header.caption;
+    descriptionEdit_ = header.description;
+    defaultFontButton_ = header.defaultFont;
     descriptionEdit_->setText(isNew_ ? QStringLiteral("<New Label>") : definition_.description);
     connect(descriptionEdit_, &QLineEdit::textEdited, this, [this] { designChanged(); });
-    defaultFontButton_ = new QPushButton(this);
-    defaultFontButton_->setObjectName(QStringLiteral("DefaultFontButton"));
     connect(defaultFontButton_, &QPushButton::clicked, this,
             &TLabelDesignScreen::DefaultFontButtonClick);
 
-    auto* top = new QGridLayout;
-    top->addWidget(new QLabel(QStringLiteral("Layout:"), this), 0, 0);
-    top->addWidget(layoutCaption_, 0, 1, 1, 2);
-    auto* descriptionLabel = new QLabel(QStringLiteral("Description:"), this);
-    descriptionLabel->setBuddy(descriptionEdit_);
-    top->addWidget(descriptionLabel, 1, 0);
-    top->addWidget(descriptionEdit_, 1, 1);
-    top->addWidget(defaultFontButton_, 1, 2);
-    top->setColumnStretch(1, 1);
-
     auto* bar = new QHBoxLayout;
     bar->setSpacing(1);
-    tools_ = new QButtonGroup(this);
-    tools_->setExclusive(true);
-    for (const ToolButtonSpec& spec : kTools) {
-        auto* b = new QToolButton(this);
-        b->setIcon(toolIcon(spec.state));
-        b->setIconSize(QSize(24, 24));
-        b->setToolTip(QString::fromLatin1(spec.hint));
-        b->setCheckable(true);
-        b->setAutoRaise(true);
-        b->setObjectName(QStringLiteral("Tool%1").arg(static_cast<int>(spec.state)));
-        tools_->addButton(b, static_cast<int>(spec.state));
-        bar->addWidget(b);
-        connect(b, &QToolButton::clicked, this,
-                [this, state = spec.state] { ToolButtonClick(state); });
-    }
-    tools_->button(static_cast<int>(TLPanelState::psPointing))->setChecked(true);
+    tools_ = addToolButtons(this, bar, kTools, toolIcon,
+                            [this](TLPanelState state) { ToolButtonClick(state); });
     bar->addSpacing(10);
-
-    const QString zoomHint =
-        QStringLiteral("Press plus (+) or minus (-) to \rincrease or decrease the zoom percentage");
-    auto* zoomOut = new QToolButton(this);
-    zoomOut->setArrowType(Qt::DownArrow);
-    zoomOut->setToolTip(zoomHint);
-    zoomOut->setObjectName(QStringLiteral("ZoomOutButton"));
-    auto* zoomIn = new QToolButton(this);
-    zoomIn->setArrowType(Qt::UpArrow);
-    zoomIn->setToolTip(zoomHint);
-    zoomIn->setObjectName(QStringLiteral("ZoomInButton"));
-    zoomCaption_ = new QLabel(QStringLiteral("100%"), this);
-    zoomCaption_->setObjectName(QStringLiteral("ZoomCaption"));
-    zoomCaption_->setMinimumWidth(zoomCaption_->fontMetrics().horizontalAdvance("1000%"));
-    connect(zoomOut, &QToolButton::clicked, this, &TLabelDesignScreen::ZoomOutClick);
-    connect(zoomIn, &QToolButton::clicked, this, &TLabelDesignScreen::ZoomInClick);
-    bar->addWidget(zoomOut);
-    bar->addWidget(zoomIn);
-    bar->addWidget(zoomCaption_);
+    zoomCaption_ = addZoomButtons(
+        this, bar, [this] { ZoomInClick(); }, [this] { ZoomOutClick(); });
 
     showGrid_ = designerToggleButton(this, DesignerToggle::Grid, "Show grid", "ShowGridButton");
     snapToGrid_ = designerToggleButton(this, DesignerToggle::Snap, "Snap to Grid", "SnapButton");
@@ -171,43 +122,25 @@ void TLabelDesignScreen::buildControls() {
 
     surface_ = new design::ui::SurfaceWidget(panel_);
     surface_->setObjectName(QStringLiteral("Surface"));
-    scroll_ = new QScrollArea(this);
-    scroll_->setObjectName(QStringLiteral("ScrollBox"));
-    scroll_->setAlignment(Qt::AlignCenter);
-    scroll_->setBackgroundRole(QPalette::Mid);
-    scroll_->setWidget(surface_);
-    scroll_->setWidgetResizable(false);
+    scroll_ = designerScrollBox(this, surface_);
     useFontDialog(*surface_, this);
 
-    saveButton_ = new QPushButton(QStringLiteral("Save"), this);
-    saveButton_->setObjectName(QStringLiteral("SaveButton"));
-    saveButton_->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    auto* change = new QPushButton(QStringLiteral("Change Layout"), this);
-    change->setObjectName(QStringLiteral("ChangeLayoutButton"));
-    auto* help = new QPushButton(QStringLiteral("Help"), this);
-    help->setObjectName(QStringLiteral("HelpButton"));
+    const DesignerButtons buttons =
+        designerButtonRow(this, QStringLiteral("Change Layout"), "ChangeLayoutButton",
+                          addresses_ != nullptr, [this](int i) { RecordButtonClick(i); });
+    saveButton_ = buttons.save;
     connect(saveButton_, &QPushButton::clicked, this, &TLabelDesignScreen::SaveButtonClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(change, &QPushButton::clicked, this, &TLabelDesignScreen::ChangeLayoutButtonClick);
-    connect(help, &QPushButton::clicked, this,
+    connect(buttons.cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons.change, &QPushButton::clicked, this,
+            &TLabelDesignScreen::ChangeLayoutButtonClick);
+    connect(buttons.help, &QPushButton::clicked, this,
             [] { widgets::showHelp(widgets::help::kLabelDesigner); });
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(saveButton_);
-    bottom->addWidget(cancel);
-    bottom->addWidget(change);
-    bottom->addStretch();
-    addRecordButtons(this, bottom, addresses_ != nullptr, [this](int i) { RecordButtonClick(i); });
-    bottom->addStretch();
-    bottom->addWidget(help);
-
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
+    layout->addLayout(header.layout);
     layout->addLayout(bar);
     layout->addWidget(scroll_, 1);
-    layout->addLayout(bottom);
+    layout->addLayout(buttons.row);
 
     // The window sees keys first (scrolling, zoom, the surface's keys).
     for (QWidget* w : findChildren<QWidget*>())
