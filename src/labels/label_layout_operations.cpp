@@ -1,9 +1,8 @@
 #include "labels/label_layout_operations.h"
 
-#include <QFile>
 #include <QFileInfo>
 
-#include "data/data_error.h"
+#include "data/definition_rows.h"
 #include "data/t_table.h"
 #include "labels/layout_file_names.h"
 #include "text/message_service.h"
@@ -13,52 +12,18 @@ namespace pc::labels {
 
 namespace {
 
-using pc::data::DataError;
+using pc::data::layoutFolder;
 using pc::data::TTable;
-
-QString layoutFolder(const QString& folder) {
-    if (folder.isEmpty()) return pc::text::sysdataDir();
-    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-}
 
 bool fileExists(const QString& folder, const QString& name) {
     return !name.trimmed().isEmpty() && QFileInfo(layoutFilePath(folder, name)).isFile();
 }
 
-QString quoted(const QString& verb, const QString& description) {
-    return verb + QStringLiteral(" \"") + description + QStringLiteral("\"?");
-}
-
-void report(const DataError& error) {
-    pc::text::messages().error(error.message(), QStringLiteral("Postcraft"));
-}
-
-// The row and the file go together: when the file cannot be written the
-// row is dropped again, so the list never shows a layout that was not kept.
 bool storeRow(TTable& table, bool append, const LabelDefinition& definition, const QString& path,
               const LayoutDesignerCalls& calls) {
-    try {
-        if (append) {
-            table.insert();
-        } else {
-            table.edit();
-        }
-        writeLabelDefinition(definition, table);
-        if (!calls.saveObjects(path)) {
-            table.cancel();
-            return false;
-        }
-        table.post();
-        return true;
-    } catch (const DataError& error) {
-        try {
-            if (table.state() != pc::data::TDataSetState::Browse) table.cancel();
-        } catch (const DataError&) {
-            // The first failure is the one worth telling.
-        }
-        report(error);
-        return false;
-    }
+    return pc::data::storeRow(
+        table, append, [&] { writeLabelDefinition(definition, table); },
+        [&] { return calls.saveObjects(path); });
 }
 
 }  // namespace
@@ -97,10 +62,9 @@ bool cloneLayout(TTable& table, const LayoutDesignerCalls& calls, const QString&
     const QString dir = layoutFolder(folder);
     if (!table.active() || !table.hasCurrentRecord()) return false;
     LabelDefinition definition = readLabelDefinition(table);
-    if (!pc::text::messages().ask(quoted(QStringLiteral("Clone"), definition.description),
-                                  QStringLiteral("CLONE"))) {
+    if (!pc::data::confirmRowAction(QStringLiteral("Clone"), definition.description,
+                                    QStringLiteral("CLONE")))
         return false;
-    }
     calls.clearObjects();
     if (!fileExists(dir, definition.layoutFile)) {
         pc::text::messages().inform(
@@ -119,20 +83,12 @@ bool deleteLayout(TTable& table, const QString& folder) {
     const QString dir = layoutFolder(folder);
     if (!table.active() || !table.hasCurrentRecord()) return false;
     const LabelDefinition definition = readLabelDefinition(table);
-    if (!pc::text::messages().ask(quoted(QStringLiteral("Delete"), definition.description),
-                                  QStringLiteral("DELETE"))) {
+    if (!pc::data::confirmRowAction(QStringLiteral("Delete"), definition.description,
+                                    QStringLiteral("DELETE")))
         return false;
-    }
-    try {
-        table.deleteRecord();
-    } catch (const DataError& error) {
-        report(error);
-        return false;
-    }
-    if (fileExists(dir, definition.layoutFile)) {
-        QFile::remove(layoutFilePath(dir, definition.layoutFile));
-    }
-    return true;
+    return pc::data::deleteRowAndFile(table, fileExists(dir, definition.layoutFile)
+                                                 ? layoutFilePath(dir, definition.layoutFile)
+                                                 : QString());
 }
 
 }  // namespace pc::labels

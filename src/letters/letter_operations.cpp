@@ -3,22 +3,16 @@
 #include <QCoreApplication>
 #include <QTextDocument>
 
-#include "data/data_error.h"
+#include "data/definition_rows.h"
 #include "data/t_field.h"
 #include "data/t_table.h"
 #include "letters/letter_storage.h"
 #include "richtext/page_setup.h"
-#include "text/message_service.h"
 
 namespace pc::letters {
 namespace {
 
-using data::DataError;
 using data::TTable;
-
-QString quoted(const QString& verb, const QString& description) {
-    return verb + QStringLiteral(" \"") + description + QStringLiteral("\"?");
-}
 
 bool hasRow(const TTable& letters) {
     return letters.active() && letters.hasCurrentRecord() && !letters.eof();
@@ -26,25 +20,11 @@ bool hasRow(const TTable& letters) {
 
 bool store(TTable& letters, bool append, const QString& description,
            const QTextDocument& document) {
-    try {
-        if (append)
-            letters.insert();
-        else
-            letters.edit();
+    return data::storeRow(letters, append, [&] {
         letters.fieldByName(QStringLiteral("DESCRIPT"))
             .setText(description.left(kDescriptionLength));
         SaveRichText(letters, document);
-        letters.post();
-        return true;
-    } catch (const DataError& error) {
-        try {
-            if (letters.state() != data::TDataSetState::Browse) letters.cancel();
-        } catch (const DataError&) {
-            // The first failure is the one worth telling.
-        }
-        text::messages().error(error.message(), QStringLiteral("Postcraft"));
-        return false;
-    }
+    });
 }
 
 }  // namespace
@@ -78,8 +58,7 @@ bool modifyLetter(TTable& letters, const LetterDesigner& design) {
 bool cloneLetter(TTable& letters) {
     if (!hasRow(letters)) return false;
     const QString description = letterDescription(letters);
-    if (!text::messages().ask(quoted(QStringLiteral("Clone"), description),
-                              QStringLiteral("CLONE")))
+    if (!data::confirmRowAction(QStringLiteral("Clone"), description, QStringLiteral("CLONE")))
         return false;
     QTextDocument document;
     LoadRichText(letters, document);
@@ -88,15 +67,10 @@ bool cloneLetter(TTable& letters) {
 
 bool deleteLetter(TTable& letters) {
     if (!hasRow(letters)) return false;
-    if (!text::messages().ask(quoted(QStringLiteral("Delete"), letterDescription(letters)),
-                              QStringLiteral("DELETE")))
+    if (!data::confirmRowAction(QStringLiteral("Delete"), letterDescription(letters),
+                                QStringLiteral("DELETE")))
         return false;
-    try {
-        letters.deleteRecord();
-    } catch (const DataError& error) {
-        text::messages().error(error.message(), QStringLiteral("Postcraft"));
-        return false;
-    }
+    if (!data::deleteRowAndFile(letters)) return false;
     QCoreApplication::processEvents();
     return true;
 }
