@@ -178,6 +178,29 @@ TEST_F(ReportWindowsTest, DesignerBandsToolsAndSaveRules) {
     EXPECT_TRUE(designer.band(ReportBand::Footer).objects().empty());
 }
 
+TEST_F(ReportWindowsTest, NewReportOpensWithHeaderAndDetailOnly) {
+    TReportSetup setup(session, reports, false);
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* designer = qobject_cast<TReportDesigner*>(QApplication::activeModalWidget());
+        if (!designer) return;
+        seen = true;
+        EXPECT_TRUE(designer->bandCheck(ReportBand::Header)->isChecked());
+        EXPECT_TRUE(designer->bandCheck(ReportBand::Detail)->isChecked());
+        EXPECT_FALSE(designer->bandCheck(ReportBand::Memo)->isChecked());
+        EXPECT_FALSE(designer->bandCheck(ReportBand::Footer)->isChecked());
+        EXPECT_EQ(designer->layout().header, 33);
+        EXPECT_EQ(designer->layout().detail, 33);
+        EXPECT_EQ(designer->layout().footer, 0);
+        EXPECT_EQ(designer->description(), QStringLiteral("<new report>"));
+        if (const QString shot = screenshot("report_designer_new"); !shot.isEmpty())
+            designer->grab().save(shot);
+        designer->reject();
+    });
+    setup.NewButtonClick();
+    EXPECT_TRUE(seen);
+}
+
 TEST_F(ReportWindowsTest, DesignerRefusesToSaveWithoutBands) {
     design::TableMergeSource source(addresses);
     TReportDesigner designer(addresses, source);
