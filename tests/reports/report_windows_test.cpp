@@ -3,14 +3,18 @@
 // screenshots of them when PC_SCREENSHOT_DIR is set.
 #include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 
 #include "data/address_schema.h"
 #include "data/session.h"
+#include "design/data_label.h"
 #include "design/table_merge_source.h"
 #include "design/text_label.h"
+#include "design/ui/select_field_dialog.h"
+#include "design/ui/text_dialog.h"
 #include "print/preview_window.h"
 #include "print/print_status_window.h"
 #include "print_window_support.h"
@@ -52,6 +56,20 @@ class ModalCloser {
 QString screenshot(const char* name) {
     const QByteArray dir = qgetenv("PC_SCREENSHOT_DIR");
     return dir.isEmpty() ? QString() : QString::fromLocal8Bit(dir) + '/' + name + ".png";
+}
+
+// Answers the next modal dialog of type D with `answer`.
+template <typename D>
+void answerNext(std::function<void(D&)> answer) {
+    QTimer::singleShot(0, [answer] {
+        if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget())) answer(*dialog);
+    });
+}
+
+void drag(design::TReportPanel& band, QRect r) {
+    band.mousePress(r.topLeft(), Qt::LeftButton, false, 0);
+    band.mouseMove(r.bottomRight(), 10);
+    band.mouseRelease(r.bottomRight(), false, 20);
 }
 
 class ReportWindowsTest : public pc::test::ReportTableTest {
@@ -151,6 +169,7 @@ TEST_F(ReportWindowsTest, DesignerBandsToolsAndSaveRules) {
     EXPECT_EQ(messages->texts().last(),
               QStringLiteral("This object may only be used in the detail band"));
     EXPECT_TRUE(designer.band(ReportBand::Header).objects().empty());
+    answerNext<design::ui::TSelectFieldDialog>([](QDialog& d) { d.reject(); });
     designer.band(ReportBand::Detail).createObject(QRect(5, 5, 10, 5));
     ASSERT_EQ(designer.band(ReportBand::Detail).objects().size(), 1u);
     EXPECT_GE(designer.band(ReportBand::Detail).objects()[0]->width(), 50);
@@ -199,6 +218,44 @@ TEST_F(ReportWindowsTest, NewReportOpensWithHeaderAndDetailOnly) {
     });
     setup.NewButtonClick();
     EXPECT_TRUE(seen);
+}
+
+TEST_F(ReportWindowsTest, PlacedObjectsRunTheirDialogsAndTheSelectionToolReturns) {
+    design::TableMergeSource source(addresses);
+    TReportDesigner designer(addresses, source);
+    designer.setDefinition(ReportDefinition{}, newReportSettings(96));
+    design::TReportPanel& header = designer.band(ReportBand::Header);
+    design::TReportPanel& detail = designer.band(ReportBand::Detail);
+
+    designer.ToolButtonClick(design::TRPanelState::psLabel);
+    answerNext<design::ui::TTextDialog>([](design::ui::TTextDialog& d) {
+        d.TextEdit->setText(QStringLiteral("Members of the Springfield club"));
+        d.OkButtonClick();
+    });
+    drag(header, QRect(5, 5, 10, 5));
+    ASSERT_EQ(header.objects().size(), 1u);
+    auto* text = dynamic_cast<design::TGPLabel*>(header.objects()[0].get());
+    ASSERT_TRUE(text);
+    EXPECT_EQ(text->caption(), QStringLiteral("Members of the Springfield club"));
+    EXPECT_GT(text->width(), 100);  // fitted to the text, not the 50 of the drop
+    EXPECT_EQ(header.panelState(), design::TRPanelState::psPointing);
+
+    // The field tool is for the detail band; after the drop all bands draw.
+    designer.ToolButtonClick(design::TRPanelState::psDataLabel);
+    EXPECT_FALSE(header.acceptsDrawing());
+    answerNext<design::ui::TSelectFieldDialog>([](design::ui::TSelectFieldDialog& d) {
+        const auto found = d.FieldList->findItems(QStringLiteral("City"), Qt::MatchExactly);
+        if (!found.isEmpty()) d.FieldList->setCurrentItem(found.first());
+        d.accept();
+    });
+    drag(detail, QRect(5, 5, 10, 5));
+    ASSERT_EQ(detail.objects().size(), 1u);
+    auto* field = dynamic_cast<design::TGPDLabel*>(detail.objects()[0].get());
+    ASSERT_TRUE(field);
+    EXPECT_EQ(field->dataFieldName(), QStringLiteral("CITY"));
+    EXPECT_EQ(field->caption(), QStringLiteral("Springfield"));
+    EXPECT_EQ(detail.panelState(), design::TRPanelState::psPointing);
+    for (int i : {0, 1, 3}) EXPECT_TRUE(designer.band(static_cast<ReportBand>(i)).acceptsDrawing());
 }
 
 TEST_F(ReportWindowsTest, DesignerRefusesToSaveWithoutBands) {

@@ -20,6 +20,7 @@
 #include "design/ui/surface_widget.h"
 #include "reports/report_record_text.h"
 #include "reports/ui/h_ruler.h"
+#include "reports/ui/report_tools.h"
 #include "text/message_service.h"
 
 namespace pc::reports {
@@ -110,8 +111,10 @@ TReportDesigner::TReportDesigner(pc::data::TTable& addresses, const pc::design::
     : QDialog(parent), addresses_(addresses), settings_(programReportSettings()) {
     setWindowTitle(QStringLiteral("Report Designer"));
     setObjectName(QStringLiteral("TReportDesigner"));
+    const design::ReportToolsPlaced placed = reportToolsPlaced(this);
     for (design::TReportPanel* p : {&header_, &detail_, &footer_}) {
         p->setMergeSource(&source);
+        p->setToolsPlaced(placed);
         p->ControlMouseDownEvent = [this](design::TReportPanel& panel, design::TGGraphicControl&) {
             objectPressed(panel);
         };
