@@ -5,15 +5,21 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 
 #include "data/address_schema.h"
 #include "data/session.h"
 #include "design/data_label.h"
+#include "design/date_time_label.h"
+#include "design/page_number_label.h"
+#include "design/report_shapes.h"
 #include "design/table_merge_source.h"
 #include "design/text_label.h"
+#include "design/ui/class_menu_items.h"
 #include "design/ui/select_field_dialog.h"
+#include "design/ui/surface_widget.h"
 #include "design/ui/text_dialog.h"
 #include "print/preview_window.h"
 #include "print/print_status_window.h"
@@ -256,6 +262,68 @@ TEST_F(ReportWindowsTest, PlacedObjectsRunTheirDialogsAndTheSelectionToolReturns
     EXPECT_EQ(field->caption(), QStringLiteral("Springfield"));
     EXPECT_EQ(detail.panelState(), design::TRPanelState::psPointing);
     for (int i : {0, 1, 3}) EXPECT_TRUE(designer.band(static_cast<ReportBand>(i)).acceptsDrawing());
+}
+
+// The texts of a menu's items, submenus as "Menu/Item".
+QStringList itemTexts(const QMenu& menu, const QString& prefix = {}) {
+    QStringList texts;
+    for (QAction* a : menu.actions()) {
+        if (a->isSeparator()) continue;
+        texts << prefix + a->text();
+        if (a->menu()) texts << itemTexts(*a->menu(), a->text() + '/');
+    }
+    return texts;
+}
+
+QAction* item(const QMenu& menu, const QString& sub, const QString& text) {
+    for (QAction* a : menu.actions())
+        if (a->menu() && a->text() == sub)
+            for (QAction* b : a->menu()->actions())
+                if (b->text() == text) return b;
+    return nullptr;
+}
+
+TEST_F(ReportWindowsTest, ReportObjectMenus) {
+    design::ui::registerClassMenuItems();
+    design::TableMergeSource source(addresses);
+    TReportDesigner designer(addresses, source);
+    designer.setDefinition(ReportDefinition{}, newReportSettings(96));
+    design::TReportPanel& header = designer.band(ReportBand::Header);
+    design::ui::SurfaceWidget& surface = designer.surface(ReportBand::Header);
+
+    auto& stamp = static_cast<design::TGDateTimeLabel&>(
+        header.addObject(std::make_unique<design::TGDateTimeLabel>()));
+    stamp.setMoment(QDateTime(QDate(2026, 3, 4), QTime(9, 41, 7)));
+    auto menu = surface.buildObjectMenu(stamp);
+    const QStringList texts = itemTexts(*menu);
+    for (const char* expected :
+         {"Date Format/No Date", "Date Format/Windows Short Date", "Date Format/Windows Long Date",
+          "Time Format/No Time", "Time Format/Windows Short Time", "Time Format/Windows Long Time"})
+        EXPECT_TRUE(texts.contains(QLatin1String(expected))) << expected;
+    EXPECT_TRUE(item(*menu, "Date Format", "Windows Short Date")->isChecked());
+    item(*menu, "Date Format", "No Date")->trigger();
+    EXPECT_EQ(stamp.dateFormat(), design::TDateFormat::dtfDateNone);
+    menu = surface.buildObjectMenu(stamp);
+    item(*menu, "Time Format", "Windows Short Time")->trigger();
+    EXPECT_EQ(stamp.timeFormat(), design::TTimeFormat::dtfTimeShort);
+    EXPECT_TRUE(stamp.caption().startsWith(' '));
+    EXPECT_TRUE(stamp.caption().contains(QStringLiteral("41")));
+    const int shortWidth = stamp.width();
+    menu = surface.buildObjectMenu(stamp);
+    item(*menu, "Date Format", "Windows Long Date")->trigger();
+    EXPECT_GT(stamp.width(), shortWidth);  // the box grew to the longer text
+
+    // Report shapes have the shape menu of labels; page numbers the label one.
+    auto& shape = header.addObject(std::make_unique<design::Trpshapes>());
+    auto& labelShape = header.addObject(std::make_unique<design::TGLabelShapes>());
+    EXPECT_EQ(itemTexts(*surface.buildObjectMenu(shape)),
+              itemTexts(*surface.buildObjectMenu(labelShape)));
+    EXPECT_TRUE(itemTexts(*surface.buildObjectMenu(shape)).contains("Line Color"));
+    EXPECT_FALSE(itemTexts(*surface.buildObjectMenu(shape)).contains("Background Pattern"));
+    auto& page = header.addObject(std::make_unique<design::TGPageNumberLabel>());
+    const QStringList pageItems = itemTexts(*surface.buildObjectMenu(page));
+    EXPECT_TRUE(pageItems.contains("Font"));
+    EXPECT_TRUE(pageItems.contains("Border"));
 }
 
 TEST_F(ReportWindowsTest, DesignerRefusesToSaveWithoutBands) {

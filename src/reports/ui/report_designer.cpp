@@ -135,6 +135,10 @@ design::TReportPanel& TReportDesigner::band(ReportBand b) {
     return b == ReportBand::Header ? header_ : b == ReportBand::Footer ? footer_ : detail_;
 }
 
+design::ui::SurfaceWidget& TReportDesigner::surface(ReportBand b) {
+    return *surfaces_[b == ReportBand::Header ? 0 : b == ReportBand::Footer ? 2 : 1];
+}
+
 void TReportDesigner::buildControls() {
     auto* tools = new QHBoxLayout;
     for (const Tool& tool : kTools) {

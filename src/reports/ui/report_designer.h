@@ -47,6 +47,8 @@ class TReportDesigner : public QDialog {
     const ReportSettings& settings() const { return settings_; }
     const DesignerLayout& layout() const { return layout_; }
     QCheckBox* bandCheck(ReportBand band) const { return checks_[static_cast<size_t>(band)]; }
+    // The surface of the header, detail or footer band.
+    design::ui::SurfaceWidget& surface(ReportBand band);
 
     // The handlers, named after their controls.
     void ToolButtonClick(design::TRPanelState state);
