@@ -3,10 +3,13 @@
 // screenshots of them when PC_SCREENSHOT_DIR is set.
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTimer>
 
 #include "data/address_schema.h"
@@ -27,6 +30,7 @@
 #include "reports/report_page_layout.h"
 #include "reports/ui/print_current_record_window.h"
 #include "reports/ui/report_designer.h"
+#include "reports/ui/report_properties.h"
 #include "reports/ui/report_setup_window.h"
 #include "reports_test_support.h"
 
@@ -324,6 +328,34 @@ TEST_F(ReportWindowsTest, ReportObjectMenus) {
     const QStringList pageItems = itemTexts(*surface.buildObjectMenu(page));
     EXPECT_TRUE(pageItems.contains("Font"));
     EXPECT_TRUE(pageItems.contains("Border"));
+}
+
+TEST_F(ReportWindowsTest, ChangeLayoutTakesTheDialogsSettingsOnlyOnSave) {
+    design::TableMergeSource source(addresses);
+    TReportDesigner designer(addresses, source);
+    designer.setDefinition(ReportDefinition{}, newReportSettings(96));
+    auto* caption = designer.findChild<QLabel*>("LayoutCaption");
+
+    answerNext<TReportProperties>([](TReportProperties& d) {
+        d.a4->click();
+        d.reject();
+    });
+    designer.ChangeLayoutButtonClick();
+    EXPECT_EQ(designer.layoutText(), QStringLiteral("Letter Size, Portrait"));
+    EXPECT_EQ(designer.settings().pageWidth, 816);
+
+    answerNext<TReportProperties>([](TReportProperties& d) {
+        d.landscape->click();
+        d.bandControls[0].shadePercent->setValue(20);
+        d.findChild<QPushButton*>("SaveButton")->click();
+    });
+    designer.ChangeLayoutButtonClick();
+    EXPECT_EQ(designer.layoutText(), QStringLiteral("Letter Size, Landscape"));
+    EXPECT_EQ(caption->text(), QStringLiteral("Layout: Letter Size, Landscape"));
+    EXPECT_EQ(designer.settings().pageWidth, 1056);
+    EXPECT_EQ(designer.settings().frame(ReportBand::Header).shadePercent, 20);
+    EXPECT_EQ(designer.layout().bandWidth, 1056 - 48 - 48 - 24);  // laid out again
+    EXPECT_EQ(designer.band(ReportBand::Header).width(), 1056 - 48 - 48 - 24);
 }
 
 TEST_F(ReportWindowsTest, DesignerRefusesToSaveWithoutBands) {

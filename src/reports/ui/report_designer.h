@@ -11,11 +11,13 @@
 #include "reports/report_definition.h"
 #include "reports/report_page_layout.h"
 
+class QButtonGroup;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTextEdit;
+class QToolButton;
 
 namespace pc::data {
 class TTable;
@@ -57,6 +59,7 @@ class TReportDesigner : public QDialog {
     void RecordButtonClick(int which);  // 0 first, 1 prior, 2 next, 3 last
     void DefaultFontButtonClick();
     void MemoAlignmentClick(MemoAlignment alignment);
+    void ChangeLayoutButtonClick();
     // A sizer drag of the band to `height`; `released` pulls the band's
     // objects inside.
     void resizeBand(ReportBand band, int height, bool released);
@@ -81,6 +84,8 @@ class TReportDesigner : public QDialog {
     bool settingUp_ = false;
     bool sizing_ = false;  // a sizer is being dragged
 
+    QButtonGroup* toolGroup_ = nullptr;
+    QToolButton* fieldNames_ = nullptr;
     QWidget* page_ = nullptr;
     THRuler* ruler_ = nullptr;
     std::array<QLabel*, kReportBands> captions_{};
