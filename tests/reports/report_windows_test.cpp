@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
+#include <set>
 
 #include "data/address_schema.h"
 #include "data/session.h"
@@ -33,6 +34,7 @@
 #include "reports/ui/report_properties.h"
 #include "reports/ui/report_setup_window.h"
 #include "reports_test_support.h"
+#include "widgets/help_link.h"
 
 namespace pc::reports {
 namespace {
@@ -356,6 +358,29 @@ TEST_F(ReportWindowsTest, ChangeLayoutTakesTheDialogsSettingsOnlyOnSave) {
     EXPECT_EQ(designer.settings().frame(ReportBand::Header).shadePercent, 20);
     EXPECT_EQ(designer.layout().bandWidth, 1056 - 48 - 48 - 24);  // laid out again
     EXPECT_EQ(designer.band(ReportBand::Header).width(), 1056 - 48 - 48 - 24);
+}
+
+TEST_F(ReportWindowsTest, EveryReportWindowHasItsOwnHelpTopic) {
+    std::vector<int> opened;
+    widgets::setHelpOpener([&opened](int context) { opened.push_back(context); });
+    const auto help = [](QWidget& w) { w.findChild<QPushButton*>("HelpButton")->click(); };
+    TReportSetup setup(session, reports, false);
+    help(setup);
+    design::TableMergeSource source(addresses);
+    TReportDesigner designer(addresses, source);
+    help(designer);
+    TPrintCurrentRecord current(addresses);
+    help(current);
+    TReportProperties layout(newReportSettings(96), QString());
+    help(layout);
+    answerNext<QDialog>([&help](QDialog& d) {
+        help(d);
+        d.reject();
+    });
+    setup.PrinterSetupButtonClick();
+    widgets::setHelpOpener(nullptr);
+    ASSERT_EQ(opened.size(), 5u);
+    EXPECT_EQ(std::set<int>(opened.begin(), opened.end()).size(), 5u);
 }
 
 TEST_F(ReportWindowsTest, DesignerRefusesToSaveWithoutBands) {
