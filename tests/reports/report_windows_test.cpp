@@ -17,6 +17,7 @@
 #include "data/session.h"
 #include "design/data_label.h"
 #include "design/date_time_label.h"
+#include "design/line_shape.h"
 #include "design/page_number_label.h"
 #include "design/report_shapes.h"
 #include "design/table_merge_source.h"
@@ -201,8 +202,6 @@ TEST_F(ReportWindowsTest, DesignerBandsToolsAndSaveRules) {
     // Footer dragged to 0: unticked and emptied on Save.
     designer.band(ReportBand::Footer).addObject(std::make_unique<design::TGPLabel>());
     designer.resizeBand(ReportBand::Footer, 0, true);
-    if (const QString shot = screenshot("report_designer"); !shot.isEmpty())
-        designer.grab().save(shot);
     designer.SaveButtonClick();
     EXPECT_EQ(designer.result(), QDialog::Accepted);
     EXPECT_FALSE(designer.settings().useFooter);
@@ -423,6 +422,53 @@ TEST(ReportPageLayout, NewBandsGetTwentyPixelsWithinThePage) {
     EXPECT_EQ(layout.footer, 0);
     s.useFooter = false;
     EXPECT_EQ(layOutDesigner(s).footer, 0);
+}
+
+TEST_F(ReportWindowsTest, Screenshots) {
+    if (screenshot("x").isEmpty()) GTEST_SKIP() << "PC_SCREENSHOT_DIR is not set";
+    design::TableMergeSource source(addresses);
+    TReportDesigner designer(addresses, source);
+    ReportSettings settings = newReportSettings(96);
+    settings.useFooter = settings.useMemo = true;
+    settings.frame(ReportBand::Header).shadePercent = 40;
+    settings.frame(ReportBand::Header).shadeColor = QColor(0, 0, 255);
+    settings.frame(ReportBand::Header).bottom = true;
+    settings.frame(ReportBand::Header).lineWidth = 2;
+    designer.setDefinition(ReportDefinition{}, settings);
+    const auto place = [](design::TReportPanel& band, std::unique_ptr<design::TGGraphicControl> o,
+                          QRect r) -> design::TGGraphicControl& {
+        o->setBounds(r.left(), r.top(), r.width(), r.height());
+        return band.addObject(std::move(o));
+    };
+    design::TReportPanel& header = designer.band(ReportBand::Header);
+    auto title = std::make_unique<design::TGPLabel>();
+    title->setCaption(QStringLiteral("Springfield members"));
+    place(header, std::move(title), QRect(8, 8, 150, 18));
+    place(header, std::make_unique<design::TGDateTimeLabel>(), QRect(400, 8, 90, 18));
+    place(header, std::make_unique<design::TGPageNumberLabel>(), QRect(600, 8, 40, 18));
+    design::TReportPanel& detail = designer.band(ReportBand::Detail);
+    int x = 8;
+    for (const char* field : {"Last Name", "First Name", "City", "State"}) {
+        auto label = std::make_unique<design::TGPDLabel>();
+        label->setDataFieldDescript(QLatin1String(field));
+        place(detail, std::move(label), QRect(x, 8, 110, 18));
+        x += 150;
+    }
+    detail.refreshAllData();
+    design::TReportPanel& footer = designer.band(ReportBand::Footer);
+    auto line = std::make_unique<design::TGLineShape>();
+    line->setLineStyle(design::TGLineShape::LineStyle::stHorizontal);
+    place(footer, std::move(line), QRect(8, 2, 700, 6));
+    place(footer, std::make_unique<design::TGPageNumberLabel>(), QRect(330, 10, 40, 18));
+    for (ReportBand b : {ReportBand::Header, ReportBand::Detail, ReportBand::Footer})
+        designer.band(b).requestRepaint();
+    designer.resize(1000, 520);
+    designer.grab().save(screenshot("report_designer"));
+
+    TReportProperties layout(designer.settings(), designer.layoutText());
+    layout.grab().save(screenshot("report_layout_page"));
+    layout.tabs()->setCurrentIndex(1);
+    layout.grab().save(screenshot("report_layout_header"));
 }
 
 }  // namespace

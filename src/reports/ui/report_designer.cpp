@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTextEdit>
@@ -73,6 +74,26 @@ class BandSizer : public QWidget {
     ReportBand band_;
     bool dragging_ = false;
     int startY_ = 0, startHeight_ = 0;
+};
+
+// A band's name on a dark blue bar, painted directly so no style or
+// palette of the scroll area can wash it out.
+class CaptionBar : public QWidget {
+  public:
+    CaptionBar(const QString& text, QWidget* parent) : QWidget(parent), text_(text) {
+        setObjectName(text + QStringLiteral("Caption"));
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), QColor(0, 0, 128));
+        p.setPen(Qt::white);
+        p.drawText(rect().adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text_);
+    }
+
+  private:
+    QString text_;
 };
 
 namespace {
@@ -200,9 +221,7 @@ void TReportDesigner::buildControls() {
     page_ = new QWidget;
     ruler_ = new THRuler(page_);
     for (int i = 0; i < kReportBands; ++i) {
-        captions_[i] = new QLabel(QLatin1String(kBandNames[i]), page_);
-        captions_[i]->setStyleSheet(
-            QStringLiteral("QLabel { background: #000080; color: white; padding-left: 3px; }"));
+        captions_[i] = new CaptionBar(QLatin1String(kBandNames[i]), page_);
         sizers_[i] = new BandSizer(*this, static_cast<ReportBand>(i), page_);
     }
     int s = 0;

@@ -88,7 +88,7 @@ class TReportDesigner : public QDialog {
     QToolButton* fieldNames_ = nullptr;
     QWidget* page_ = nullptr;
     THRuler* ruler_ = nullptr;
-    std::array<QLabel*, kReportBands> captions_{};
+    std::array<QWidget*, kReportBands> captions_{};
     std::array<BandSizer*, kReportBands> sizers_{};
     std::array<QCheckBox*, kReportBands> checks_{};
     std::array<design::ui::SurfaceWidget*, 3> surfaces_{};  // header, detail, footer

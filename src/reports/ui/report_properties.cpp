@@ -61,6 +61,7 @@ TReportProperties::TReportProperties(const ReportSettings& settings, const QStri
     setObjectName(QStringLiteral("TReportProperties"));
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("Tabs"));
+    tabs_->setUsesScrollButtons(false);  // all five tabs in sight
     tabs_->addTab(buildPageTab(), QStringLiteral("Page"));
     for (int i = 0; i < kReportBands; ++i)
         tabs_->addTab(buildBandTab(static_cast<ReportBand>(i)), QLatin1String(kBandTabs[i]));
