@@ -409,6 +409,47 @@ TEST_F(ReportWindowsTest, PrintCurrentRecordAllAndPreview) {
         window.grab().save(shot);
 }
 
+TEST(ReportPanelTools, EachBandTakesOnlyItsObjects) {
+    using S = design::TRPanelState;
+    using K = design::TRPanelKind;
+    const QString memoOnly = QStringLiteral("This object may only be used in the memo band");
+    const QString detailOnly = QStringLiteral("This object may only be used in the detail band");
+    const QString headerFooter =
+        QStringLiteral("This object may only be used in the header or footer bands");
+    const QString headerOnly = QStringLiteral("This object may only be used in the header band");
+    const struct {
+        S state;
+        QString header, detail, memo, footer;  // the refusal in each band
+    } table[] = {
+        {S::psLabel, {}, {}, {}, {}},
+        {S::psMultiLineDataLabel, memoOnly, memoOnly, {}, memoOnly},
+        {S::psDataLabel, detailOnly, {}, detailOnly, detailOnly},
+        {S::psDateTime, {}, headerFooter, headerFooter, {}},
+        {S::psPageNumber, {}, headerFooter, headerFooter, {}},
+        {S::psImage, {}, headerOnly, headerOnly, headerOnly},
+        {S::psRoundRectangle, {}, {}, {}, {}},
+    };
+    for (const auto& row : table) {
+        const QString expected[] = {row.header, row.detail, row.memo, row.footer};
+        int k = 0;
+        for (K kind : {K::rpkHeader, K::rpkDetail, K::rpkMemo, K::rpkFooter}) {
+            design::TReportPanel band(kind);
+            band.setSize(QSize(600, 40));
+            QStringList refused;
+            band.RefusedEvent = [&refused](const QString& m) { refused << m; };
+            band.setPanelState(row.state);
+            band.createObject(QRect(4, 4, 5, 5));
+            const QString& want = expected[k++];
+            EXPECT_EQ(refused.value(0), want) << int(row.state) << " in band " << k;
+            EXPECT_EQ(band.objects().size(), want.isEmpty() ? 1u : 0u);
+            if (want.isEmpty()) {  // widened to at least 50 × 15
+                EXPECT_GE(band.objects()[0]->width(), 50);
+                EXPECT_GE(band.objects()[0]->height(), 15);
+            }
+        }
+    }
+}
+
 TEST(ReportPageLayout, NewBandsGetTwentyPixelsWithinThePage) {
     ReportSettings s = newReportSettings(120);
     s.footerHeight = 0;

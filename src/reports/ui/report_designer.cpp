@@ -228,6 +228,7 @@ void TReportDesigner::buildControls() {
     for (design::TReportPanel* p : {&header_, &detail_, &footer_}) {
         surfaces_[s] = new design::ui::SurfaceWidget(*p, page_);
         surfaces_[s]->installEventFilter(this);
+        labels::useFontDialog(*surfaces_[s], this);
         ++s;
     }
     memoBox_ = new QTextEdit(page_);
