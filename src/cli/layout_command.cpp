@@ -17,6 +17,7 @@
 #include "design/graphic_object.h"
 #include "design/layout_json.h"
 #include "design/layout_stream.h"
+#include "design/object_registry.h"
 
 namespace pc::cli {
 
@@ -28,7 +29,9 @@ const char* const kLayoutUsage =
     "\n"
     "dump prints each object of a layout file (.L, .E, .R) as one JSON line:\n"
     "  {\"class\": ..., \"name\": ..., \"properties\": {...}}\n"
-    "with the properties as stored, in file order.\n"
+    "with the properties as stored, in file order. For a report (.R) each line\n"
+    "begins with its band, {\"band\": \"header\"|\"detail\"|\"footer\", ...}, and a\n"
+    "last line {\"settings\": [...]} holds the report's settings values as stored.\n"
     "load makes those objects again through the classes of OUT's kind (by its\n"
     "extension) and saves them to OUT, so defaults are left out and missing\n"
     "properties take the class's initial values.\n"
@@ -56,10 +59,39 @@ QByteArray readInput(const std::string& path) {
     }
 }
 
+// A report's three bands, each object's line led by its band, then the
+// settings values.
+QByteArray reportToJsonLines(const design::BandedList& report) {
+    static const char* const kBands[] = {"header", "detail", "footer"};
+    QByteArray out;
+    for (size_t band = 0; band < report.objectLists.size(); ++band) {
+        for (const design::StreamComponent& c : report.objectLists[band]) {
+            out += "{\"band\": \"" + QByteArray(kBands[band]) + "\", ";
+            out += design::componentToJson(c).mid(1);
+            out += '\n';
+        }
+    }
+    out += "{\"settings\": [";
+    for (size_t i = 0; i < report.values.size(); ++i) {
+        if (i) out += ", ";
+        out += design::valueToJson(report.values[i]);
+    }
+    out += "]}\n";
+    return out;
+}
+
 int dump(const std::string& path, std::ostream& out) {
-    const design::ComponentList list = design::readComponents(readInput(path));
-    if (!list.ok()) throw CliError(path + ": " + list.error.toStdString(), kExitUsage);
-    const QByteArray lines = design::componentsToJsonLines(list.components);
+    const QByteArray bytes = readInput(path);
+    QByteArray lines;
+    if (design::layoutKindOf(QString::fromStdString(path)) == design::LayoutKind::Report) {
+        const design::BandedList report = design::readBandedList(bytes, 3);
+        if (!report.ok()) throw CliError(path + ": " + report.error.toStdString(), kExitUsage);
+        lines = reportToJsonLines(report);
+    } else {
+        const design::ComponentList list = design::readComponents(bytes);
+        if (!list.ok()) throw CliError(path + ": " + list.error.toStdString(), kExitUsage);
+        lines = design::componentsToJsonLines(list.components);
+    }
     out.write(lines.constData(), lines.size());
     return 0;
 }

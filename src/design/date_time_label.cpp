@@ -36,6 +36,20 @@ void TGDateTimeLabel::setTimeFormat(TTimeFormat format) {
     changed();
 }
 
+void TGDateTimeLabel::commandDateFormat(TDateFormat format) {
+    setDateFormat(format);
+    prepareCaption();
+    fitToText();
+    notifyChanged();
+}
+
+void TGDateTimeLabel::commandTimeFormat(TTimeFormat format) {
+    setTimeFormat(format);
+    prepareCaption();
+    fitToText();
+    notifyChanged();
+}
+
 void TGDateTimeLabel::setMoment(std::optional<QDateTime> moment) {
     moment_ = std::move(moment);
     changed();

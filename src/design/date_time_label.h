@@ -24,6 +24,9 @@ class TGDateTimeLabel : public TGBaseLabel {
     void setDateFormat(TDateFormat format);
     TTimeFormat timeFormat() const { return timeFormat_; }
     void setTimeFormat(TTimeFormat format);
+    // The pop-up menu's format choices: the box grows to the new text.
+    void commandDateFormat(TDateFormat format);
+    void commandTimeFormat(TTimeFormat format);
     // A fixed moment (a print run's date); none means the clock.
     void setMoment(std::optional<QDateTime> moment);
 

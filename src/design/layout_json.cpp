@@ -195,6 +195,12 @@ bool fitsShortString(const QByteArray& bytes) {
 
 }  // namespace
 
+QByteArray valueToJson(const StreamValue& value) {
+    QByteArray out;
+    appendValue(out, value);
+    return out;
+}
+
 QByteArray componentToJson(const StreamComponent& component) {
     QByteArray out = "{\"class\": ";
     appendJsonText(out, component.className);

@@ -15,6 +15,8 @@ namespace pc::design {
 
 // One line, without the line break.
 QByteArray componentToJson(const StreamComponent& component);
+// One value as the lines show it.
+QByteArray valueToJson(const StreamValue& value);
 // Every component, each line ended by "\n".
 QByteArray componentsToJsonLines(const std::vector<StreamComponent>& components);
 

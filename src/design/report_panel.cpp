@@ -107,11 +107,6 @@ QString refusalFor(TRPanelState state, TRPanelKind kind) {
 
 TReportPanel::TReportPanel(TRPanelKind kind) : TGDataPanel(LayoutKind::Report), kind_(kind) {}
 
-ReportToolsPlaced& TReportPanel::defaultPlaced() {
-    static ReportToolsPlaced placed;
-    return placed;
-}
-
 void TReportPanel::setPanelState(TRPanelState state) {
     state_ = state;
     setPointing(state == TRPanelState::psPointing);
@@ -139,7 +134,7 @@ void TReportPanel::createObject(const QRect& rectangle) {
         label && state_ != TRPanelState::psMultiLineDataLabel)
         label->fitToText();
     placed.notifyChanged();
-    if (const ReportToolPlaced& then = defaultPlaced()[static_cast<size_t>(state_)]; then)
+    if (const ReportToolPlaced& then = placed_[static_cast<size_t>(state_)]; then)
         then(*this, placed);
 }
 

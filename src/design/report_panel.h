@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "design/data_panel.h"
 
@@ -31,7 +32,7 @@ enum class TRPanelKind { rpkHeader, rpkDetail, rpkMemo, rpkFooter };
 class TReportPanel;
 
 // What follows once a tool's object is on the band (a dialog, fitting to
-// its text); the program fills these in, tests leave them empty.
+// its text); the designer fills these in, tests may leave them empty.
 using ReportToolPlaced = std::function<void(TReportPanel&, TGGraphicControl&)>;
 using ReportToolsPlaced = std::array<ReportToolPlaced, kReportPanelStates>;
 
@@ -45,7 +46,7 @@ class TReportPanel : public TGDataPanel {
 
     explicit TReportPanel(TRPanelKind kind = TRPanelKind::rpkDetail);
 
-    static ReportToolsPlaced& defaultPlaced();
+    void setToolsPlaced(ReportToolsPlaced placed) { placed_ = std::move(placed); }
 
     TRPanelKind panelKind() const { return kind_; }
     void setPanelKind(TRPanelKind kind) { kind_ = kind; }
@@ -79,6 +80,7 @@ class TReportPanel : public TGDataPanel {
     TRPanelState state_ = TRPanelState::psPointing;
     bool acceptsDrawing_ = true;
     TGGraphicControl* lastCreated_ = nullptr;
+    ReportToolsPlaced placed_;
 };
 
 }  // namespace pc::design

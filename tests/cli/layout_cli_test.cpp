@@ -55,6 +55,31 @@ TEST(LayoutCli, DumpPrintsOneJsonLinePerObject) {
         "{\"class\": \"TGLine\", \"name\": \"\", \"properties\": {}}\n");
 }
 
+TEST(LayoutCli, DumpOfAReportNamesTheBandsAndShowsTheSettings) {
+    TempDir dir;
+    const auto list = [](const std::string& name) {
+        return bytes({1}) + "TPF0" + shortString("TGPLabel") + shortString(name) +
+               shortString("Top") + bytes({2, 7}) + bytes({0, 0}) + bytes({0});
+    };
+    std::string report = list("Title") + bytes({1, 0}) + list("Page");
+    report += bytes({1, 3, 0x34, 0x21, 9, 6}) + shortString("Arial") + bytes({0});
+    writeFile(dir.file("BIN00002.R"), report);
+    ProcessResult r = cli({"layout", "dump", dir.file("BIN00002.R")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "{\"band\": \"header\", \"class\": \"TGPLabel\", \"name\": \"Title\", "
+              "\"properties\": {\"Top\": 7}}\n"
+              "{\"band\": \"footer\", \"class\": \"TGPLabel\", \"name\": \"Page\", "
+              "\"properties\": {\"Top\": 7}}\n"
+              "{\"settings\": [8500, true, \"Arial\"]}\n");
+
+    // A report cut short is refused like any damaged layout.
+    writeFile(dir.file("cut.R"), report.substr(0, report.size() - 4));
+    r = cli({"layout", "dump", dir.file("cut.R")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.out.empty());
+}
+
 TEST(LayoutCli, UnreadableFilesExitWithTwo) {
     TempDir dir;
     ProcessResult r = cli({"layout", "dump", dir.file("missing.L")});

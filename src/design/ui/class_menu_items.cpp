@@ -9,6 +9,7 @@
 #include "design/counter_label.h"
 #include "design/data_label.h"
 #include "design/data_panel.h"
+#include "design/date_time_label.h"
 #include "design/fim_barcode.h"
 #include "design/image_object.h"
 #include "design/label_shapes.h"
@@ -120,6 +121,78 @@ void thicknessMenu(QMenu& menu, int current, const std::function<void(int)>& set
             *thickness, QStringLiteral("%1 Point").arg(n), [set, n] { set(n); }, current == n);
 }
 
+// Shapes of labels and of report bands alike.
+void shapeItems(QMenu& m, TGGraphicControl& o, SurfaceWidget& w) {
+    auto& shape = static_cast<TGLabelShapes&>(o);
+    m.addSeparator();
+    add(m, "Background Color", [&shape, &w] {
+        if (const auto c = chooseColor(shape.brush().color, &w)) {
+            shape.commandBackgroundColor(*c);
+            settle(w);
+        }
+    });
+    add(m, "Line Color", [&shape, &w] {
+        if (const auto c = chooseColor(shape.pen().color, &w)) {
+            shape.commandLineColor(*c);
+            settle(w);
+        }
+    });
+    thicknessMenu(m, shape.pen().width, [&shape, &w](int n) {
+        shape.commandLineThickness(n);
+        settle(w);
+    });
+    add(
+        m, "Transparent",
+        [&shape, &w] {
+            shape.commandTransparent();
+            settle(w);
+        },
+        shape.transparent());
+    using S = TGLabelShapes::Shape;
+    if (shape.shape() == S::stRoundRect || shape.shape() == S::stRoundSquare) {
+        QMenu* rounding = m.addMenu("Degree of Rounding");
+        for (int percent = 20; percent <= 80; percent += 10)
+            add(
+                *rounding, QStringLiteral("%1 %").arg(percent),
+                [&shape, &w, percent] {
+                    shape.commandRounding(percent);
+                    settle(w);
+                },
+                shape.roundPerc() == percent);
+    }
+}
+
+// The date/time object's formats, each a check item of its submenu.
+void dateTimeItems(QMenu& m, TGDateTimeLabel& stamp, SurfaceWidget& w) {
+    using D = TDateFormat;
+    using T = TTimeFormat;
+    m.addSeparator();
+    QMenu* date = m.addMenu("Date Format");
+    const std::pair<const char*, D> dates[] = {{"No Date", D::dtfDateNone},
+                                               {"Windows Short Date", D::dtfDateShort},
+                                               {"Windows Long Date", D::dtfDateLong}};
+    for (const auto& [text, f] : dates)
+        add(
+            *date, text,
+            [&stamp, &w, f = f] {
+                stamp.commandDateFormat(f);
+                settle(w);
+            },
+            stamp.dateFormat() == f);
+    QMenu* time = m.addMenu("Time Format");
+    const std::pair<const char*, T> times[] = {{"No Time", T::dtfTimeNone},
+                                               {"Windows Short Time", T::dtfTimeShort},
+                                               {"Windows Long Time", T::dtfTimeLong}};
+    for (const auto& [text, f] : times)
+        add(
+            *time, text,
+            [&stamp, &w, f = f] {
+                stamp.commandTimeFormat(f);
+                settle(w);
+            },
+            stamp.timeFormat() == f);
+}
+
 }  // namespace
 
 void registerClassMenuItems() {
@@ -200,45 +273,17 @@ void registerClassMenuItems() {
                                     if (editAddressLayout(address, &w)) settle(w, true);
                                 });
                             });
-    registerObjectMenuItems("TGLabelShapes", [](QMenu& m, TGGraphicControl& o, SurfaceWidget& w) {
-        auto& shape = static_cast<TGLabelShapes&>(o);
-        m.addSeparator();
-        add(m, "Background Color", [&shape, &w] {
-            if (const auto c = chooseColor(shape.brush().color, &w)) {
-                shape.commandBackgroundColor(*c);
-                settle(w);
-            }
-        });
-        add(m, "Line Color", [&shape, &w] {
-            if (const auto c = chooseColor(shape.pen().color, &w)) {
-                shape.commandLineColor(*c);
-                settle(w);
-            }
-        });
-        thicknessMenu(m, shape.pen().width, [&shape, &w](int n) {
-            shape.commandLineThickness(n);
-            settle(w);
-        });
-        add(
-            m, "Transparent",
-            [&shape, &w] {
-                shape.commandTransparent();
-                settle(w);
-            },
-            shape.transparent());
-        using S = TGLabelShapes::Shape;
-        if (shape.shape() == S::stRoundRect || shape.shape() == S::stRoundSquare) {
-            QMenu* rounding = m.addMenu("Degree of Rounding");
-            for (int percent = 20; percent <= 80; percent += 10)
-                add(
-                    *rounding, QStringLiteral("%1 %").arg(percent),
-                    [&shape, &w, percent] {
-                        shape.commandRounding(percent);
-                        settle(w);
-                    },
-                    shape.roundPerc() == percent);
-        }
+    registerObjectMenuItems("TGLabelShapes", shapeItems);
+    registerObjectMenuItems("Trpshapes", shapeItems);
+    registerObjectMenuItems("TGDateTimeLabel", [](QMenu& m, TGGraphicControl& o, SurfaceWidget& w) {
+        auto& stamp = static_cast<TGDateTimeLabel&>(o);
+        singleLineItems(m, stamp, w);
+        dateTimeItems(m, stamp, w);
     });
+    registerObjectMenuItems("TGPageNumberLabel",
+                            [](QMenu& m, TGGraphicControl& o, SurfaceWidget& w) {
+                                singleLineItems(m, static_cast<TGBaseLabel&>(o), w);
+                            });
     registerObjectMenuItems("TGLineShape", [](QMenu& m, TGGraphicControl& o, SurfaceWidget& w) {
         auto& line = static_cast<TGLineShape&>(o);
         using L = TGLineShape::LineStyle;

@@ -3,14 +3,27 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
-#include <functional>
 
 namespace pc::labels {
 namespace {
 
 using design::TLPanelState;
 
+void letters(QPainter& p, const QString& text, int size, bool bold = true) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(size);
+    font.setBold(bold);
+    p.setFont(font);
+    p.drawText(QRect(0, 0, 24, 24), Qt::AlignCenter, text);
+}
+
 QIcon drawn(const std::function<void(QPainter&)>& draw) {
+    return drawnToolIcon(draw);
+}
+
+}  // namespace
+
+QIcon drawnToolIcon(const std::function<void(QPainter&)>& draw) {
     QIcon icon;
     for (int scale : {1, 2}) {
         QPixmap pixmap(24 * scale, 24 * scale);
@@ -25,16 +38,6 @@ QIcon drawn(const std::function<void(QPainter&)>& draw) {
     }
     return icon;
 }
-
-void letters(QPainter& p, const QString& text, int size, bool bold = true) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(size);
-    font.setBold(bold);
-    p.setFont(font);
-    p.drawText(QRect(0, 0, 24, 24), Qt::AlignCenter, text);
-}
-
-}  // namespace
 
 QIcon toolIcon(TLPanelState state) {
     switch (state) {

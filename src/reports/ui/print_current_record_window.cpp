@@ -11,8 +11,14 @@
 #include "print/paper.h"
 #include "reports/ui/printer_choice_dialog.h"
 #include "reports/ui/report_job.h"
+#include "widgets/help_link.h"
 
 namespace pc::reports {
+namespace {
+
+constexpr int kHelpPrintCurrentRecord = 1082;
+
+}  // namespace
 
 TPrintCurrentRecord::TPrintCurrentRecord(pc::data::TTable& addresses, QWidget* parent)
     : QDialog(parent), addresses_(addresses) {
@@ -37,6 +43,9 @@ TPrintCurrentRecord::TPrintCurrentRecord(pc::data::TTable& addresses, QWidget* p
     auto* preview = new QPushButton(QStringLiteral("Pre&view"), this);
     auto* setup = new QPushButton(QStringLiteral("Printer &Setup"), this);
     auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto* help = new QPushButton(QStringLiteral("&Help"), this);
+    help->setObjectName(QStringLiteral("HelpButton"));
+    connect(help, &QPushButton::clicked, this, [] { widgets::showHelp(kHelpPrintCurrentRecord); });
     print->setObjectName(QStringLiteral("PrintButton"));
     preview->setObjectName(QStringLiteral("PreviewButton"));
     connect(print, &QPushButton::clicked, this, &TPrintCurrentRecord::PrintButtonClick);
@@ -44,7 +53,7 @@ TPrintCurrentRecord::TPrintCurrentRecord(pc::data::TTable& addresses, QWidget* p
     connect(setup, &QPushButton::clicked, this, &TPrintCurrentRecord::PrinterSetupButtonClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {print, preview, setup, cancel}) buttons->addWidget(b);
+    for (QPushButton* b : {print, preview, setup, cancel, help}) buttons->addWidget(b);
     buttons->addStretch();
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(group, 1);

@@ -4,11 +4,18 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QPushButton>
 #include <QSpinBox>
 
 #include "print/print_engine.h"
+#include "widgets/help_link.h"
 
 namespace pc::reports {
+namespace {
+
+constexpr int kHelpPrinterChoice = 1084;
+
+}  // namespace
 
 bool choosePrinter(pc::print::PrintEngine& engine, QWidget* parent) {
     QDialog dialog(parent);
@@ -21,7 +28,11 @@ bool choosePrinter(pc::print::PrintEngine& engine, QWidget* parent) {
     copies->setObjectName(QStringLiteral("Copies"));
     copies->setRange(1, 99);
     copies->setValue(engine.copies());
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    auto* buttons = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, &dialog);
+    buttons->button(QDialogButtonBox::Help)->setObjectName(QStringLiteral("HelpButton"));
+    QObject::connect(buttons, &QDialogButtonBox::helpRequested, &dialog,
+                     [] { widgets::showHelp(kHelpPrinterChoice); });
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* form = new QFormLayout(&dialog);

@@ -1,6 +1,7 @@
 #include "reports/ui/report_designer.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QFontDialog>
 #include <QHBoxLayout>
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTextEdit>
@@ -18,9 +20,14 @@
 #include "data/t_table.h"
 #include "design/graphic_object.h"
 #include "design/ui/surface_widget.h"
+#include "labels/ui/designer_chrome.h"
 #include "reports/report_record_text.h"
 #include "reports/ui/h_ruler.h"
+#include "reports/ui/report_properties.h"
+#include "reports/ui/report_tool_icons.h"
+#include "reports/ui/report_tools.h"
 #include "text/message_service.h"
+#include "widgets/help_link.h"
 
 namespace pc::reports {
 
@@ -69,29 +76,50 @@ class BandSizer : public QWidget {
     int startY_ = 0, startHeight_ = 0;
 };
 
+// A band's name on a dark blue bar, painted directly so no style or
+// palette of the scroll area can wash it out.
+class CaptionBar : public QWidget {
+  public:
+    CaptionBar(const QString& text, QWidget* parent) : QWidget(parent), text_(text) {
+        setObjectName(text + QStringLiteral("Caption"));
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), QColor(0, 0, 128));
+        p.setPen(Qt::white);
+        p.drawText(rect().adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text_);
+    }
+
+  private:
+    QString text_;
+};
+
 namespace {
 
 constexpr int kCaptionHeight = 20;
 constexpr int kSizerHeight = 5;
 const char* const kBandNames[] = {"Header", "Detail", "Memo", "Footer"};
 
+constexpr int kHelpReportDesigner = 1081;
+
 struct Tool {
     design::TRPanelState state;
-    const char* text;
     const char* hint;
 };
 const Tool kTools[] = {
-    {design::TRPanelState::psPointing, "Select", "Selection tool"},
-    {design::TRPanelState::psLabel, "Text", "Text tool"},
-    {design::TRPanelState::psDataLabel, "Field", "Database Field tool"},
-    {design::TRPanelState::psLine, "Line", "Line Tool"},
-    {design::TRPanelState::psImage, "Clip Art", "Clip Art Tool"},
-    {design::TRPanelState::psDateTime, "Date", "Date Time Tool"},
-    {design::TRPanelState::psPageNumber, "Page #", "Page Number Tool"},
-    {design::TRPanelState::psSymbolLabel, "Symbol", "Symbol tool"},
-    {design::TRPanelState::psRectangle, "Rect", "Rectangle tool"},
-    {design::TRPanelState::psEllipse, "Ellipse", "Ellipse tool"},
-    {design::TRPanelState::psRoundRectangle, "Round", "Round Rectangle tool"},
+    {design::TRPanelState::psPointing, "Selection tool"},
+    {design::TRPanelState::psLabel, "Text tool"},
+    {design::TRPanelState::psDataLabel, "Database Field tool"},
+    {design::TRPanelState::psLine, "Line Tool"},
+    {design::TRPanelState::psImage, "Clip Art Tool"},
+    {design::TRPanelState::psDateTime, "Date Time Tool"},
+    {design::TRPanelState::psPageNumber, "Page Number Tool"},
+    {design::TRPanelState::psSymbolLabel, "Symbol tool"},
+    {design::TRPanelState::psRectangle, "Rectangle tool"},
+    {design::TRPanelState::psEllipse, "Ellipse tool"},
+    {design::TRPanelState::psRoundRectangle, "Round Rectangle tool"},
 };
 
 design::FontSpec fontSpecOf(const ReportFont& f) {
@@ -110,8 +138,10 @@ TReportDesigner::TReportDesigner(pc::data::TTable& addresses, const pc::design::
     : QDialog(parent), addresses_(addresses), settings_(programReportSettings()) {
     setWindowTitle(QStringLiteral("Report Designer"));
     setObjectName(QStringLiteral("TReportDesigner"));
+    const design::ReportToolsPlaced placed = reportToolsPlaced(this);
     for (design::TReportPanel* p : {&header_, &detail_, &footer_}) {
         p->setMergeSource(&source);
+        p->setToolsPlaced(placed);
         p->ControlMouseDownEvent = [this](design::TReportPanel& panel, design::TGGraphicControl&) {
             objectPressed(panel);
         };
@@ -132,17 +162,46 @@ design::TReportPanel& TReportDesigner::band(ReportBand b) {
     return b == ReportBand::Header ? header_ : b == ReportBand::Footer ? footer_ : detail_;
 }
 
+design::ui::SurfaceWidget& TReportDesigner::surface(ReportBand b) {
+    return *surfaces_[b == ReportBand::Header ? 0 : b == ReportBand::Footer ? 2 : 1];
+}
+
 void TReportDesigner::buildControls() {
     auto* tools = new QHBoxLayout;
+    tools->setSpacing(1);
+    toolGroup_ = new QButtonGroup(this);
+    toolGroup_->setExclusive(true);
     for (const Tool& tool : kTools) {
         auto* button = new QToolButton(this);
-        button->setText(QLatin1String(tool.text));
+        button->setIcon(reportToolIcon(tool.state));
+        button->setIconSize(QSize(24, 24));
         button->setToolTip(QLatin1String(tool.hint));
+        button->setCheckable(true);
+        button->setAutoRaise(true);
         button->setObjectName(QString::fromLatin1(tool.hint).remove(' '));
+        toolGroup_->addButton(button, static_cast<int>(tool.state));
         const design::TRPanelState state = tool.state;
         connect(button, &QToolButton::clicked, this, [this, state] { ToolButtonClick(state); });
         tools->addWidget(button);
     }
+    toolGroup_->button(static_cast<int>(design::TRPanelState::psPointing))->setChecked(true);
+    tools->addSpacing(10);
+    auto* showGrid = labels::designerToggleButton(this, labels::DesignerToggle::Grid, "Show grid",
+                                                  "ShowGridButton");
+    auto* snap = labels::designerToggleButton(this, labels::DesignerToggle::Snap, "Snap to Grid",
+                                              "SnapButton");
+    fieldNames_ = labels::designerToggleButton(this, labels::DesignerToggle::FieldNames,
+                                               "Toggle display of field names or field values",
+                                               "FieldNamesButton");
+    for (QToolButton* b : {showGrid, snap, fieldNames_}) tools->addWidget(b);
+    connect(showGrid, &QToolButton::toggled, this, [this](bool on) {
+        for (design::TReportPanel* p : {&header_, &detail_, &footer_}) p->setShowGrid(on);
+    });
+    connect(snap, &QToolButton::toggled, this, [this](bool on) {
+        for (design::TReportPanel* p : {&header_, &detail_, &footer_}) p->setSnapToGrid(on);
+    });
+    connect(fieldNames_, &QToolButton::toggled, this,
+            [this](bool on) { detail_.setDisplayDataValues(!on); });
     tools->addStretch();
 
     auto* checks = new QHBoxLayout;
@@ -162,18 +221,14 @@ void TReportDesigner::buildControls() {
     page_ = new QWidget;
     ruler_ = new THRuler(page_);
     for (int i = 0; i < kReportBands; ++i) {
-        captions_[i] = new QLabel(QLatin1String(kBandNames[i]), page_);
-        captions_[i]->setAutoFillBackground(true);
-        QPalette p = captions_[i]->palette();
-        p.setColor(QPalette::Window, QColor(0, 0, 128));
-        p.setColor(QPalette::WindowText, Qt::white);
-        captions_[i]->setPalette(p);
+        captions_[i] = new CaptionBar(QLatin1String(kBandNames[i]), page_);
         sizers_[i] = new BandSizer(*this, static_cast<ReportBand>(i), page_);
     }
     int s = 0;
     for (design::TReportPanel* p : {&header_, &detail_, &footer_}) {
         surfaces_[s] = new design::ui::SurfaceWidget(*p, page_);
         surfaces_[s]->installEventFilter(this);
+        labels::useFontDialog(*surfaces_[s], this);
         ++s;
     }
     memoBox_ = new QTextEdit(page_);
@@ -204,29 +259,31 @@ void TReportDesigner::buildControls() {
     scroll->setBackgroundRole(QPalette::Dark);
 
     auto* bottom = new QHBoxLayout;
-    static const char* const kRecordButtons[] = {"|<", "<", ">", ">|"};
-    for (int i = 0; i < 4; ++i) {
-        auto* b = new QToolButton(this);
-        b->setText(QLatin1String(kRecordButtons[i]));
-        b->setObjectName(QStringLiteral("RecordButton%1").arg(i));
-        connect(b, &QToolButton::clicked, this, [this, i] { RecordButtonClick(i); });
-        bottom->addWidget(b);
-    }
+    labels::addRecordButtons(this, bottom, true, [this](int i) { RecordButtonClick(i); });
     description_ = new QLineEdit(this);
     description_->setObjectName(QStringLiteral("Description"));
     description_->setMaxLength(kReportDescriptionLength);
     layoutCaption_ = new QLabel(this);
     layoutCaption_->setObjectName(QStringLiteral("LayoutCaption"));
+    auto* change = new QPushButton(QStringLiteral("Change Layout"), this);
+    change->setObjectName(QStringLiteral("ChangeLayoutButton"));
     auto* save = new QPushButton(QStringLiteral("Save"), this);
     save->setObjectName(QStringLiteral("SaveButton"));
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    auto* help = new QPushButton(QStringLiteral("Help"), this);
+    help->setObjectName(QStringLiteral("HelpButton"));
+    connect(change, &QPushButton::clicked, this, &TReportDesigner::ChangeLayoutButtonClick);
     connect(save, &QPushButton::clicked, this, &TReportDesigner::SaveButtonClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, [] { widgets::showHelp(kHelpReportDesigner); });
     bottom->addWidget(new QLabel(QStringLiteral("Description"), this));
     bottom->addWidget(description_, 1);
     bottom->addWidget(layoutCaption_);
+    bottom->addWidget(change);
     bottom->addWidget(save);
     bottom->addWidget(cancel);
+    bottom->addWidget(help);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(tools);
@@ -326,6 +383,8 @@ void TReportDesigner::BandCheckClick() {
 
 void TReportDesigner::ToolButtonClick(design::TRPanelState state) {
     using S = design::TRPanelState;
+    if (QAbstractButton* button = toolGroup_->button(static_cast<int>(state)))
+        button->setChecked(true);
     for (design::TReportPanel* p : {&header_, &detail_, &footer_}) {
         p->setPanelState(state);
         switch (state) {
@@ -381,20 +440,8 @@ void TReportDesigner::resizeBand(ReportBand b, int height, bool released) {
 }
 
 void TReportDesigner::RecordButtonClick(int which) {
-    switch (which) {
-        case 0:
-            addresses_.first();
-            break;
-        case 1:
-            addresses_.prior();
-            break;
-        case 2:
-            addresses_.next();
-            if (addresses_.eof()) addresses_.last();
-            break;
-        default:
-            addresses_.last();
-    }
+    labels::moveAddressRecord(&addresses_, which);
+    if (which == 2 && addresses_.eof()) addresses_.last();
     detail_.refreshAllData();
     showMemo();
 }
@@ -413,6 +460,15 @@ void TReportDesigner::DefaultFontButtonClick() {
 
 void TReportDesigner::MemoAlignmentClick(MemoAlignment alignment) {
     settings_.memoAlignment = alignment;
+    layOut();
+}
+
+void TReportDesigner::ChangeLayoutButtonClick() {
+    TReportProperties dialog(settings_, layoutText_, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    settings_ = dialog.settings();
+    layoutText_ = dialog.layoutText();
+    layoutCaption_->setText(QStringLiteral("Layout: ") + layoutText_);
     layOut();
 }
 

@@ -11,11 +11,13 @@
 #include "reports/report_definition.h"
 #include "reports/report_page_layout.h"
 
+class QButtonGroup;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTextEdit;
+class QToolButton;
 
 namespace pc::data {
 class TTable;
@@ -47,6 +49,8 @@ class TReportDesigner : public QDialog {
     const ReportSettings& settings() const { return settings_; }
     const DesignerLayout& layout() const { return layout_; }
     QCheckBox* bandCheck(ReportBand band) const { return checks_[static_cast<size_t>(band)]; }
+    // The surface of the header, detail or footer band.
+    design::ui::SurfaceWidget& surface(ReportBand band);
 
     // The handlers, named after their controls.
     void ToolButtonClick(design::TRPanelState state);
@@ -55,6 +59,7 @@ class TReportDesigner : public QDialog {
     void RecordButtonClick(int which);  // 0 first, 1 prior, 2 next, 3 last
     void DefaultFontButtonClick();
     void MemoAlignmentClick(MemoAlignment alignment);
+    void ChangeLayoutButtonClick();
     // A sizer drag of the band to `height`; `released` pulls the band's
     // objects inside.
     void resizeBand(ReportBand band, int height, bool released);
@@ -79,9 +84,11 @@ class TReportDesigner : public QDialog {
     bool settingUp_ = false;
     bool sizing_ = false;  // a sizer is being dragged
 
+    QButtonGroup* toolGroup_ = nullptr;
+    QToolButton* fieldNames_ = nullptr;
     QWidget* page_ = nullptr;
     THRuler* ruler_ = nullptr;
-    std::array<QLabel*, kReportBands> captions_{};
+    std::array<QWidget*, kReportBands> captions_{};
     std::array<BandSizer*, kReportBands> sizers_{};
     std::array<QCheckBox*, kReportBands> checks_{};
     std::array<design::ui::SurfaceWidget*, 3> surfaces_{};  // header, detail, footer

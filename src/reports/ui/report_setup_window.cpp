@@ -25,9 +25,15 @@
 #include "reports/ui/report_job.h"
 #include "reports/user_report.h"
 #include "text/message_service.h"
+#include "widgets/help_link.h"
 #include "widgets/window_placement.h"
 
 namespace pc::reports {
+namespace {
+
+constexpr int kHelpPrintReport = 1080;
+
+}  // namespace
 
 TReportSetup::TReportSetup(pc::data::Session& session, pc::data::TTable& reports, bool filterSet,
                            QWidget* parent)
@@ -115,6 +121,9 @@ void TReportSetup::buildControls(bool filterSet) {
     preview_ = new QPushButton(QStringLiteral("Preview"), this);
     setup_ = new QPushButton(QStringLiteral("Printer Setup"), this);
     auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* help = new QPushButton(QStringLiteral("Help"), this);
+    help->setObjectName(QStringLiteral("HelpButton"));
+    connect(help, &QPushButton::clicked, this, [] { widgets::showHelp(kHelpPrintReport); });
     print_->setObjectName(QStringLiteral("PrintButton"));
     preview_->setObjectName(QStringLiteral("PreviewButton"));
     setup_->setObjectName(QStringLiteral("PrinterSetupButton"));
@@ -123,7 +132,7 @@ void TReportSetup::buildControls(bool filterSet) {
     connect(setup_, &QPushButton::clicked, this, &TReportSetup::PrinterSetupButtonClick);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {print_, preview_, setup_, close}) buttons->addWidget(b);
+    for (QPushButton* b : {print_, preview_, setup_, close, help}) buttons->addWidget(b);
     buttons->addStretch();
 
     auto* right = new QVBoxLayout;

@@ -4,6 +4,7 @@
 #include "data/system_tables.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
+#include "design/ui/class_menu_items.h"
 #include "print/printer_check.h"
 #include "reports/ui/print_current_record_window.h"
 #include "reports/ui/report_setup_window.h"
@@ -26,6 +27,7 @@ bool sessionReady(pc::data::Session& session) {
 
 void printReports(pc::data::Session& session, QWidget* parent) {
     if (!sessionReady(session)) return;
+    design::ui::registerClassMenuItems();
     data::TTable reports;
     if (!data::openSystemTable(QStringLiteral("REPORT.DBF"), reports)) return;
     data::TApollo engine(&reports);
