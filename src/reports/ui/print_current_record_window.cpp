@@ -11,14 +11,10 @@
 #include "print/paper.h"
 #include "reports/ui/printer_choice_dialog.h"
 #include "reports/ui/report_job.h"
+#include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 
 namespace pc::reports {
-namespace {
-
-constexpr int kHelpPrintCurrentRecord = 1082;
-
-}  // namespace
 
 TPrintCurrentRecord::TPrintCurrentRecord(pc::data::TTable& addresses, QWidget* parent)
     : QDialog(parent), addresses_(addresses) {
@@ -45,7 +41,8 @@ TPrintCurrentRecord::TPrintCurrentRecord(pc::data::TTable& addresses, QWidget* p
     auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
     auto* help = new QPushButton(QStringLiteral("&Help"), this);
     help->setObjectName(QStringLiteral("HelpButton"));
-    connect(help, &QPushButton::clicked, this, [] { widgets::showHelp(kHelpPrintCurrentRecord); });
+    connect(help, &QPushButton::clicked, this,
+            [] { widgets::showHelp(widgets::help::kPrintCurrentRecord); });
     print->setObjectName(QStringLiteral("PrintButton"));
     preview->setObjectName(QStringLiteral("PreviewButton"));
     connect(print, &QPushButton::clicked, this, &TPrintCurrentRecord::PrintButtonClick);

@@ -8,14 +8,10 @@
 #include <QSpinBox>
 
 #include "print/print_engine.h"
+#include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 
 namespace pc::reports {
-namespace {
-
-constexpr int kHelpPrinterChoice = 1084;
-
-}  // namespace
 
 bool choosePrinter(pc::print::PrintEngine& engine, QWidget* parent) {
     QDialog dialog(parent);
@@ -32,7 +28,7 @@ bool choosePrinter(pc::print::PrintEngine& engine, QWidget* parent) {
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, &dialog);
     buttons->button(QDialogButtonBox::Help)->setObjectName(QStringLiteral("HelpButton"));
     QObject::connect(buttons, &QDialogButtonBox::helpRequested, &dialog,
-                     [] { widgets::showHelp(kHelpPrinterChoice); });
+                     [] { widgets::showHelp(widgets::help::kReports); });
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* form = new QFormLayout(&dialog);

@@ -27,6 +27,7 @@
 #include "reports/ui/report_tool_icons.h"
 #include "reports/ui/report_tools.h"
 #include "text/message_service.h"
+#include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 
 namespace pc::reports {
@@ -101,8 +102,6 @@ namespace {
 constexpr int kCaptionHeight = 20;
 constexpr int kSizerHeight = 5;
 const char* const kBandNames[] = {"Header", "Detail", "Memo", "Footer"};
-
-constexpr int kHelpReportDesigner = 1081;
 
 struct Tool {
     design::TRPanelState state;
@@ -276,7 +275,8 @@ void TReportDesigner::buildControls() {
     connect(change, &QPushButton::clicked, this, &TReportDesigner::ChangeLayoutButtonClick);
     connect(save, &QPushButton::clicked, this, &TReportDesigner::SaveButtonClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [] { widgets::showHelp(kHelpReportDesigner); });
+    connect(help, &QPushButton::clicked, this,
+            [] { widgets::showHelp(widgets::help::kReportDesigner); });
     bottom->addWidget(new QLabel(QStringLiteral("Description"), this));
     bottom->addWidget(description_, 1);
     bottom->addWidget(layoutCaption_);

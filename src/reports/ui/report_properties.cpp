@@ -16,12 +16,12 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 
 namespace pc::reports {
 namespace {
 
-constexpr int kHelpReportLayout = 1083;
 const char* const kBandTabs[] = {"Header", "Detail", "Memo", "Footer"};
 
 // The page picture; a press reports where.
@@ -89,7 +89,8 @@ TReportProperties::TReportProperties(const ReportSettings& settings, const QStri
     connect(defaults, &QPushButton::clicked, this, &TReportProperties::DefaultsButtonClick);
     connect(save, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [] { widgets::showHelp(kHelpReportLayout); });
+    connect(help, &QPushButton::clicked, this,
+            [] { widgets::showHelp(widgets::help::kReportLayout); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(defaults);
     buttons->addStretch();

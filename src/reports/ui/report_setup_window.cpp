@@ -25,15 +25,11 @@
 #include "reports/ui/report_job.h"
 #include "reports/user_report.h"
 #include "text/message_service.h"
+#include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 #include "widgets/window_placement.h"
 
 namespace pc::reports {
-namespace {
-
-constexpr int kHelpPrintReport = 1080;
-
-}  // namespace
 
 TReportSetup::TReportSetup(pc::data::Session& session, pc::data::TTable& reports, bool filterSet,
                            QWidget* parent)
@@ -123,7 +119,7 @@ void TReportSetup::buildControls(bool filterSet) {
     auto* close = new QPushButton(QStringLiteral("Close"), this);
     auto* help = new QPushButton(QStringLiteral("Help"), this);
     help->setObjectName(QStringLiteral("HelpButton"));
-    connect(help, &QPushButton::clicked, this, [] { widgets::showHelp(kHelpPrintReport); });
+    connect(help, &QPushButton::clicked, this, [] { widgets::showHelp(widgets::help::kReports); });
     print_->setObjectName(QStringLiteral("PrintButton"));
     preview_->setObjectName(QStringLiteral("PreviewButton"));
     setup_->setObjectName(QStringLiteral("PrinterSetupButton"));
