@@ -2,6 +2,7 @@
 // What the tests of the print windows (labels, envelopes, ...) share: a
 // session host that keeps still, and a closer that answers the status and
 // preview windows of a run the way a user would.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QPushButton>
 #include <QTimer>
@@ -29,20 +30,27 @@ class StillSessionHost : public data::Session::Host {
 };
 
 // Presses Ok in the status window once its run has ended, and closes the
-// preview once every page is recorded, noting its pages and caption.
+// preview once every page is recorded (going to the last page for them), noting its pages and
+// caption (and saving a picture of it to `shot` when given).
 class PrintWindowCloser {
   public:
-    PrintWindowCloser() {
+    explicit PrintWindowCloser(QString shot = {}) : shot_(std::move(shot)) {
         timer_.setInterval(20);
         QObject::connect(&timer_, &QTimer::timeout, [this] {
             QWidget* modal = QApplication::activeModalWidget();
             if (auto* status = qobject_cast<print::PrintStatusWindow*>(modal)) {
                 auto* button = status->findChild<QPushButton*>("StatusButton");
                 if (button && button->text() == "Ok") button->click();
-            } else if (auto* preview = qobject_cast<print::PreviewWindow*>(modal);
-                       preview && preview->recordingComplete()) {
+            } else if (auto* preview = qobject_cast<print::PreviewWindow*>(modal)) {
+                // A user wanting every page goes to the last one.
+                if (!preview->recordingComplete()) {
+                    if (auto* last = preview->findChild<QAbstractButton*>("LastButton"))
+                        last->click();
+                    return;
+                }
                 previewPages = preview->pageCount();
                 caption = preview->windowTitle();
+                if (!shot_.isEmpty()) preview->grab().save(shot_);
                 preview->accept();
             }
         });
@@ -52,6 +60,7 @@ class PrintWindowCloser {
     QString caption;
 
   private:
+    QString shot_;
     QTimer timer_;
 };
 

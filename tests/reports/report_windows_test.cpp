@@ -40,31 +40,7 @@
 namespace pc::reports {
 namespace {
 
-// Closes the status window once its run has ended, and the preview
-// (after a screenshot when asked for).
-class ModalCloser {
-  public:
-    explicit ModalCloser(QString shot = {}) : shot_(std::move(shot)) {
-        timer_.setInterval(20);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* status = qobject_cast<print::PrintStatusWindow*>(modal)) {
-                auto* button = status->findChild<QPushButton*>("StatusButton");
-                if (button && button->text() == "Ok") button->click();
-            } else if (auto* preview = qobject_cast<print::PreviewWindow*>(modal)) {
-                previewPages = preview->pageCount();
-                if (!shot_.isEmpty()) preview->grab().save(shot_);
-                preview->accept();
-            }
-        });
-        timer_.start();
-    }
-    int previewPages = -1;
-
-  private:
-    QString shot_;
-    QTimer timer_;
-};
+using ModalCloser = pc::test::PrintWindowCloser;
 
 QString screenshot(const char* name) {
     const QByteArray dir = qgetenv("PC_SCREENSHOT_DIR");

@@ -1,14 +1,12 @@
 #include "reports/ui/report_setup_window.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -97,21 +95,10 @@ void TReportSetup::buildControls(bool filterSet) {
     tabs_->addTab(builtIn, QStringLiteral("Built In Reports"));
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { SetReportButtons(); });
 
-    whatToPrint_ = new QGroupBox(QStringLiteral("What to Print"), this);
-    all_ = new QRadioButton(QStringLiteral("All records"), whatToPrint_);
-    matching_ = new QRadioButton(QStringLiteral("Records matching filter"), whatToPrint_);
-    currentOnly_ = new QRadioButton(QStringLiteral("Only current record"), whatToPrint_);
-    fromCurrent_ = new QCheckBox(QStringLiteral("Start from current record"), whatToPrint_);
-    onePerPage_ = new QCheckBox(QStringLiteral("One Record Per Page"), whatToPrint_);
-    auto* what = new QVBoxLayout(whatToPrint_);
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{all_, matching_, currentOnly_, fromCurrent_, onePerPage_})
-        what->addWidget(w);
-    matching_->setChecked(true);
-    if (!filterSet) {
-        matching_->setEnabled(false);
-        all_->setChecked(true);
-    }
+    whatToPrint_ =
+        new widgets::WhatToPrintGroup(filterSet, widgets::WhatToPrint::MatchingFilter, this);
+    onePerPage_ = new QCheckBox(QStringLiteral("One Record Per Page"));
+    whatToPrint_->addOption(onePerPage_);
 
     print_ = new QPushButton(QStringLiteral("Print"), this);
     preview_ = new QPushButton(QStringLiteral("Preview"), this);
@@ -158,17 +145,13 @@ void TReportSetup::reloadList(int recno) {
     SetReportButtons();
 }
 
+// The group's choices stand in the order of the report choices.
 RecordChoice TReportSetup::whatToPrint() const {
-    if (all_->isChecked()) return RecordChoice::All;
-    if (currentOnly_->isChecked()) return RecordChoice::CurrentOnly;
-    return RecordChoice::MatchingFilter;
+    return static_cast<RecordChoice>(whatToPrint_->choice());
 }
 
 void TReportSetup::setWhatToPrint(RecordChoice choice) {
-    (choice == RecordChoice::All           ? all_
-     : choice == RecordChoice::CurrentOnly ? currentOnly_
-                                           : matching_)
-        ->setChecked(true);
+    whatToPrint_->setChoice(static_cast<widgets::WhatToPrint>(choice));
 }
 
 bool TReportSetup::builtInTabShowing() const {
@@ -243,7 +226,7 @@ void TReportSetup::PrinterSetupButtonClick() {
 bool TReportSetup::PrintReport(bool preview, const QString& pdfPath) {
     ReportChoices choices;
     choices.records = whatToPrint();
-    choices.startFromCurrent = fromCurrent_->isChecked();
+    choices.startFromCurrent = whatToPrint_->startFromCurrent();
     choices.onePerPage = onePerPage_->isChecked();
     return builtInTabShowing() ? printBuiltIn(preview, choices, pdfPath)
                                : printUserDefined(preview, choices, pdfPath);

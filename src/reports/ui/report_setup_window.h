@@ -9,13 +9,12 @@
 #include "data/t_table.h"
 #include "print/print_engine.h"
 #include "reports/report_selection.h"
+#include "widgets/what_to_print_group.h"
 
 class QCheckBox;
-class QGroupBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QRadioButton;
 class QTabWidget;
 class QTableView;
 
@@ -76,9 +75,8 @@ class TReportSetup : public QDialog {
     QListWidget* builtIns_ = nullptr;
     QLineEdit* title_ = nullptr;
     QCheckBox *printMemo_ = nullptr, *printCodes_ = nullptr;
-    QGroupBox* whatToPrint_ = nullptr;
-    QRadioButton *all_ = nullptr, *matching_ = nullptr, *currentOnly_ = nullptr;
-    QCheckBox *fromCurrent_ = nullptr, *onePerPage_ = nullptr;
+    widgets::WhatToPrintGroup* whatToPrint_ = nullptr;
+    QCheckBox* onePerPage_ = nullptr;
 };
 
 }  // namespace pc::reports
