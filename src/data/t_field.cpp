@@ -26,7 +26,11 @@ QString logicalText(const QString& value) {
 }  // namespace
 
 TField::TField(TTable* table, QString name, TFieldType type, bool calculated)
-    : table_(table), name_(std::move(name)), type_(type), calculated_(calculated) {}
+    : table_(table),
+      name_(std::move(name)),
+      engineName_(name_.toUtf8()),
+      type_(type),
+      calculated_(calculated) {}
 
 void TField::setText(const QString& value) {
     if (calculated_) {

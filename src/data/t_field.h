@@ -1,6 +1,7 @@
 #pragma once
 // One field object of a table: a stored field of the file or a calculated
 // one, with its display settings and the value of the current record.
+#include <QByteArray>
 #include <QString>
 
 namespace pc::data {
@@ -17,6 +18,8 @@ class TField {
 
     TTable* table() const { return table_; }
     const QString& name() const { return name_; }
+    // The name as the engine's calls take it, made once.
+    const QByteArray& engineName() const { return engineName_; }
     TFieldType type() const { return type_; }
     bool calculated() const { return calculated_; }
 
@@ -55,6 +58,7 @@ class TField {
 
     TTable* table_;
     QString name_;
+    QByteArray engineName_;
     TFieldType type_;
     bool calculated_;
     QString label_;

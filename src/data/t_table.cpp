@@ -47,7 +47,7 @@ TFieldType typeOf(const std::string& engineType) {
 
 // The engine's value of a field of the current record, as the field object keeps it.
 QString engineValue(const TField& f) {
-    const QByteArray name = f.name().toUtf8();
+    const QByteArray& name = f.engineName();
     switch (f.type()) {
         case TFieldType::Logical:
             if (sx_IsBlank(name.constData())) return {};
@@ -63,8 +63,17 @@ QString engineValue(const TField& f) {
     }
 }
 
+// A character field stores printable ASCII that fits byte for byte, so
+// reading it back would give the same text.
+bool storedVerbatim(const TField& f) {
+    if (f.type() != TFieldType::String || f.text().size() > f.width()) return false;
+    for (const QChar c : f.text())
+        if (c.unicode() < 0x20 || c.unicode() > 0x7E) return false;
+    return true;
+}
+
 bool replaceValue(const TField& f, const QString& value) {
-    return sx_Replace(f.name().toUtf8().constData(), value.toUtf8().constData());
+    return sx_Replace(f.engineName().constData(), value.toUtf8().constData());
 }
 
 }  // namespace
@@ -150,6 +159,7 @@ void TTable::open() {
         throw;
     }
     state_ = TDataSetState::Browse;
+    blankValues_.clear();
     readRecord();
     bof_ = true;
     eof_ = !positioned_;
@@ -317,13 +327,44 @@ void TTable::resync() {
     notify(nullptr);
 }
 
-void TTable::readRecord() {
+bool TTable::engineOnRecord() const {
     SelectedArea selected(area_);
     const int recno = sx_RecNo();
-    positioned_ = !sx_Eof() && recno >= 1 && recno <= sx_RecCount();
+    return !sx_Eof() && recno >= 1 && recno <= sx_RecCount();
+}
+
+void TTable::readRecord() {
+    SelectedArea selected(area_);
+    positioned_ = engineOnRecord();
     for (auto& f : fields_) {
         if (f->calculated()) continue;
         f->load(positioned_ ? engineValue(*f) : QString());
+    }
+    calculate();
+}
+
+void TTable::readFields(const std::vector<TField*>& fields) {
+    SelectedArea selected(area_);
+    positioned_ = engineOnRecord();
+    if (!positioned_) {
+        readRecord();
+        return;
+    }
+    for (TField* f : fields) f->load(storedVerbatim(*f) ? f->text() : engineValue(*f));
+    calculate();
+}
+
+void TTable::loadBlankRecord() {
+    if (blankValues_.size() != fields_.size()) {
+        readRecord();
+        blankValues_.clear();
+        for (const auto& f : fields_) blankValues_.push_back(f->text());
+        return;
+    }
+    positioned_ = engineOnRecord();
+    for (size_t i = 0; i < fields_.size(); ++i) {
+        if (fields_[i]->calculated()) continue;
+        fields_[i]->load(positioned_ ? blankValues_[i] : QString());
     }
     calculate();
 }
@@ -363,7 +404,7 @@ void TTable::insert() {
         if (!sx_AppendBlank()) throw engineFailure("Cannot add a record to " + path());
         editRecno_ = sx_RecNo();
     }
-    readRecord();
+    loadBlankRecord();
     bof_ = eof_ = false;
     setState(TDataSetState::Insert);
     notify(nullptr);
@@ -386,10 +427,10 @@ void TTable::edit() {
 
 void TTable::post() {
     if (state_ != TDataSetState::Edit && state_ != TDataSetState::Insert) return;
+    std::vector<TField*> written;
     {
         SelectedArea selected(area_);
         returnToEditedRecord();
-        std::vector<const TField*> written;
         for (const auto& f : fields_) {
             if (f->calculated() || !f->modified()) continue;
             if (!replaceValue(*f, f->text())) {
@@ -408,7 +449,8 @@ void TTable::post() {
         sx_Unlock(editRecno_);
     }
     setState(TDataSetState::Browse);
-    readRecord();
+    // The other fields still hold what the engine has.
+    readFields(written);
     bof_ = eof_ = false;
     notify(nullptr);
     emit afterPost();

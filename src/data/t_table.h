@@ -131,7 +131,10 @@ class TTable : public QObject {
     void notify(TField* field);
     void makeFieldsFromFile();
     void takeFieldsFromFile();
+    bool engineOnRecord() const;
     void readRecord();  // engine's current record into the fields, then calculate
+    void readFields(const std::vector<TField*>& fields);  // only these, then calculate
+    void loadBlankRecord();  // a just appended record, read from the engine once per opening
     void calculate();
     void requireActive(const char* what) const;
     void returnToEditedRecord();
@@ -151,6 +154,7 @@ class TTable : public QObject {
     bool calculating_ = false;
     bool commitsDeferred_ = false;
     std::function<void(TTable&)> calcHook_;
+    std::vector<QString> blankValues_;  // stored fields of a new record, by position
 };
 
 }  // namespace pc::data

@@ -3,6 +3,7 @@
 #include "data/t_table.h"
 #include "import/ascii_columns.h"
 #include "import/ascii_line_splitter.h"
+#include "import/csv_values.h"
 #include "import/import_destination.h"
 #include "import/import_text_file.h"
 
@@ -29,7 +30,14 @@ ImportResult runAsciiImport(ImportTextFile& file, const AsciiColumnTable& column
             if (!ok) return RowRead::Error;
             if (!file.readLine(line)) return file.failed() ? RowRead::Error : RowRead::End;
             // Missing values leave their fields at the defaults; values past
-            // the column count are ignored.
+            // the column count are ignored. A file with a header row is a
+            // CSV export, quoted as such.
+            if (columns.headerRow) {
+                const QStringList values = splitCsvValues(line);
+                for (int i = 0; i < columnCount && i < values.size(); ++i)
+                    if (targets[i]) row.push_back({targets[i], values[i]});
+                return RowRead::Row;
+            }
             const QStringList values = splitRawValues(line);
             for (int i = 0; i < columnCount && i < values.size(); ++i)
                 if (targets[i]) row.push_back({targets[i], cleanValue(values[i])});

@@ -695,6 +695,22 @@ WorkArea::CompiledTag WorkArea::compileTag(const CdxTagInfo& wanted) const {
     return {std::move(key), std::move(cond)};
 }
 
+std::vector<uint32_t> WorkArea::bytesReadOfRecord(const Expression& key,
+                                                  const Expression* cond) const {
+    std::vector<int> fields = key.reads().fields;
+    if (cond) fields.insert(fields.end(), cond->reads().fields.begin(), cond->reads().fields.end());
+    std::vector<uint32_t> offsets;
+    for (int i : fields) {
+        const FieldDef& f = table_->fields().at(size_t(i));
+        // One offset per cache line the field may span.
+        for (uint32_t at = f.offset; at < f.offset + f.width; at += 64) offsets.push_back(at);
+        if (f.width > 0) offsets.push_back(f.offset + f.width - 1);
+    }
+    std::sort(offsets.begin(), offsets.end());
+    offsets.erase(std::unique(offsets.begin(), offsets.end()), offsets.end());
+    return offsets;
+}
+
 int WorkArea::buildTag(const CdxTagInfo& wanted, const ProgressFn& progress) {
     auto [key, cond] = compileTag(wanted);
     CdxTagInfo info = wanted;
@@ -709,8 +725,16 @@ int WorkArea::buildTag(const CdxTagInfo& wanted, const ProgressFn& progress) {
     recnos.reserve(n);
     uint8_t* out;
     int lastPercent = -1;
+    const std::vector<uint32_t> read = bytesReadOfRecord(*key, cond.get());
+    constexpr uint32_t kAhead = 16;
     for (uint32_t r = 1; r <= n; ++r) {
         const char* rec = table_->record(r);
+        // Records lie a record length apart, so without this each key
+        // waits for memory.
+        if (r + kAhead <= n) {
+            const char* ahead = rec + size_t(kAhead) * table_->recordLength();
+            for (uint32_t at : read) __builtin_prefetch(ahead + at);
+        }
         if (cond && !cond->evalLogical(ref(rec, r))) continue;
         size_t at = keys.size();
         keys.resize(at + info.keyLength);

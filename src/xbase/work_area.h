@@ -176,6 +176,8 @@ class WorkArea : private MemoSource {
     };
     CompiledTag compileTag(const CdxTagInfo& info) const;  // throws Error for a bad definition
     int buildTag(const CdxTagInfo& info, const ProgressFn& progress);
+    // Offsets in a record of the bytes a key (and its condition) read.
+    std::vector<uint32_t> bytesReadOfRecord(const Expression& key, const Expression* cond) const;
     bool passes(const char* rec, uint32_t recno) const;
 
     // Ordered walking.

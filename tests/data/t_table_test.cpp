@@ -299,6 +299,29 @@ TEST_F(NumberTableTest, AFailedPostKeepsTheEditOpenAndTheRecordAsItWas) {
     EXPECT_EQ(text(table, "AMOUNT"), "12.50");
 }
 
+TEST_F(NumberTableTest, AfterAPostFieldsShowWhatTheFileHoldsAndANewRecordStartsBlank) {
+    table.insert();
+    table.fieldByName("NAME").setText("far too long a name");
+    table.fieldByName("AMOUNT").setText("7");
+    table.post();
+    EXPECT_EQ(text(table, "NAME"), "far too lo");
+    EXPECT_EQ(text(table, "AMOUNT"), "7.00");
+
+    table.insert();
+    EXPECT_EQ(text(table, "NAME"), "");
+    EXPECT_EQ(text(table, "AMOUNT"), "");
+    table.fieldByName("NAME").setText(QString::fromUtf8("caf\u00e9 \u4e2d"));
+    table.post();
+    EXPECT_EQ(text(table, "NAME"), QString::fromUtf8("caf\u00e9 ?"));
+
+    // A new opening may see another file under the same name.
+    table.close();
+    table.open();
+    table.insert();
+    EXPECT_EQ(text(table, "NAME"), "");
+    table.cancel();
+}
+
 TEST_F(NumberTableTest, StoredFieldObjectsMustExistInTheFile) {
     table.close();
     table.addField("NAME", pc::data::TFieldType::String);

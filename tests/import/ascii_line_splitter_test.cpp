@@ -6,6 +6,7 @@
 
 #include <QFile>
 
+#include "import/csv_values.h"
 #include "import/import_text_file.h"
 #include "qstring_printer.h"
 #include "test_support.h"
@@ -17,6 +18,21 @@ using import::splitAndClean;
 
 QStringList split(const char* line) {
     return splitAndClean(QString::fromUtf8(line));
+}
+
+TEST(CsvValuesTest, DoubledQuotesStandForOneAndCommasInQuotesStay) {
+    using import::splitCsvValues;
+    EXPECT_EQ(splitCsvValues("\"\"\"Chief\"\" Editor\",\"\",x"),
+              QStringList({"\"Chief\" Editor", "", "x"}));
+    EXPECT_EQ(splitCsvValues("a,\"b,c\",d,"), QStringList({"a", "b,c", "d", ""}));
+    EXPECT_EQ(splitCsvValues(""), QStringList({""}));
+    // Unbalanced quotes run to the end of the line; text after a closing quote stays.
+    EXPECT_EQ(splitCsvValues("\"open,still"), QStringList({"open,still"}));
+    EXPECT_EQ(splitCsvValues("\"a\"b,c"), QStringList({"ab", "c"}));
+    EXPECT_EQ(splitCsvValues("x\"y\",z"), QStringList({"x\"y\"", "z"}));
+    // The buffers of the plain import bound it as well.
+    EXPECT_EQ(splitCsvValues(QString(300, u',')).size(), import::kMaxColumns);
+    EXPECT_EQ(splitCsvValues(QString(400, u'v')).front().size(), import::kValueBufferSize);
 }
 
 TEST(AsciiLineSplitterTest, QuotesCommasAndEmptyValues) {

@@ -9,9 +9,11 @@
 #include "import/dbf_import.h"
 #include "import/ui/ascii_import_window.h"
 #include "import/ui/dbf_import_window.h"
+#include "import/ui/import_help.h"
 #include "import/ui/import_older_window.h"
 #include "import/ui/match_window.h"
 #include "import_test_support.h"
+#include "widgets/help_link.h"
 
 namespace pc::test {
 namespace {
@@ -108,6 +110,31 @@ TEST_F(ImportWindowsTest, OlderImportRefusesItsOwnFile) {
     EXPECT_FALSE(window.ImportButton->isEnabled());
 }
 
+TEST_F(ImportWindowsTest, HelpButtonsOpenTheirTopics) {
+    std::vector<int> opened;
+    widgets::setHelpOpener([&opened](int context) { opened.push_back(context); });
+    import::TAsciiImport ascii(destination);
+    ascii.HelpButton->click();
+    import::TDBFImport dbf(destination);
+    dbf.HelpButton->click();
+    import::TImportOlder older(import::OlderVersion::V1, destination);
+    older.HelpButton->click();
+    import::AsciiColumnTable columns;
+    import::TAsciiMatch asciiMatch(columns, destination, "a.csv", false);
+    asciiMatch.HelpButton->click();
+    data::TTable source;
+    ASSERT_TRUE(import::openImportSource(makeTable("OTHER.DBF", {{"LNAME", "C", 20}}, {{"Adams"}}),
+                                         source));
+    import::TDBFMatch dbfMatch(source, destination, import::autoPairDbf(source, destination),
+                               "OTHER.DBF");
+    dbfMatch.HelpButton->click();
+    widgets::setHelpOpener({});
+    EXPECT_EQ(opened,
+              (std::vector<int>{import::kAsciiImportHelpContext, import::kDbfImportHelpContext,
+                                import::kDbfImportHelpContext, import::kAsciiImportHelpContext,
+                                import::kDbfImportHelpContext}));
+}
+
 TEST_F(ImportWindowsTest, Screenshots) {
     const QByteArray dir = qgetenv("PC_SCREENSHOT_DIR");
     if (dir.isEmpty()) GTEST_SKIP() << "PC_SCREENSHOT_DIR is not set";
@@ -123,6 +150,26 @@ TEST_F(ImportWindowsTest, Screenshots) {
     import::TAsciiMatch match(window.columns, destination, "contacts.csv", true);
     match.show();
     match.grab().save(out + "ascii-match.png");
+
+    import::TDBFImport dbf(destination);
+    dbf.selectFile(makeTable("OTHER.DBF",
+                             {{"LNAME", "C", 20}, {"FIRST", "C", 15}, {"NOTES", "M", 10}},
+                             {{"Adams", "Ann", "memo"}, {"Brown", "Bob", ""}}));
+    dbf.show();
+    dbf.grab().save(out + "dbf-import.png");
+    data::TTable source;
+    ASSERT_TRUE(import::openImportSource(
+        makeTable("MATCH.DBF", {{"LNAME", "C", 20}, {"FIRST", "C", 15}, {"ZIP", "C", 10}},
+                  {{"Adams", "Ann", "02134"}, {"Brown", "Bob", "60601"}}),
+        source));
+    import::TDBFMatch dbfMatch(source, destination, import::autoPairDbf(source, destination),
+                               "OTHER.DBF");
+    dbfMatch.show();
+    dbfMatch.grab().save(out + "dbf-match.png");
+    source.close();
+    import::TImportOlder older(import::OlderVersion::V2, destination);
+    older.show();
+    older.grab().save(out + "older-import.png");
 }
 
 }  // namespace

@@ -11,7 +11,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "dialer/ui/dialer_help.h"
 #include "dialer/ui/tapi_call_window.h"
+#include "widgets/help_link.h"
 #include "widgets/window_placement.h"
 
 namespace pc::dialer {
@@ -73,6 +75,8 @@ TPKDialer::TPKDialer(const QString& number, const QString& settingsPath, QWidget
     connect(UseTapiCheck, &QCheckBox::toggled, this, &TPKDialer::UseTapiClick);
     connect(DialButton, &QPushButton::clicked, this, &TPKDialer::DialButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(HelpButton, &QPushButton::clicked, this,
+            [] { pc::widgets::showHelp(kDialerHelpContext); });
 }
 
 void TPKDialer::showEvent(QShowEvent* event) {

@@ -10,6 +10,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "dialer/ui/dialer_help.h"
+#include "widgets/help_link.h"
+
 namespace pc::dialer {
 
 namespace {
@@ -46,15 +49,19 @@ TfrmTAPICall::TfrmTAPICall(const QString& number, QWidget* parent, TelephonyHand
     btnCall = new QPushButton(QStringLiteral("Call"), this);
     btnDropCall = new QPushButton(QStringLiteral("Hangup"), this);
     btnClose = new QPushButton(QStringLiteral("Close"), this);
+    btnHelp = new QPushButton(QStringLiteral("Help"), this);
     btnDropCall->setEnabled(false);
     buttons->addWidget(btnCall);
     buttons->addWidget(btnDropCall);
     buttons->addStretch();
     buttons->addWidget(btnClose);
+    buttons->addWidget(btnHelp);
     layout->addLayout(buttons);
     connect(btnCall, &QPushButton::clicked, this, &TfrmTAPICall::btnCallClick);
     connect(btnDropCall, &QPushButton::clicked, this, &TfrmTAPICall::btnDropCallClick);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnHelp, &QPushButton::clicked, this,
+            [] { pc::widgets::showHelp(kTapiCallHelpContext); });
 
     lineOpen_ = handler_.available && handler_.available();
     if (!lineOpen_) status(QStringLiteral("Error!! - No TAPI devices found"));

@@ -34,7 +34,7 @@ class TfrmTAPICall : public QDialog {
 
     QLineEdit* NumberEdit;
     QPlainTextEdit* StatusMemo;
-    QPushButton *btnCall, *btnDropCall, *btnClose;
+    QPushButton *btnCall, *btnDropCall, *btnClose, *btnHelp;
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -3,6 +3,8 @@
 #include <QCursor>
 #include <QHeaderView>
 #include <QMenu>
+#include <QScrollBar>
+#include <algorithm>
 
 namespace pc::import {
 
@@ -11,6 +13,7 @@ FieldMatchGrid::FieldMatchGrid(const QString& fileName, QWidget* parent) : QTabl
     setHorizontalHeaderLabels(
         {QStringLiteral("Postcraft Field"), "Import from Field (in " + fileName + ")"});
     horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     verticalHeader()->hide();
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -26,6 +29,13 @@ void FieldMatchGrid::setRows(const QStringList& labels, const QStringList& paire
     }
     if (rowCount() > 0) setCurrentCell(0, 0);
     resizeColumnToContents(0);
+    // Wide enough for the second heading, which names the file, within reason.
+    const QString heading = horizontalHeaderItem(1) ? horizontalHeaderItem(1)->text() : QString();
+    QFont bold = horizontalHeader()->font();  // some styles draw headings bold
+    bold.setBold(true);
+    const int wanted = columnWidth(0) + QFontMetrics(bold).horizontalAdvance(heading) +
+                       verticalScrollBar()->sizeHint().width() + 4 * frameWidth() + 32;
+    setMinimumWidth(std::min(wanted, 640));
 }
 
 QString FieldMatchGrid::rowLabel(int row) const {

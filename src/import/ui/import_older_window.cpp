@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "import/ui/import_help.h"
 #include "text/message_service.h"
 
 namespace pc::import {
@@ -15,6 +16,7 @@ TImportOlder::TImportOlder(OlderVersion version, pc::data::TTable& destination, 
                    QStringLiteral("Select DBF File"), false, parent),
       version_(version),
       destination_(destination) {
+    setHelpContext(kDbfImportHelpContext);
     connect(SelectButton, &QPushButton::clicked, this, &TImportOlder::SelectButtonClick);
     connect(ImportButton, &QPushButton::clicked, this, &TImportOlder::ImportButtonClick);
 }

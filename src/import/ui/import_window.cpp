@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "widgets/help_link.h"
+
 namespace pc::import {
 
 ImportWindow::ImportWindow(const QString& caption, const QString& selectCaption, bool withMatch,
@@ -43,6 +45,8 @@ ImportWindow::ImportWindow(const QString& caption, const QString& selectCaption,
     bottom->addWidget(HelpButton);
     layout->addLayout(bottom);
     connect(CancelButton, &QPushButton::clicked, this, &ImportWindow::CancelButtonClick);
+    connect(HelpButton, &QPushButton::clicked, this,
+            [this] { pc::widgets::showHelp(helpContext_); });
     setMinimumWidth(460);
 }
 

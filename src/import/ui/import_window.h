@@ -29,6 +29,8 @@ class ImportWindow : public QDialog {
     ImportWindow(const QString& caption, const QString& selectCaption, bool withMatch,
                  QWidget* parent);
     void reject() override;
+    // The topic the Help button opens.
+    void setHelpContext(int context) { helpContext_ = context; }
     // Runs an import with the buttons hidden and the gauge shown; closes
     // the window (accepted) afterwards.
     void runWithGauge(const std::function<void(const ImportCalls&)>& run);
@@ -37,6 +39,7 @@ class ImportWindow : public QDialog {
     bool importing_ = false;
     bool cancelRequested_ = false;
     bool rebuilding_ = false;
+    int helpContext_ = 0;
 };
 
 }  // namespace pc::import

@@ -15,6 +15,8 @@
 #include "import/ascii_line_splitter.h"
 #include "import/dbf_import.h"
 #include "import/import_destination.h"
+#include "import/ui/import_help.h"
+#include "widgets/help_link.h"
 
 namespace pc::import {
 
@@ -23,7 +25,7 @@ constexpr int kSourceRecordsShown = 100;
 }
 
 MatchWindow::MatchWindow(const QString& caption, const QString& sampleCaption,
-                         const QString& fileName, QWidget* parent)
+                         const QString& fileName, int helpContext, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(caption);
     auto* layout = new QHBoxLayout(this);
@@ -48,9 +50,11 @@ MatchWindow::MatchWindow(const QString& caption, const QString& sampleCaption,
     auto* okRow = new QHBoxLayout;
     OkButton = new QPushButton(QStringLiteral("Ok"), this);
     CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    HelpButton = new QPushButton(QStringLiteral("Help"), this);
     okRow->addStretch();
     okRow->addWidget(OkButton);
     okRow->addWidget(CancelButton);
+    okRow->addWidget(HelpButton);
     right->addLayout(okRow);
     layout->addLayout(right, 2);
     connect(SelectFieldButton, &QPushButton::clicked, MatchGrid, &FieldMatchGrid::SelectFieldClick);
@@ -59,13 +63,16 @@ MatchWindow::MatchWindow(const QString& caption, const QString& sampleCaption,
     connect(ClearAllButton, &QPushButton::clicked, MatchGrid, &FieldMatchGrid::clearAll);
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(HelpButton, &QPushButton::clicked, this,
+            [helpContext] { pc::widgets::showHelp(helpContext); });
     resize(900, 480);
 }
 
 TAsciiMatch::TAsciiMatch(const AsciiColumnTable& columns, const pc::data::TTable& destination,
                          const QString& fileName, bool showPairing, QWidget* parent)
     : MatchWindow(QStringLiteral("ASCII File Import Match Fields"),
-                  QStringLiteral("Sample ASCII Fields"), fileName, parent) {
+                  QStringLiteral("Sample ASCII Fields"), fileName, kAsciiImportHelpContext,
+                  parent) {
     const int n = static_cast<int>(columns.columns.size());
     QStringList names;
     for (const AsciiColumn& c : columns.columns) names << c.displayName;
@@ -101,7 +108,8 @@ void TAsciiMatch::takePairing(AsciiColumnTable& columns) const {
 
 TDBFMatch::TDBFMatch(pc::data::TTable& source, const pc::data::TTable& destination,
                      const std::vector<int>& pairing, const QString& fileName, QWidget* parent)
-    : MatchWindow(QStringLiteral("DBF File Import Match Fields"), fileName, fileName, parent),
+    : MatchWindow(QStringLiteral("DBF File Import Match Fields"), fileName, fileName,
+                  kDbfImportHelpContext, parent),
       source_(source),
       destination_(destination) {
     QStringList names;

@@ -23,11 +23,12 @@ class MatchWindow : public QDialog {
   public:
     QTableWidget* SampleGrid;
     FieldMatchGrid* MatchGrid;
-    QPushButton *SelectFieldButton, *ClearCurrentButton, *ClearAllButton, *OkButton, *CancelButton;
+    QPushButton *SelectFieldButton, *ClearCurrentButton, *ClearAllButton, *OkButton, *CancelButton,
+        *HelpButton;
 
   protected:
     MatchWindow(const QString& caption, const QString& sampleCaption, const QString& fileName,
-                QWidget* parent);
+                int helpContext, QWidget* parent);
 };
 
 class TAsciiMatch : public MatchWindow {
