@@ -34,7 +34,7 @@ const std::vector<HelpTopic>& helpTopics() {
         {kEnvelopeDesigner, "envelope_designer.html", "The envelope designer"},
         {kLetters, "letters.html", "Printing letters"},
         {kLetterPage, "letter_designer.html", "The letter designer"},
-        {kLetterParagraph, "letter_designer.html#paragraph", "Paragraph settings of letters"},
+        {kLetterParagraph, "letter_designer.html", "Paragraph settings of letters", "paragraph"},
         {kSpellCheck, "spell_check.html", "Spell check"},
         {kReports, "reports.html", "Printing reports"},
         {kReportDesigner, "report_designer.html", "The report designer"},
@@ -63,13 +63,13 @@ const HelpTopic& helpTopic(int context) {
 }
 
 QString helpPageUrl(const HelpTopic& topic) {
-    return "qrc:/help/" + topic.page;
+    return "qrc:/help/" + topic.page + (topic.section.isEmpty() ? QString() : "#" + topic.section);
 }
 
 namespace {
 QString pagePlainText(const HelpTopic& topic) {
     // A section of a page: the page's own topic is found by the same text.
-    if (topic.page.contains('#')) return {};
+    if (!topic.section.isEmpty()) return {};
     QFile file(":/help/" + topic.page);
     if (!file.open(QIODevice::ReadOnly)) return {};
     return QTextDocumentFragment::fromHtml(QString::fromUtf8(file.readAll())).toPlainText();

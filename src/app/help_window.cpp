@@ -69,9 +69,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     });
     connect(browser_, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
         // A section of a page (#anchor) is a topic of its own.
-        const QString page = url.fileName() + (url.hasFragment() ? "#" + url.fragment() : "");
         for (const auto& topic : helpTopics())
-            if (page == topic.page) current_ = topic.context;
+            if (url.fileName() == topic.page && url.fragment() == topic.section)
+                current_ = topic.context;
     });
     runSearch({});
     openContext(kHelpContents);

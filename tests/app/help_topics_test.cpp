@@ -33,10 +33,6 @@ const int kWindowContexts[] = {
     help::kImportOlder,      help::kDialer,
 };
 
-QString pageFile(const HelpTopic& topic) {
-    return topic.page.section('#', 0, 0);
-}
-
 QString resourceText(const QString& page) {
     QFile file(":/help/" + page);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
@@ -54,14 +50,14 @@ TEST(HelpTopics, EveryWindowNumberOpensAPageOfItsOwnThatExistsAndIsLinked) {
     for (int context : kWindowContexts) {
         const HelpTopic& topic = helpTopic(context);
         ASSERT_EQ(topic.context, context) << context << " falls back to the contents";
-        const QString text = resourceText(pageFile(topic));
+        const QString text = resourceText(topic.page);
         EXPECT_FALSE(text.isEmpty()) << topic.page.toStdString() << " is not in the resources";
-        EXPECT_TRUE(text.contains("<title>" + topic.title + "</title>") || topic.page.contains('#'))
+        EXPECT_TRUE(text.contains("<title>" + topic.title + "</title>") || !topic.section.isEmpty())
             << topic.page.toStdString() << " is titled otherwise";
-        EXPECT_TRUE(contents.contains("href=\"" + pageFile(topic) + "\""))
+        EXPECT_TRUE(contents.contains("href=\"" + topic.page + "\""))
             << topic.page.toStdString() << " is not on the contents page";
-        if (topic.page.contains('#')) {
-            EXPECT_TRUE(text.contains("name=\"" + topic.page.section('#', 1) + "\""))
+        if (!topic.section.isEmpty()) {
+            EXPECT_TRUE(text.contains("name=\"" + topic.section + "\""))
                 << topic.page.toStdString() << " has no such section";
         }
     }
@@ -71,7 +67,7 @@ TEST(HelpTopics, EveryLinkOfEveryPageLeadsToAPage) {
     // Pages of this help only; web addresses are left to the browser.
     const QRegularExpression link("href=\"([^\"#:]+)[\"#]");
     for (const auto& topic : helpTopics()) {
-        const QString text = resourceText(pageFile(topic));
+        const QString text = resourceText(topic.page);
         for (auto it = link.globalMatch(text); it.hasNext();) {
             const QString target = it.next().captured(1);
             EXPECT_FALSE(resourceText(target).isEmpty())
