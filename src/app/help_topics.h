@@ -10,6 +10,7 @@ struct HelpTopic {
     int context;
     QString page;  // file name under :/help/
     QString title;
+    QString section = {};  // an anchor of the page when the topic is a part of it
 };
 
 inline constexpr int kHelpContents = 1000;
@@ -20,7 +21,7 @@ inline constexpr int kHelpUsingHelp = 1050;
 const std::vector<HelpTopic>& helpTopics();
 // The topic for a context number; the contents page for an unknown one.
 const HelpTopic& helpTopic(int context);
-// "qrc:/help/" + page.
+// "qrc:/help/" + page, with "#" + section when there is one.
 QString helpPageUrl(const HelpTopic& topic);
 // Topics whose title or page text contains every word of the query, without
 // regard to case, in contents order; titles match first.

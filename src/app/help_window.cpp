@@ -68,8 +68,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
         if (item) openContext(item->data(Qt::UserRole).toInt());
     });
     connect(browser_, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
+        // A section of a page (#anchor) is a topic of its own.
         for (const auto& topic : helpTopics())
-            if (url.fileName() == topic.page) current_ = topic.context;
+            if (url.fileName() == topic.page && url.fragment() == topic.section)
+                current_ = topic.context;
     });
     runSearch({});
     openContext(kHelpContents);

@@ -14,11 +14,11 @@
 #include "app/help_window.h"
 #include "records/preferences.h"
 #include "text/profile_file.h"
+#include "widgets/help_contexts.h"
 
 namespace pc::app {
 
 namespace {
-constexpr int kHelpContext = 1031;
 
 QGroupBox* switchGroup(const QString& title, const std::vector<records::PreferenceSwitch>& list,
                        int columns, std::map<QString, QCheckBox*>& boxes) {
@@ -80,7 +80,8 @@ TPreferencesDialog::TPreferencesDialog(const QString& settingsPath, QWidget* par
     QPushButton* help = buttons->addButton("Help", QDialogButtonBox::HelpRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &TPreferencesDialog::OkButtonClick);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [] { HelpWindow::showContext(kHelpContext); });
+    connect(help, &QPushButton::clicked, this,
+            [] { HelpWindow::showContext(widgets::help::kPreferences); });
     layout->addWidget(buttons);
 
     loadKeys();

@@ -15,6 +15,8 @@
 #include "data/session.h"
 #include "data/t_table.h"
 #include "text/message_service.h"
+#include "widgets/help_contexts.h"
+#include "widgets/help_link.h"
 
 namespace pc::maintenance {
 namespace {
@@ -76,10 +78,13 @@ TConvertToUpper::TConvertToUpper(data::Session& session, QWidget* parent)
     auto* top = new QHBoxLayout;
     top->addWidget(FieldsBox);
     top->addLayout(side);
+    HelpButton = new QPushButton("Help");
+    HelpButton->setObjectName("HelpButton");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ConvertButton);
     buttons->addWidget(CancelButton);
+    buttons->addWidget(HelpButton);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(Gauge);
@@ -90,6 +95,8 @@ TConvertToUpper::TConvertToUpper(data::Session& session, QWidget* parent)
     connect(cAll, &QCheckBox::clicked, this, &TConvertToUpper::cAllClick);
     connect(ConvertButton, &QPushButton::clicked, this, &TConvertToUpper::ConvertButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &TConvertToUpper::CancelButtonClick);
+    connect(HelpButton, &QPushButton::clicked, this,
+            [] { widgets::showHelp(widgets::help::kConvertCase); });
 }
 
 void TConvertToUpper::ChangeConversionType() {
@@ -120,6 +127,7 @@ void TConvertToUpper::ConvertButtonClick() {
     FieldsBox->hide();
     ScopeBox->hide();
     ConversionBox->hide();
+    HelpButton->hide();
     ConvertButton->setEnabled(false);
     Gauge->setValue(0);
     Gauge->setVisible(scope != ConversionScope::CurrentRecord);

@@ -39,7 +39,7 @@ class TConvertToUpper : public QDialog {
     QRadioButton *CurrentRadio, *AllRadio, *FilterRadio, *UpperRadio, *FirstRadio, *LowerRadio;
     QGroupBox *FieldsBox, *ScopeBox, *ConversionBox;
     QProgressBar* Gauge;
-    QPushButton *ConvertButton, *CancelButton;
+    QPushButton *ConvertButton, *CancelButton, *HelpButton;
     CaseConversion conversion_ = CaseConversion::Upper;
     bool running_ = false;
     bool stopRequested_ = false;

@@ -17,6 +17,8 @@
 #include "maintenance/copy_out.h"
 #include "text/message_service.h"
 #include "text/program_paths.h"
+#include "widgets/help_contexts.h"
+#include "widgets/help_link.h"
 
 namespace pc::maintenance {
 
@@ -64,10 +66,13 @@ TCopyOut::TCopyOut(data::Session& session, QWidget* parent) : QDialog(parent), s
     SaveAsButton->setDefault(true);
     CancelButton = new QPushButton("Cancel");
     CancelButton->setObjectName("CancelButton");
+    HelpButton = new QPushButton("Help");
+    HelpButton->setObjectName("HelpButton");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(SaveAsButton);
     buttons->addWidget(CancelButton);
+    buttons->addWidget(HelpButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Options);
     layout->addWidget(ProgressLabel);
@@ -84,6 +89,8 @@ TCopyOut::TCopyOut(data::Session& session, QWidget* parent) : QDialog(parent), s
     kindChanged();
     connect(SaveAsButton, &QPushButton::clicked, this, &TCopyOut::SaveAsButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &TCopyOut::CancelButtonClick);
+    connect(HelpButton, &QPushButton::clicked, this,
+            [] { widgets::showHelp(widgets::help::kCopyOut); });
     chooseFile_ = [this](const QString& extension, const QString& filter) {
         QFileDialog dialog(this, windowTitle(), folder_, filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -117,6 +124,7 @@ void TCopyOut::SaveAsButtonClick() {
 
 void TCopyOut::copy(const QString& path, bool toTable) {
     Options->hide();
+    HelpButton->hide();
     ProgressLabel->setText("Copying to " + path);
     ProgressLabel->show();
     Gauge->setValue(0);

@@ -46,7 +46,7 @@ class TCopyOut : public QDialog {
     QComboBox* EncodingCombo;
     QLabel *FileLabel, *ProgressLabel;
     QProgressBar* Gauge;
-    QPushButton *SaveAsButton, *CancelButton;
+    QPushButton *SaveAsButton, *CancelButton, *HelpButton;
     std::function<QString(const QString&, const QString&)> chooseFile_;
     QString chosen_ = QStringLiteral("(none)");
     QString folder_;

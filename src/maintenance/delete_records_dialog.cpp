@@ -13,6 +13,8 @@
 #include "maintenance/record_deletion.h"
 #include "text/message_service.h"
 #include "widgets/busy_cursor.h"
+#include "widgets/help_contexts.h"
+#include "widgets/help_link.h"
 
 namespace pc::maintenance {
 
@@ -44,10 +46,13 @@ TDeleteRecords::TDeleteRecords(data::Session& session, QWidget* parent)
     CancelButton = new QPushButton("Cancel");
     CancelButton->setObjectName("CancelButton");
     CancelButton->setDefault(true);
+    HelpButton = new QPushButton("Help");
+    HelpButton->setObjectName("HelpButton");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(DoitButton);
     buttons->addWidget(CancelButton);
+    buttons->addWidget(HelpButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Options);
     layout->addWidget(ProgressLabel);
@@ -55,6 +60,8 @@ TDeleteRecords::TDeleteRecords(data::Session& session, QWidget* parent)
     layout->addLayout(buttons);
     connect(DoitButton, &QPushButton::clicked, this, &TDeleteRecords::DoitClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(HelpButton, &QPushButton::clicked, this,
+            [] { widgets::showHelp(widgets::help::kDeleteRecords); });
 }
 
 void TDeleteRecords::DoitClick() {
@@ -63,6 +70,7 @@ void TDeleteRecords::DoitClick() {
                               : NotMatchingRadio->isChecked() ? DeleteScope::NotMatching
                                                               : DeleteScope::All;
     Options->hide();
+    HelpButton->hide();
     ProgressLabel->show();
     Gauge->setValue(0);
     Gauge->show();

@@ -31,7 +31,7 @@ class TDeleteRecords : public QDialog {
     QRadioButton *AllRadio, *MatchingRadio, *NotMatchingRadio;
     QLabel* ProgressLabel;
     QProgressBar* Gauge;
-    QPushButton *DoitButton, *CancelButton;
+    QPushButton *DoitButton, *CancelButton, *HelpButton;
     bool running_ = false;
     int deleted_ = 0;
 };

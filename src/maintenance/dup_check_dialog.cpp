@@ -21,12 +21,11 @@
 #include "maintenance/duplicate_grid_model.h"
 #include "text/message_service.h"
 #include "text/program_paths.h"
+#include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 
 namespace pc::maintenance {
 namespace {
-
-constexpr int kHelpContext = 1040;
 
 QPushButton* button(const QString& text, const char* name) {
     auto* b = new QPushButton(text);
@@ -131,7 +130,8 @@ TDupCheck::TDupCheck(data::Session& session, QWidget* parent) : QDialog(parent),
     connect(CheckitButton, &QPushButton::clicked, this, &TDupCheck::CheckitButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &TDupCheck::CancelButtonClick);
     connect(ReturnButton, &QPushButton::clicked, this, &TDupCheck::ReturnButtonClick);
-    connect(HelpButton, &QPushButton::clicked, this, [] { widgets::showHelp(kHelpContext); });
+    connect(HelpButton, &QPushButton::clicked, this,
+            [] { widgets::showHelp(widgets::help::kDuplicateCheck); });
     connect(SaveButton, &QPushButton::clicked, this, &TDupCheck::SaveButtonClick);
     connect(UndoButton, &QPushButton::clicked, this, &TDupCheck::UndoButtonClick);
     connect(DeleteButton, &QPushButton::clicked, this, &TDupCheck::DeleteButtonClick);

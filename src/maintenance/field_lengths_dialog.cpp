@@ -11,13 +11,12 @@
 #include <QVBoxLayout>
 
 #include "text/profile_file.h"
+#include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 
 namespace pc::maintenance {
 
 namespace {
-
-constexpr int kHelpContext = 1039;
 
 struct BoxDef {
     const char* label;
@@ -90,7 +89,8 @@ TFieldLengthsDialog::TFieldLengthsDialog(pc::data::NewFileFieldLengths& lengths,
 
     connect(OkButton, &QPushButton::clicked, this, &TFieldLengthsDialog::OkButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(HelpButton, &QPushButton::clicked, this, [] { pc::widgets::showHelp(kHelpContext); });
+    connect(HelpButton, &QPushButton::clicked, this,
+            [] { pc::widgets::showHelp(pc::widgets::help::kFieldLengths); });
     connect(DefaultsButton, &QPushButton::clicked, this, &TFieldLengthsDialog::DefaultsButtonClick);
 }
 

@@ -15,14 +15,11 @@
 #include "text/profile_file.h"
 #include "text/program_paths.h"
 #include "widgets/busy_cursor.h"
+#include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 #include "widgets/window_placement.h"
 
 namespace pc::maintenance {
-
-namespace {
-constexpr int kHelpContext = 1037;
-}
 
 TNewDatabaseDialog::TNewDatabaseDialog(pc::data::TTable* creationTable, QWidget* parent)
     : QDialog(parent),
@@ -64,7 +61,8 @@ TNewDatabaseDialog::TNewDatabaseDialog(pc::data::TTable* creationTable, QWidget*
 
     connect(NameEdit, &QLineEdit::textChanged, this, &TNewDatabaseDialog::nameChanged);
     connect(OkButton, &QPushButton::clicked, this, &TNewDatabaseDialog::OkButtonClick);
-    connect(HelpButton, &QPushButton::clicked, this, [] { pc::widgets::showHelp(kHelpContext); });
+    connect(HelpButton, &QPushButton::clicked, this,
+            [] { pc::widgets::showHelp(pc::widgets::help::kNewDatabase); });
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(FieldLengthsButton, &QPushButton::clicked, this,
             &TNewDatabaseDialog::FieldLengthsButtonClick);

@@ -11,13 +11,10 @@
 #include "data/t_table.h"
 #include "text/progress.h"
 #include "widgets/busy_cursor.h"
+#include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 
 namespace pc::maintenance {
-
-namespace {
-constexpr int kHelpContext = 1038;
-}
 
 TRebuildIndexesDialog::TRebuildIndexesDialog(pc::data::TTable* table, QWidget* parent)
     : QDialog(parent), table_(table) {
@@ -65,7 +62,8 @@ void TRebuildIndexesDialog::build() {
     layout->addLayout(buttons);
 
     connect(ReindexButton, &QPushButton::clicked, this, &TRebuildIndexesDialog::ReindexButtonClick);
-    connect(HelpButton, &QPushButton::clicked, this, [] { pc::widgets::showHelp(kHelpContext); });
+    connect(HelpButton, &QPushButton::clicked, this,
+            [] { pc::widgets::showHelp(pc::widgets::help::kRebuildIndexes); });
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -20,6 +20,8 @@
 #include "data/t_table.h"
 #include "text/message_service.h"
 #include "widgets/busy_cursor.h"
+#include "widgets/help_contexts.h"
+#include "widgets/help_link.h"
 
 namespace pc::maintenance {
 namespace {
@@ -88,10 +90,13 @@ TSearchAndReplace::TSearchAndReplace(data::Session& session, QWidget* parent)
     DoitButton->setDefault(true);
     CancelButton = new QPushButton("Cancel");
     CancelButton->setObjectName("CancelButton");
+    HelpButton = new QPushButton("Help");
+    HelpButton->setObjectName("HelpButton");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(DoitButton);
     buttons->addWidget(CancelButton);
+    buttons->addWidget(HelpButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Options);
     layout->addWidget(ProgressLabel);
@@ -102,6 +107,8 @@ TSearchAndReplace::TSearchAndReplace(data::Session& session, QWidget* parent)
             &TSearchAndReplace::TargetFieldClick);
     connect(DoitButton, &QPushButton::clicked, this, &TSearchAndReplace::DoitClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(HelpButton, &QPushButton::clicked, this,
+            [] { widgets::showHelp(widgets::help::kSearchAndReplace); });
     TargetFieldClick();
 }
 
@@ -131,6 +138,7 @@ void TSearchAndReplace::DoitClick() {
     const QString scope =
         FilterRadio->isChecked() && !session_.filter().isEmpty() ? session_.filter() : QString();
     Options->hide();
+    HelpButton->hide();
     ProgressLabel->show();
     Gauge->setValue(0);
     Gauge->show();

@@ -43,7 +43,7 @@ class TSearchAndReplace : public QDialog {
     QWidget* Options;
     QLabel* ProgressLabel;
     QProgressBar* Gauge;
-    QPushButton *DoitButton, *CancelButton;
+    QPushButton *DoitButton, *CancelButton, *HelpButton;
     bool running_ = false;
     int replaced_ = 0;
 };

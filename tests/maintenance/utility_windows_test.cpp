@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableView>
@@ -25,6 +26,8 @@
 #include "maintenance/search_and_replace_dialog.h"
 #include "named_child.h"
 #include "utility_table.h"
+#include "widgets/help_contexts.h"
+#include "widgets/help_link.h"
 
 namespace pc::maintenance::test {
 namespace {
@@ -68,6 +71,29 @@ class UtilityWindows : public UtilityTable {
     data::TApollo engine;
     std::unique_ptr<data::Session> session;
 };
+
+// Each window's Help opens its own topic, and the button is gone while a
+// run hides the options.
+TEST_F(UtilityWindows, HelpOpensEachWindowsTopic) {
+    person("BAKER", "JOHN", "12 MAIN ST");
+    std::vector<int> opened;
+    widgets::setHelpOpener([&opened](int context) { opened.push_back(context); });
+    TDupCheck dup(*session);
+    TSearchAndReplace replace(*session);
+    TConvertToUpper convert(*session);
+    TDeleteRecords remove(*session);
+    TCopyOut copy(*session);
+    for (QDialog* window :
+         std::initializer_list<QDialog*>{&dup, &replace, &convert, &remove, &copy})
+        named<QPushButton>(window, "HelpButton")->click();
+    widgets::setHelpOpener({});
+    namespace help = widgets::help;
+    EXPECT_EQ(opened, (std::vector<int>{help::kDuplicateCheck, help::kSearchAndReplace,
+                                        help::kConvertCase, help::kDeleteRecords, help::kCopyOut}));
+    named<QAbstractButton>(remove, "DoitButton")->click();
+    EXPECT_TRUE(messages->texts().contains("Deleted 1 records"));
+    EXPECT_TRUE(named<QPushButton>(remove, "HelpButton")->isHidden());
+}
 
 TEST_F(UtilityWindows, DupCheckShowsTheGridAndItsButtonsWork) {
     const int a = person("BAKER", "JOHN", "12 MAIN ST", {{"CITY", "Albany"}, {"STATE", "NY"}});

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTableView>
 
 #include "data/data_test_support.h"
@@ -20,6 +21,8 @@
 #include "postal/ui/zip_report.h"
 #include "print/preview_window.h"
 #include "text/program_paths.h"
+#include "widgets/help_contexts.h"
+#include "widgets/help_link.h"
 
 namespace pc::test {
 namespace {
@@ -124,6 +127,20 @@ TEST_F(PostalWindowsTest, CheckWindowShowsTheFoundRecordsByNameTagsThemAndCleans
     for (addresses.first(); !addresses.eof(); addresses.next())
         tagged += text(addresses, "TAG") == "T1";
     EXPECT_EQ(tagged, 3);
+}
+
+TEST_F(PostalWindowsTest, HelpOpensEachWindowsTopic) {
+    data::TApollo engine(&addresses);
+    std::vector<int> opened;
+    widgets::setHelpOpener([&opened](int context) { opened.push_back(context); });
+    {
+        postal::TCountZipCodes count(addresses, engine);
+        postal::TStateZipCheck check(addresses, engine, [] { return QStringLiteral("T1"); });
+        for (QDialog* window : std::initializer_list<QDialog*>{&count, &check})
+            window->findChild<QPushButton*>(QStringLiteral("HelpButton"))->click();
+    }
+    widgets::setHelpOpener({});
+    EXPECT_EQ(opened, (std::vector<int>{widgets::help::kZipCount, widgets::help::kStateZipCheck}));
 }
 
 TEST_F(PostalWindowsTest, Screenshots) {

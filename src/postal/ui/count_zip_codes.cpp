@@ -21,6 +21,8 @@
 #include "print/print_status_window.h"
 #include "print/printer_check.h"
 #include "text/message_service.h"
+#include "widgets/help_contexts.h"
+#include "widgets/help_link.h"
 #include "widgets/window_placement.h"
 
 namespace pc::postal {
@@ -61,7 +63,8 @@ TCountZipCodes::TCountZipCodes(data::TTable& table, data::TApollo& engine, QWidg
     add("Printer Setup", "PrinterSetup", &TCountZipCodes::PrinterSetupClick);
     add("Ok", "Returnbutton", &TCountZipCodes::ReturnbuttonClick)->setDefault(true);
     auto* help = new QPushButton(QStringLiteral("Help"), buttonPanel_);
-    help->setEnabled(false);
+    help->setObjectName(QStringLiteral("HelpButton"));
+    connect(help, &QPushButton::clicked, this, [] { widgets::showHelp(widgets::help::kZipCount); });
     buttons->addWidget(help);
     layout->addWidget(buttonPanel_);
     showButtons(false);

@@ -18,6 +18,8 @@
 #include "postal/ui/record_rows_model.h"
 #include "records/record_tagging.h"
 #include "text/message_service.h"
+#include "widgets/help_contexts.h"
+#include "widgets/help_link.h"
 
 namespace pc::postal {
 namespace {
@@ -179,11 +181,12 @@ TStateZipCheck::TStateZipCheck(data::TTable& addresses, data::TApollo& engine,
     editStates_ = button(kEditStates, "EditStateProvButton", this, bottom);
     bottom->addStretch(1);
     help_ = button(QStringLiteral("Help"), "HelpButton", this, bottom);
-    help_->setEnabled(false);
     cancel_ = button(QStringLiteral("Cancel"), "CancelButton", this, bottom);
     close_ = button(QStringLiteral("Close"), "Returnbutton", this, bottom);
     cancel_->hide();
     layout->addLayout(bottom);
+    connect(help_, &QPushButton::clicked, this,
+            [] { widgets::showHelp(widgets::help::kStateZipCheck); });
     connect(editStates_, &QPushButton::clicked, this, &TStateZipCheck::EditStateProvButtonClick);
     connect(cancel_, &QPushButton::clicked, this, &TStateZipCheck::CancelButtonClick);
     connect(close_, &QPushButton::clicked, this, &TStateZipCheck::ReturnbuttonClick);
