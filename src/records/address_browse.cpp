@@ -11,6 +11,7 @@
 #include "data/t_table.h"
 #include "records/address_table_model.h"
 #include "records/fields_list_file.h"
+#include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 #include "widgets/window_placement.h"
 
@@ -18,7 +19,6 @@ namespace pc::records {
 
 namespace {
 
-constexpr int kHelpContext = 1027;
 constexpr int kDesignedWidth = 600;
 constexpr int kDesignedHeight = 380;
 
@@ -83,7 +83,8 @@ TAddressBrowse::TAddressBrowse(pc::data::TTable* table, std::function<QString()>
     layout->addLayout(buttons);
 
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(HelpButton, &QPushButton::clicked, this, [] { pc::widgets::showHelp(kHelpContext); });
+    connect(HelpButton, &QPushButton::clicked, this,
+            [] { pc::widgets::showHelp(pc::widgets::help::kBrowse); });
     connect(FirstButton, &QPushButton::clicked, this, &TAddressBrowse::FirstButtonClick);
     connect(PriorButton, &QPushButton::clicked, this, &TAddressBrowse::PriorButtonClick);
     connect(NextButton, &QPushButton::clicked, this, &TAddressBrowse::NextButtonClick);

@@ -15,6 +15,7 @@
 
 #include "records/filter_tips_menu.h"
 #include "text/message_service.h"
+#include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 
 namespace pc::records {
@@ -24,7 +25,6 @@ using pc::data::FilterCriteria;
 
 namespace {
 
-constexpr int kHelpContext = 1033;
 constexpr char kDateHint[] =
     "Note: enter dates in the form: YYYYMMDD\n(i.e. 19970428 for April 28, 1997)";
 constexpr char kHint[] =
@@ -71,7 +71,8 @@ TFilterDialog::TFilterDialog(const FilterCriteria& criteria,
     connect(ClearButton, &QPushButton::clicked, this, &TFilterDialog::ClearButtonClick);
     connect(OkButton, &QPushButton::clicked, this, &TFilterDialog::OkButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(HelpButton, &QPushButton::clicked, this, [] { pc::widgets::showHelp(kHelpContext); });
+    connect(HelpButton, &QPushButton::clicked, this,
+            [] { pc::widgets::showHelp(pc::widgets::help::kFilter); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -9,11 +9,11 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "dialer/ui/dialer_help.h"
 #include "dialer/ui/pk_dialer.h"
 #include "dialer/ui/tapi_call_window.h"
 #include "qstring_printer.h"
 #include "text/message_service.h"
+#include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 
 namespace pc::test {
@@ -41,7 +41,7 @@ TEST_F(DialerWindowsTest, HelpButtonsOpenTheirTopics) {
     window.HelpButton->click();
     dialer::TfrmTAPICall call(QStringLiteral("555-1234"), nullptr, noTelephony());
     call.btnHelp->click();
-    EXPECT_EQ(opened, (std::vector<int>{dialer::kDialerHelpContext, dialer::kTapiCallHelpContext}));
+    EXPECT_EQ(opened, (std::vector<int>{widgets::help::kDialer, widgets::help::kDialer}));
 }
 
 TEST_F(DialerWindowsTest, WithoutATelephonyHandlerTheCallWindowSaysSo) {

@@ -9,10 +9,10 @@
 #include "import/dbf_import.h"
 #include "import/ui/ascii_import_window.h"
 #include "import/ui/dbf_import_window.h"
-#include "import/ui/import_help.h"
 #include "import/ui/import_older_window.h"
 #include "import/ui/match_window.h"
 #include "import_test_support.h"
+#include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 
 namespace pc::test {
@@ -129,10 +129,9 @@ TEST_F(ImportWindowsTest, HelpButtonsOpenTheirTopics) {
                                "OTHER.DBF");
     dbfMatch.HelpButton->click();
     widgets::setHelpOpener({});
-    EXPECT_EQ(opened,
-              (std::vector<int>{import::kAsciiImportHelpContext, import::kDbfImportHelpContext,
-                                import::kDbfImportHelpContext, import::kAsciiImportHelpContext,
-                                import::kDbfImportHelpContext}));
+    EXPECT_EQ(opened, (std::vector<int>{widgets::help::kImportAscii, widgets::help::kImportDbf,
+                                        widgets::help::kImportOlder, widgets::help::kImportAscii,
+                                        widgets::help::kImportDbf}));
 }
 
 TEST_F(ImportWindowsTest, Screenshots) {

@@ -11,8 +11,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "dialer/ui/dialer_help.h"
 #include "dialer/ui/tapi_call_window.h"
+#include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 #include "widgets/window_placement.h"
 
@@ -76,7 +76,7 @@ TPKDialer::TPKDialer(const QString& number, const QString& settingsPath, QWidget
     connect(DialButton, &QPushButton::clicked, this, &TPKDialer::DialButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(HelpButton, &QPushButton::clicked, this,
-            [] { pc::widgets::showHelp(kDialerHelpContext); });
+            [] { pc::widgets::showHelp(widgets::help::kDialer); });
 }
 
 void TPKDialer::showEvent(QShowEvent* event) {

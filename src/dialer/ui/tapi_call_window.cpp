@@ -10,7 +10,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "dialer/ui/dialer_help.h"
+#include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 
 namespace pc::dialer {
@@ -61,7 +61,7 @@ TfrmTAPICall::TfrmTAPICall(const QString& number, QWidget* parent, TelephonyHand
     connect(btnDropCall, &QPushButton::clicked, this, &TfrmTAPICall::btnDropCallClick);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnHelp, &QPushButton::clicked, this,
-            [] { pc::widgets::showHelp(kTapiCallHelpContext); });
+            [] { pc::widgets::showHelp(widgets::help::kDialer); });
 
     lineOpen_ = handler_.available && handler_.available();
     if (!lineOpen_) status(QStringLiteral("Error!! - No TAPI devices found"));

@@ -8,9 +8,9 @@
 
 #include "import/ascii_import.h"
 #include "import/header_pairing.h"
-#include "import/ui/import_help.h"
 #include "import/ui/match_window.h"
 #include "text/message_service.h"
+#include "widgets/help_contexts.h"
 
 namespace pc::import {
 
@@ -18,7 +18,7 @@ TAsciiImport::TAsciiImport(pc::data::TTable& destination, QWidget* parent)
     : ImportWindow(QStringLiteral("ASCII File Import"), QStringLiteral("Select ASCII File"), true,
                    parent),
       destination_(destination) {
-    setHelpContext(kAsciiImportHelpContext);
+    setHelpContext(widgets::help::kImportAscii);
     connect(SelectButton, &QPushButton::clicked, this, &TAsciiImport::SelectButtonClick);
     connect(MatchButton, &QPushButton::clicked, this, &TAsciiImport::MatchButtonClick);
     connect(ImportButton, &QPushButton::clicked, this, &TAsciiImport::ImportButtonClick);

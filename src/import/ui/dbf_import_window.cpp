@@ -8,9 +8,9 @@
 
 #include "data/t_apollo.h"
 #include "import/dbf_import.h"
-#include "import/ui/import_help.h"
 #include "import/ui/match_window.h"
 #include "text/message_service.h"
+#include "widgets/help_contexts.h"
 
 namespace pc::import {
 
@@ -18,7 +18,7 @@ TDBFImport::TDBFImport(pc::data::TTable& destination, QWidget* parent)
     : ImportWindow(QStringLiteral("DBF File Import"), QStringLiteral("Select DBF File"), true,
                    parent),
       destination_(destination) {
-    setHelpContext(kDbfImportHelpContext);
+    setHelpContext(widgets::help::kImportDbf);
     connect(SelectButton, &QPushButton::clicked, this, &TDBFImport::SelectButtonClick);
     connect(MatchButton, &QPushButton::clicked, this, &TDBFImport::MatchButtonClick);
     connect(ImportButton, &QPushButton::clicked, this, &TDBFImport::ImportButtonClick);

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "import/ui/import_help.h"
 #include "text/message_service.h"
+#include "widgets/help_contexts.h"
 
 namespace pc::import {
 
@@ -16,7 +16,7 @@ TImportOlder::TImportOlder(OlderVersion version, pc::data::TTable& destination, 
                    QStringLiteral("Select DBF File"), false, parent),
       version_(version),
       destination_(destination) {
-    setHelpContext(kDbfImportHelpContext);
+    setHelpContext(widgets::help::kImportOlder);
     connect(SelectButton, &QPushButton::clicked, this, &TImportOlder::SelectButtonClick);
     connect(ImportButton, &QPushButton::clicked, this, &TImportOlder::ImportButtonClick);
 }

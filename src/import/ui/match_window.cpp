@@ -15,7 +15,7 @@
 #include "import/ascii_line_splitter.h"
 #include "import/dbf_import.h"
 #include "import/import_destination.h"
-#include "import/ui/import_help.h"
+#include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 
 namespace pc::import {
@@ -71,7 +71,7 @@ MatchWindow::MatchWindow(const QString& caption, const QString& sampleCaption,
 TAsciiMatch::TAsciiMatch(const AsciiColumnTable& columns, const pc::data::TTable& destination,
                          const QString& fileName, bool showPairing, QWidget* parent)
     : MatchWindow(QStringLiteral("ASCII File Import Match Fields"),
-                  QStringLiteral("Sample ASCII Fields"), fileName, kAsciiImportHelpContext,
+                  QStringLiteral("Sample ASCII Fields"), fileName, widgets::help::kImportAscii,
                   parent) {
     const int n = static_cast<int>(columns.columns.size());
     QStringList names;
@@ -109,7 +109,7 @@ void TAsciiMatch::takePairing(AsciiColumnTable& columns) const {
 TDBFMatch::TDBFMatch(pc::data::TTable& source, const pc::data::TTable& destination,
                      const std::vector<int>& pairing, const QString& fileName, QWidget* parent)
     : MatchWindow(QStringLiteral("DBF File Import Match Fields"), fileName, fileName,
-                  kDbfImportHelpContext, parent),
+                  widgets::help::kImportDbf, parent),
       source_(source),
       destination_(destination) {
     QStringList names;
