@@ -24,11 +24,11 @@
 #include "envelopes/ui/envelope_design_screen.h"
 #include "envelopes/ui/envelope_pre_print.h"
 #include "envelopes/ui/envelope_printer_setup.h"
-#include "labels/ui/description_grid_model.h"
 #include "labels/ui/designer_chrome.h"
 #include "print/print_job_runner.h"
 #include "text/message_service.h"
 #include "text/program_paths.h"
+#include "widgets/description_grid_model.h"
 #include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 #include "widgets/window_placement.h"
@@ -85,7 +85,7 @@ QString TPKEnvelopes::settingsPath() const {
 }
 
 void TPKEnvelopes::buildControls(bool filterSet) {
-    model_ = new labels::DescriptionGridModel(layouts_, this);
+    model_ = new widgets::DescriptionGridModel(layouts_, this);
     grid_ = new QTableView(this);
     grid_->setObjectName(QStringLiteral("LayoutGrid"));
     grid_->setModel(model_);

@@ -28,7 +28,7 @@ class Session;
 namespace pc::design::ui {
 class SurfaceWidget;
 }
-namespace pc::labels {
+namespace pc::widgets {
 class DescriptionGridModel;
 }
 
@@ -95,7 +95,7 @@ class TPKEnvelopes : public QDialog {
     print::PrintEngine engine_;
     bool opening_ = true;
 
-    labels::DescriptionGridModel* model_ = nullptr;
+    widgets::DescriptionGridModel* model_ = nullptr;
     QTableView* grid_ = nullptr;
     QPushButton *modify_ = nullptr, *new_ = nullptr, *delete_ = nullptr, *clone_ = nullptr;
     QPushButton *preview_ = nullptr, *print_ = nullptr;

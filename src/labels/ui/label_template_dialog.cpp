@@ -17,8 +17,8 @@
 #include "data/t_table.h"
 #include "labels/stock_choice.h"
 #include "labels/template_table.h"
-#include "labels/ui/description_grid_model.h"
 #include "labels/ui/stock_help.h"
+#include "widgets/description_grid_model.h"
 #include "widgets/window_placement.h"
 
 namespace pc::labels {
@@ -42,7 +42,7 @@ TLabelTemplateDialog::TLabelTemplateDialog(pc::data::TTable& templates,
       templates_(templates),
       current_(current),
       ignoreCurrent_(ignoreCurrent),
-      model_(new DescriptionGridModel(templates, this)),
+      model_(new widgets::DescriptionGridModel(templates, this)),
       ManufacturerCombo(new QComboBox(this)),
       ProductTypeCombo(new QComboBox(this)),
       EuropeanCheck(new QCheckBox(QStringLiteral("European paper sizes only (A4, A5)"), this)),

@@ -17,9 +17,11 @@ namespace pc::data {
 class TTable;
 }
 
-namespace pc::labels {
-
+namespace pc::widgets {
 class DescriptionGridModel;
+}
+
+namespace pc::labels {
 
 class TLabelTemplateDialog : public QDialog {
     Q_OBJECT
@@ -50,7 +52,7 @@ class TLabelTemplateDialog : public QDialog {
     TemplateChoice current_;
     bool ignoreCurrent_;
     bool activated_ = false;
-    DescriptionGridModel* model_;
+    widgets::DescriptionGridModel* model_;
 
     QComboBox* ManufacturerCombo;
     QComboBox* ProductTypeCombo;

@@ -21,7 +21,6 @@
 #include "data/session.h"
 #include "labels/label_layout_operations.h"
 #include "labels/label_print_run.h"
-#include "labels/ui/description_grid_model.h"
 #include "labels/ui/designer_chrome.h"
 #include "labels/ui/label_design_screen.h"
 #include "labels/ui/label_positions_dialog.h"
@@ -32,6 +31,7 @@
 #include "print/print_status_window.h"
 #include "text/message_service.h"
 #include "text/program_paths.h"
+#include "widgets/description_grid_model.h"
 #include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 #include "widgets/window_placement.h"
@@ -74,7 +74,7 @@ TPrintLabels::TPrintLabels(data::Session& session, data::TTable& layouts, bool f
 TPrintLabels::~TPrintLabels() = default;
 
 void TPrintLabels::buildControls(bool filterSet) {
-    model_ = new DescriptionGridModel(layouts_, this);
+    model_ = new widgets::DescriptionGridModel(layouts_, this);
     grid_ = new QTableView(this);
     grid_->setObjectName(QStringLiteral("LayoutGrid"));
     grid_->setModel(model_);

@@ -25,9 +25,11 @@ namespace pc::data {
 class Session;
 }
 
-namespace pc::labels {
-
+namespace pc::widgets {
 class DescriptionGridModel;
+}
+
+namespace pc::labels {
 
 class TPrintLabels : public QDialog {
     Q_OBJECT
@@ -73,7 +75,7 @@ class TPrintLabels : public QDialog {
     int copies_ = 1;
     bool presortDone_ = false;
 
-    DescriptionGridModel* model_ = nullptr;
+    widgets::DescriptionGridModel* model_ = nullptr;
     QTableView* grid_ = nullptr;
     QLineEdit* fields_[8] = {};
     QPushButton *modify_ = nullptr, *new_ = nullptr, *delete_ = nullptr, *clone_ = nullptr;

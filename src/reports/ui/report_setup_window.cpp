@@ -14,7 +14,6 @@
 #include "data/session.h"
 #include "design/report_panel.h"
 #include "design/table_merge_source.h"
-#include "labels/ui/description_grid_model.h"
 #include "print/paper.h"
 #include "reports/built_in_report.h"
 #include "reports/report_definition.h"
@@ -23,6 +22,7 @@
 #include "reports/ui/report_job.h"
 #include "reports/user_report.h"
 #include "text/message_service.h"
+#include "widgets/description_grid_model.h"
 #include "widgets/help_contexts.h"
 #include "widgets/help_link.h"
 #include "widgets/window_placement.h"
@@ -43,7 +43,7 @@ TReportSetup::~TReportSetup() = default;
 void TReportSetup::buildControls(bool filterSet) {
     tabs_ = new QTabWidget(this);
     auto* designer = new QWidget(tabs_);
-    model_ = new labels::DescriptionGridModel(reports_, this);
+    model_ = new widgets::DescriptionGridModel(reports_, this);
     grid_ = new QTableView(designer);
     grid_->setObjectName(QStringLiteral("ReportGrid"));
     grid_->setModel(model_);

@@ -21,7 +21,7 @@ class QTableView;
 namespace pc::data {
 class Session;
 }
-namespace pc::labels {
+namespace pc::widgets {
 class DescriptionGridModel;
 }
 
@@ -68,7 +68,7 @@ class TReportSetup : public QDialog {
     print::PrintEngine engine_;
 
     QTabWidget* tabs_ = nullptr;
-    labels::DescriptionGridModel* model_ = nullptr;
+    widgets::DescriptionGridModel* model_ = nullptr;
     QTableView* grid_ = nullptr;
     QPushButton *modify_ = nullptr, *new_ = nullptr, *delete_ = nullptr, *clone_ = nullptr;
     QPushButton *print_ = nullptr, *preview_ = nullptr, *setup_ = nullptr;

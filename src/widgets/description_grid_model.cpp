@@ -1,10 +1,10 @@
-#include "labels/ui/description_grid_model.h"
+#include "widgets/description_grid_model.h"
 
 #include "data/data_error.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
 
-namespace pc::labels {
+namespace pc::widgets {
 
 DescriptionGridModel::DescriptionGridModel(pc::data::TTable& table, QObject* parent)
     : QAbstractTableModel(parent), table_(table) {}
@@ -62,4 +62,4 @@ QVariant DescriptionGridModel::headerData(int section, Qt::Orientation orientati
     return {};
 }
 
-}  // namespace pc::labels
+}  // namespace pc::widgets

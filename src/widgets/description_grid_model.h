@@ -1,7 +1,7 @@
 #pragma once
 // A grid of one "Description" column over the rows of a system table that
-// pass its filter, in the table's order: the label layouts of LABEL.DBF and
-// the stock templates of LBLTPL.DBF. Only the record numbers are collected
+// pass its filter, in the table's order: the layouts of the print windows
+// and the stock label templates. Only the record numbers are collected
 // when the filter changes; descriptions are read when the view asks.
 #include <QAbstractTableModel>
 #include <QHash>
@@ -11,7 +11,7 @@ namespace pc::data {
 class TTable;
 }
 
-namespace pc::labels {
+namespace pc::widgets {
 
 class DescriptionGridModel : public QAbstractTableModel {
     Q_OBJECT
@@ -37,4 +37,4 @@ class DescriptionGridModel : public QAbstractTableModel {
     mutable QHash<int, QString> descriptions_;  // by row
 };
 
-}  // namespace pc::labels
+}  // namespace pc::widgets
