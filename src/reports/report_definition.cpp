@@ -6,7 +6,7 @@
 #include <QSaveFile>
 #include <QSet>
 
-#include "data/data_error.h"
+#include "data/definition_rows.h"
 #include "data/t_field.h"
 #include "data/t_table.h"
 #include "design/base_panel.h"
@@ -18,13 +18,8 @@
 namespace pc::reports {
 namespace {
 
-using pc::data::DataError;
+using pc::data::layoutFolder;
 using pc::data::TTable;
-
-QString layoutFolder(const QString& folder) {
-    if (folder.isEmpty()) return pc::text::sysdataDir();
-    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-}
 
 QString fieldText(const TTable& table, const char* name) {
     return table.fieldByName(QLatin1String(name)).text().trimmed();
@@ -34,22 +29,6 @@ void writeRow(TTable& table, const ReportDefinition& d) {
     table.fieldByName(QStringLiteral("BINARY")).setText(d.binary);
     table.fieldByName(QStringLiteral("DESCRIPT")).setText(d.description);
     table.fieldByName(QStringLiteral("LAYOUT")).setText(d.layoutText);
-}
-
-QString quoted(const char* verb, const QString& description) {
-    return QLatin1String(verb) + QStringLiteral(" \"") + description + QStringLiteral("\"?");
-}
-
-void report(const DataError& error) {
-    pc::text::messages().error(error.message(), QStringLiteral("Postcraft"));
-}
-
-void cancelQuietly(TTable& table) {
-    try {
-        if (table.state() != pc::data::TDataSetState::Browse) table.cancel();
-    } catch (const DataError&) {
-        // The first failure is the one worth telling.
-    }
 }
 
 ConstObjects objectsOf(pc::design::TGBasePanel& panel) {
@@ -131,41 +110,30 @@ QString loadReport(bool isNew, const TTable& table, ReportBands bands, ReportSet
 bool saveReport(bool isNew, TTable& table, ReportDefinition& definition, ReportBands bands,
                 const ReportSettings& settings, const QString& folder) {
     const QString dir = layoutFolder(folder);
-    try {
-        if (isNew || definition.binary.isEmpty()) definition.binary = nextReportBinaryName(dir);
-        if (isNew)
-            table.insert();
-        else
-            table.edit();
-        writeRow(table, definition);
-        QString error;
-        const QString path = QFileInfo(reportFilePath(dir, definition.binary)).isFile()
-                                 ? reportFilePath(dir, definition.binary)
-                                 : dir + definition.binary;
-        const bool written =
-            writeReportLayoutFile(path, objectsOf(bands.header), objectsOf(bands.detail),
-                                  objectsOf(bands.footer), settings, &error);
-        for (pc::design::TGBasePanel* panel : {&bands.header, &bands.detail, &bands.footer})
-            panel->refreshAllData();
-        if (!written) {
-            table.cancel();
-            pc::text::messages().error(error, QStringLiteral("Postcraft"));
-            return false;
-        }
-        table.post();
-        return true;
-    } catch (const DataError& error) {
-        cancelQuietly(table);
-        report(error);
-        return false;
-    }
+    if (isNew || definition.binary.isEmpty()) definition.binary = nextReportBinaryName(dir);
+    const QString path = QFileInfo(reportFilePath(dir, definition.binary)).isFile()
+                             ? reportFilePath(dir, definition.binary)
+                             : dir + definition.binary;
+    return pc::data::storeRow(
+        table, isNew, [&] { writeRow(table, definition); },
+        [&] {
+            QString error;
+            const bool written =
+                writeReportLayoutFile(path, objectsOf(bands.header), objectsOf(bands.detail),
+                                      objectsOf(bands.footer), settings, &error);
+            for (pc::design::TGBasePanel* panel : {&bands.header, &bands.detail, &bands.footer})
+                panel->refreshAllData();
+            if (!written) pc::text::messages().error(error, QStringLiteral("Postcraft"));
+            return written;
+        });
 }
 
 bool cloneReport(TTable& table, const QString& folder) {
     const QString dir = layoutFolder(folder);
     if (!table.active() || !table.hasCurrentRecord() || table.eof()) return false;
     const ReportDefinition old = readReportDefinition(table);
-    if (!pc::text::messages().ask(quoted("Clone", old.description), QStringLiteral("CLONE")))
+    if (!pc::data::confirmRowAction(QStringLiteral("Clone"), old.description,
+                                    QStringLiteral("CLONE")))
         return false;
     ReportDefinition clone = old;
     clone.description =
@@ -189,34 +157,20 @@ bool cloneReport(TTable& table, const QString& folder) {
             }
         }
     }
-    try {
-        table.insert();
-        writeRow(table, clone);
-        table.post();
-        return true;
-    } catch (const DataError& error) {
-        cancelQuietly(table);
-        QFile::remove(dir + clone.binary);
-        report(error);
-        return false;
-    }
+    if (pc::data::storeRow(table, true, [&] { writeRow(table, clone); })) return true;
+    QFile::remove(dir + clone.binary);
+    return false;
 }
 
 bool deleteReport(TTable& table, const QString& folder) {
     const QString dir = layoutFolder(folder);
     if (!table.active() || !table.hasCurrentRecord() || table.eof()) return false;
     const ReportDefinition d = readReportDefinition(table);
-    if (!pc::text::messages().ask(quoted("Delete", d.description), QStringLiteral("DELETE")))
+    if (!pc::data::confirmRowAction(QStringLiteral("Delete"), d.description,
+                                    QStringLiteral("DELETE")))
         return false;
-    try {
-        table.deleteRecord();
-    } catch (const DataError& error) {
-        report(error);
-        return false;
-    }
-    const QString path = reportFilePath(dir, d.binary);
-    if (!d.binary.isEmpty() && QFileInfo(path).isFile()) QFile::remove(path);
-    return true;
+    return pc::data::deleteRowAndFile(
+        table, d.binary.isEmpty() ? QString() : reportFilePath(dir, d.binary));
 }
 
 }  // namespace pc::reports
