@@ -47,6 +47,9 @@ TEST_F(DialerWindowsTest, HelpButtonsOpenTheirTopics) {
 TEST_F(DialerWindowsTest, WithoutATelephonyHandlerTheCallWindowSaysSo) {
     dialer::TfrmTAPICall call(QStringLiteral("555-1234"), nullptr, noTelephony());
     EXPECT_TRUE(call.StatusMemo->toPlainText().contains("No TAPI devices found"));
+    // Shown, the window calls at once; the reason stays, no busy line is blamed.
+    call.show();
+    EXPECT_EQ(call.StatusMemo->toPlainText(), "Error!! - No TAPI devices found");
 }
 
 TEST_F(DialerWindowsTest, Screenshots) {

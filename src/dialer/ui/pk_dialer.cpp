@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -40,7 +41,11 @@ TPKDialer::TPKDialer(const QString& number, const QString& settingsPath, QWidget
     PortGroup = new QButtonGroup(this);
     const QStringList devices = serialDevices();
     for (int i = 0; i < 4; ++i) {
-        auto* b = new QRadioButton("COM " + QString::number(i + 1), ports);
+        // The system's device shows beside the port it stands for.
+        QString caption = "COM " + QString::number(i + 1);
+        if (i < devices.size()) caption += " (" + QFileInfo(devices[i]).fileName() + ")";
+        auto* b = new QRadioButton(caption, ports);
+        b->setObjectName(QStringLiteral("Port%1").arg(i));
         b->setToolTip(i < devices.size() ? devices[i] : QStringLiteral("(no device)"));
         PortGroup->addButton(b, i);
         portRow->addWidget(b);

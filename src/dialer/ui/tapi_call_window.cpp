@@ -86,7 +86,13 @@ void TfrmTAPICall::status(const QString& line) {
 void TfrmTAPICall::btnCallClick() {
     if (NumberEdit->text().isEmpty()) return;
     StatusMemo->clear();
-    if (!lineOpen_ || !handler_.open || !handler_.open("tel:" + NumberEdit->text())) {
+    // Without a line there is nothing to call on: say why again rather
+    // than blame a busy line.
+    if (!lineOpen_) {
+        status(QStringLiteral("Error!! - No TAPI devices found"));
+        return;
+    }
+    if (!handler_.open || !handler_.open("tel:" + NumberEdit->text())) {
         status(QStringLiteral("* Unknown Error calling number"));
         status(QStringLiteral("* Is the line busy?"));
         return;
