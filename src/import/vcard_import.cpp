@@ -1,11 +1,22 @@
 #include "import/vcard_import.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "data/t_table.h"
 #include "import/vcard_reader.h"
 
 namespace pc::import {
+
+bool isVCardFile(const QString& path) {
+    if (QFileInfo(path).suffix().compare(QLatin1String("vcf"), Qt::CaseInsensitive) == 0)
+        return true;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    QByteArray start = file.read(256);
+    if (start.startsWith("\xEF\xBB\xBF")) start.remove(0, 3);
+    return start.trimmed().toUpper().startsWith("BEGIN:VCARD");
+}
 
 bool readVCardFile(const QString& path, std::vector<VCardContact>& contacts) {
     QFile file(path);

@@ -13,6 +13,9 @@ class TTable;
 
 namespace pc::import {
 
+// Whether the file is a vCard file: named .vcf, or starting (after a byte
+// order mark and blank lines) with "BEGIN:VCARD".
+bool isVCardFile(const QString& path);
 // False (and nothing changed) when the file cannot be read or holds no card.
 bool readVCardFile(const QString& path, std::vector<VCardContact>& contacts);
 

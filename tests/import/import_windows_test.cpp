@@ -77,6 +77,30 @@ TEST_F(ImportWindowsTest, AHeaderCsvArrivesPairedAndReadyToImport) {
     EXPECT_EQ(window.columns.matchedCount(), 2);
 }
 
+TEST_F(ImportWindowsTest, AVCardFileImportsWithoutMatching) {
+    import::TAsciiImport window(destination);
+    // Known by its first line whatever its name.
+    window.selectFile(writeText("phone.txt",
+                                "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Adams;Ann;;;\r\n"
+                                "FN:Ann Adams\r\nORG:Acme\r\nEND:VCARD\r\n"
+                                "BEGIN:VCARD\r\nVERSION:4.0\r\nN:Brown;Bob;;;\r\nEND:VCARD\r\n"));
+    EXPECT_FALSE(window.MatchButton->isEnabled());
+    ASSERT_TRUE(window.ImportButton->isEnabled());
+    EXPECT_TRUE(window.StatusLabel->text().startsWith("vCard file, 2 contacts"));
+    window.ImportButtonClick();
+    EXPECT_EQ(messages->texts(), QStringList{"Import complete. Imported 2 records."});
+    const auto all = records();
+    ASSERT_EQ(all.size(), 2u);
+    EXPECT_EQ(all[0].at("LNAME"), "Adams");
+    EXPECT_EQ(all[0].at("ORG"), "Acme");
+
+    // A .vcf without a card says so and offers nothing.
+    import::TAsciiImport empty(destination);
+    empty.selectFile(writeText("empty.vcf", "not a card\n"));
+    EXPECT_EQ(messages->texts().last(), "Unable to import from this file");
+    EXPECT_FALSE(empty.ImportButton->isEnabled());
+}
+
 TEST_F(ImportWindowsTest, DbfMatchOffersOnlySuitableFieldsAndKeepsOnlyShownRows) {
     const QString path =
         makeTable("OTHER.DBF", {{"LNAME", "C", 20}, {"NOTES", "M", 10}}, {{"Adams", "memo"}});

@@ -9,6 +9,7 @@
 #include "import/ascii_import.h"
 #include "import/header_pairing.h"
 #include "import/ui/match_window.h"
+#include "import/vcard_import.h"
 #include "text/message_service.h"
 #include "widgets/help_contexts.h"
 
@@ -28,6 +29,7 @@ void TAsciiImport::SelectButtonClick() {
     const QString cwd = QDir::currentPath();
     QFileDialog dialog(this);
     dialog.setNameFilters({QStringLiteral("Text files, CSV Files (*.TXT *.txt *.CSV *.csv)"),
+                           QStringLiteral("vCard files (*.vcf *.VCF)"),
                            QStringLiteral("All files (*)")});
     dialog.setDefaultSuffix(QStringLiteral("prn"));
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -42,6 +44,7 @@ void TAsciiImport::selectFile(const QString& path) {
     ImportButton->setEnabled(false);
     StatusLabel->clear();
     columns = AsciiColumnTable{};
+    cards_.clear();
     path_ = path;
     if (path.isEmpty()) {
         FileLabel->setText(QStringLiteral("(none)"));
@@ -49,6 +52,18 @@ void TAsciiImport::selectFile(const QString& path) {
         return;
     }
     FileLabel->setText(path);
+    if (isVCardFile(path)) {
+        MatchButton->setEnabled(false);
+        if (!readVCardFile(path, cards_)) {
+            pc::text::messages().inform(QStringLiteral("Unable to import from this file"));
+            return;
+        }
+        StatusLabel->setText(QStringLiteral("vCard file, %1 contacts; the fields are filled by "
+                                            "meaning")
+                                 .arg(cards_.size()));
+        ImportButton->setEnabled(true);
+        return;
+    }
     const bool ok = file_.open(path) && columns.sample(file_);
     if (!ok) {
         pc::text::messages().inform(QStringLiteral("Unable to import from this file"));
@@ -76,8 +91,12 @@ void TAsciiImport::MatchButtonClick() {
 }
 
 void TAsciiImport::ImportButtonClick() {
-    runWithGauge(
-        [this](const ImportCalls& calls) { runAsciiImport(file_, columns, destination_, calls); });
+    runWithGauge([this](const ImportCalls& calls) {
+        if (!cards_.empty())
+            runVCardImport(cards_, destination_, calls);
+        else
+            runAsciiImport(file_, columns, destination_, calls);
+    });
 }
 
 }  // namespace pc::import
