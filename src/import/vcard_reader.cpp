@@ -160,21 +160,32 @@ QList<QByteArray> contentLines(const QByteArray& bytes) {
             start = i + 1;
         }
     }
+    // Only the name and parameters before the first colon say so, which
+    // keeps a long value continued over many lines from being read again
+    // for every line.
+    const auto isQuotedPrintable = [](const QByteArray& line) {
+        const qsizetype colon = line.indexOf(':');
+        return line.left(colon < 0 ? line.size() : colon).toUpper().contains("QUOTED-PRINTABLE");
+    };
     QList<QByteArray> lines;
+    bool lastQuotedPrintable = false;
     for (const QByteArray& l : physical) {
         const bool folded = !l.isEmpty() && (l[0] == ' ' || l[0] == '\t');
         if (folded && !lines.isEmpty()) {
             lines.back() += l.mid(1);
+            lastQuotedPrintable = isQuotedPrintable(lines.back());
             continue;
         }
         // A quoted-printable value ending in "=" goes on on the next line.
-        if (!lines.isEmpty() && lines.back().endsWith('=') &&
-            lines.back().toUpper().contains("QUOTED-PRINTABLE")) {
+        if (!lines.isEmpty() && lastQuotedPrintable && lines.back().endsWith('=')) {
             lines.back().chop(1);
             lines.back() += l;
             continue;
         }
-        if (!l.isEmpty()) lines << l;
+        if (!l.isEmpty()) {
+            lines << l;
+            lastQuotedPrintable = isQuotedPrintable(l);
+        }
     }
     return lines;
 }
