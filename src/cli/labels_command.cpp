@@ -191,15 +191,7 @@ int print(const Options& options) {
         if (!options.count(needed)) usageError(std::string(needed) + " is needed");
     using Records = labels::LabelPrintChoices::Records;
     labels::LabelPrintChoices choices;
-    const QString records = options.count("--records") ? options.at("--records") : "all";
-    if (records == "all")
-        choices.records = Records::All;
-    else if (records == "filter")
-        choices.records = Records::MatchingFilter;
-    else if (records == "current")
-        choices.records = Records::CurrentOnly;
-    else
-        usageError("--records is all, filter or current");
+    choices.records = recordsOption("labels", options);
 
     data::TTable layouts;
     openLayouts(options.at("--home"), layouts);

@@ -186,15 +186,7 @@ int merge(const Options& options, std::ostream& out) {
 int print(const Options& options) {
     using Records = letters::LetterPrintChoices::Records;
     letters::LetterPrintChoices choices;
-    const QString records = options.count("--records") ? options.at("--records") : "all";
-    if (records == "all")
-        choices.records = Records::All;
-    else if (records == "filter")
-        choices.records = Records::MatchingFilter;
-    else if (records == "current")
-        choices.records = Records::CurrentOnly;
-    else
-        usageError("--records is all, filter or current");
+    choices.records = recordsOption("letters", options);
     if (options.count("--copies"))
         choices.copies = wholeNumber(options.at("--copies").toStdString(), "--copies", 1, 999);
     choices.today = todayOf(options);

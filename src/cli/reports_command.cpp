@@ -119,15 +119,7 @@ int add(const Options& options) {
 
 reports::ReportChoices choicesOf(const Options& options) {
     reports::ReportChoices choices;
-    const QString records = options.count("--records") ? options.at("--records") : "all";
-    if (records == "all")
-        choices.records = reports::RecordChoice::All;
-    else if (records == "filter")
-        choices.records = reports::RecordChoice::MatchingFilter;
-    else if (records == "current")
-        choices.records = reports::RecordChoice::CurrentOnly;
-    else
-        usageError("--records is all, filter or current");
+    choices.records = recordsOption("reports", options);
     if (choices.records == reports::RecordChoice::MatchingFilter && !options.count("--flt"))
         usageError("--records filter needs --flt FILE");
     choices.onePerPage = options.count("--one-per-page") > 0;

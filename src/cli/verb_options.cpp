@@ -33,4 +33,13 @@ VerbOptions parseVerbOptions(const std::string& command, const std::vector<std::
     return options;
 }
 
+data::RecordChoice recordsOption(const std::string& command, const VerbOptions& options) {
+    const auto it = options.find("--records");
+    const QString records = it == options.end() ? QStringLiteral("all") : it->second;
+    if (records == QLatin1String("all")) return data::RecordChoice::All;
+    if (records == QLatin1String("filter")) return data::RecordChoice::MatchingFilter;
+    if (records == QLatin1String("current")) return data::RecordChoice::CurrentOnly;
+    verbUsageError(command, "--records is all, filter or current");
+}
+
 }  // namespace pc::cli

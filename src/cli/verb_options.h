@@ -7,11 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "data/record_choice.h"
+
 namespace pc::cli {
 
 using VerbOptions = std::map<std::string, QString>;
 
 [[noreturn]] void verbUsageError(const std::string& command, const std::string& message);
+
+// "--records all|filter|current" (all when left out).
+data::RecordChoice recordsOption(const std::string& command, const VerbOptions& options);
 
 // `args` starts with the verb. A flag present maps to "1".
 VerbOptions parseVerbOptions(const std::string& command, const std::vector<std::string>& args,

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "data/record_choice.h"
 #include "design/table_merge_source.h"
 #include "envelopes/envelope_definition.h"
 #include "envelopes/envelope_feed.h"
@@ -28,7 +29,7 @@ class PrintEngine;
 namespace pc::envelopes {
 
 struct EnvelopePrintChoices {
-    enum class Records { All, MatchingFilter, CurrentOnly };
+    using Records = pc::data::RecordChoice;
     Records records = Records::CurrentOnly;
     bool startFromCurrent = false;
     EnvelopeFeed feed;

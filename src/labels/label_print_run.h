@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+#include "data/record_choice.h"
 #include "design/label_panel.h"
 #include "design/table_merge_source.h"
 #include "labels/label_definition.h"
@@ -30,7 +31,7 @@ class PrintEngine;
 namespace pc::labels {
 
 struct LabelPrintChoices {
-    enum class Records { All, MatchingFilter, CurrentOnly };
+    using Records = pc::data::RecordChoice;
     Records records = Records::MatchingFilter;
     bool startFromCurrent = false;
     PositionMap positions;

@@ -9,6 +9,8 @@
 #include <functional>
 #include <memory>
 
+#include "data/record_choice.h"
+
 namespace pc::data {
 class TApollo;
 class TTable;
@@ -22,7 +24,7 @@ class PrintEngine;
 namespace pc::letters {
 
 struct LetterPrintChoices {
-    enum class Records { All, MatchingFilter, CurrentOnly };
+    using Records = pc::data::RecordChoice;
     Records records = Records::MatchingFilter;
     bool startFromCurrent = false;
     int copies = 1;  // 1 to 999

@@ -7,6 +7,8 @@
 #include <QString>
 #include <memory>
 
+#include "data/record_choice.h"
+
 namespace pc::data {
 class TApollo;
 class TTable;
@@ -16,7 +18,7 @@ class OrderSetting;
 
 namespace pc::reports {
 
-enum class RecordChoice { All, MatchingFilter, CurrentOnly };
+using pc::data::RecordChoice;
 
 struct ReportChoices {
     RecordChoice records = RecordChoice::MatchingFilter;

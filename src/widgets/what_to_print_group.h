@@ -5,13 +5,15 @@
 // options (presort, one record per page) below them.
 #include <QGroupBox>
 
+#include "data/record_choice.h"
+
 class QCheckBox;
 class QRadioButton;
 class QVBoxLayout;
 
 namespace pc::widgets {
 
-enum class WhatToPrint { All, MatchingFilter, CurrentOnly };
+using WhatToPrint = data::RecordChoice;
 
 class WhatToPrintGroup : public QGroupBox {
     Q_OBJECT

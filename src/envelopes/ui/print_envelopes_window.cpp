@@ -358,10 +358,7 @@ bool TPKEnvelopes::PrintEnvelopes(bool preview, const QString& pdfPath) {
 
     data::TTable& addresses = session_.table();
     EnvelopePrintChoices choices;
-    choices.records = whatToPrint() == WhatToPrint::All ? EnvelopePrintChoices::Records::All
-                      : whatToPrint() == WhatToPrint::MatchingFilter
-                          ? EnvelopePrintChoices::Records::MatchingFilter
-                          : EnvelopePrintChoices::Records::CurrentOnly;
+    choices.records = whatToPrint();
     choices.startFromCurrent = what_->startFromCurrent();
     choices.feed = feed_;
     choices.preview = preview;

@@ -291,10 +291,7 @@ bool TPrintLabels::PrintLabels(bool preview, const QString& pdfPath) {
     data::TApollo& engine = session_.engine();
     current_ = readLabelDefinition(layouts_);
     LabelPrintChoices choices;
-    choices.records = whatToPrint() == WhatToPrint::All ? LabelPrintChoices::Records::All
-                      : whatToPrint() == WhatToPrint::CurrentOnly
-                          ? LabelPrintChoices::Records::CurrentOnly
-                          : LabelPrintChoices::Records::MatchingFilter;
+    choices.records = whatToPrint();
     choices.startFromCurrent = whatToPrint_->startFromCurrent();
     choices.positions = positions_;
     choices.copies = copies_;

@@ -240,10 +240,7 @@ bool TPKLetters::PrintLetters(const QString& pdfPath) {
     QTextDocument templateDocument;
     LoadRichText(letters_, templateDocument);
     LetterPrintChoices choices;
-    choices.records = whatToPrint() == WhatToPrint::All ? LetterPrintChoices::Records::All
-                      : whatToPrint() == WhatToPrint::CurrentOnly
-                          ? LetterPrintChoices::Records::CurrentOnly
-                          : LetterPrintChoices::Records::MatchingFilter;
+    choices.records = whatToPrint();
     choices.startFromCurrent = what_->startFromCurrent();
     choices.copies = copies_->value();
     choices.today = today_;

@@ -145,13 +145,12 @@ void TReportSetup::reloadList(int recno) {
     SetReportButtons();
 }
 
-// The group's choices stand in the order of the report choices.
 RecordChoice TReportSetup::whatToPrint() const {
-    return static_cast<RecordChoice>(whatToPrint_->choice());
+    return whatToPrint_->choice();
 }
 
 void TReportSetup::setWhatToPrint(RecordChoice choice) {
-    whatToPrint_->setChoice(static_cast<widgets::WhatToPrint>(choice));
+    whatToPrint_->setChoice(choice);
 }
 
 bool TReportSetup::builtInTabShowing() const {
