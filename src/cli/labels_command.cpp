@@ -76,27 +76,7 @@ void openLayouts(const QString& home, data::TTable& table) {
 int list(const Options& options, std::ostream& out) {
     data::TTable table;
     openLayouts(options.at("--home"), table);
-    for (table.first(); !table.eof(); table.next()) {
-        std::string line = "{";
-        for (int i = 0; i < table.fieldCount(); ++i) {
-            const data::TField& field = table.field(i);
-            if (i > 0) line += ", ";
-            appendJsonString(line, field.name().toStdString());
-            line += ": ";
-            const QString text = field.text().trimmed();
-            switch (field.type()) {
-                case data::TFieldType::Number:
-                    line += jsonNumber(text.toStdString(), text.toDouble(), 3);
-                    break;
-                case data::TFieldType::Logical:
-                    line += field.asBoolean() ? "true" : "false";
-                    break;
-                default:
-                    appendJsonString(line, field.text().toStdString());
-            }
-        }
-        out << line << "}\n";
-    }
+    writeRowsAsJsonLines(table, out);
     return 0;
 }
 

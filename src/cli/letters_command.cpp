@@ -128,17 +128,7 @@ struct Addresses {
 int list(const Options& options, std::ostream& out) {
     data::TTable table;
     openLetters(options.at("--home"), table);
-    for (table.first(); !table.eof(); table.next()) {
-        std::string line = "{";
-        for (int i = 0; i < table.fieldCount(); ++i) {
-            const data::TField& field = table.field(i);
-            if (i > 0) line += ", ";
-            appendJsonString(line, field.name().toStdString());
-            line += ": ";
-            appendJsonString(line, field.text().toStdString());
-        }
-        out << line << "}\n";
-    }
+    writeRowsAsJsonLines(table, out);
     return 0;
 }
 
