@@ -10,15 +10,7 @@ records="${1:-10000}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
-python3 - "$records" <<'PY'
-import random, sys
-random.seed(7)
-with open('all.csv', 'w') as f:
-    f.write('LNAME,FNAME,STREET,CITY,STATE,ZIP\n')
-    for i in range(int(sys.argv[1])):
-        f.write('Name%d,First,%d MAIN ST,SPRINGFIELD,IL,%05d-%04d\n'
-                % (i, random.randint(1, 9999), random.randint(500, 99950), random.randint(0, 9999)))
-PY
+"$root/bench/make_address_csv.py" "$records" all.csv
 cat >envelope.json <<'JSON'
 {"class": "TGPLabel", "name": "R", "properties": {"Left": 10, "Top": 10, "Width": 200, "Height": 20, "Caption": "Postcraft Mailing Co."}}
 {"class": "TGDMultiLineAddressLabel", "name": "A", "properties": {"Left": 380, "Top": 170, "Width": 300, "Height": 90}}

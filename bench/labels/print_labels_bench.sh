@@ -13,15 +13,7 @@ trap 'rm -rf "$work"' EXIT
 cd "$work"
 biggest=100000
 [[ "${1:-}" == "--big" ]] && biggest=1000000
-python3 - "$biggest" <<'PY'
-import random, sys
-random.seed(7)
-with open('all.csv', 'w') as f:
-    f.write('LNAME,FNAME,STREET,CITY,STATE,ZIP\n')
-    for i in range(int(sys.argv[1])):
-        f.write('Name%d,First,%d MAIN ST,SPRINGFIELD,IL,%05d-%04d\n'
-                % (i, random.randint(1, 9999), random.randint(500, 99950), random.randint(0, 9999)))
-PY
+"$root/bench/make_address_csv.py" "$biggest" all.csv
 cat >label.json <<'JSON'
 {"class": "TGDMultiLineAddressLabel", "name": "A", "properties": {"Left": 8, "Top": 6, "Width": 240, "Height": 60}}
 {"class": "TGPostNetBarCode", "name": "B", "properties": {"Left": 8, "Top": 72, "Width": 270, "Height": 16, "ZipCodeField": "ZIP", "AddressField": "STREET"}}

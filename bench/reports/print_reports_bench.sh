@@ -9,15 +9,7 @@ records="${1:-100000}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
-python3 - "$records" <<'PY'
-import random, sys
-random.seed(7)
-with open('all.csv', 'w') as f:
-    f.write('LNAME,FNAME,STREET,CITY,STATE,ZIP,PHONE\n')
-    for i in range(int(sys.argv[1])):
-        f.write('Name%06d,First,%d MAIN ST,SPRINGFIELD,IL,%05d,555-%04d\n'
-                % (i, random.randint(1, 9999), random.randint(500, 99950), random.randint(0, 9999)))
-PY
+"$root/bench/make_address_csv.py" "$records" all.csv
 mkdir -p home/sysdata
 "$cli" db create-address T.DBF
 "$cli" db append-csv T.DBF all.csv >/dev/null
