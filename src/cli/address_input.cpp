@@ -1,13 +1,16 @@
 #include "cli/address_input.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 #include "cli/db_command.h"
+#include "cli/option_numbers.h"
 #include "data/address_database.h"
 #include "data/address_schema.h"
 #include "data/filter_criteria.h"
 #include "data/filter_file.h"
 #include "data/filter_query.h"
+#include "data/t_apollo.h"
 #include "data/t_table.h"
 
 namespace pc::cli {
@@ -29,6 +32,17 @@ QString filterOfFile(const QString& path) {
     if (data::filterTooComplex(filter))
         throw CliError(path.toStdString() + ": the filter is too long to be used", kExitFailure);
     return filter;
+}
+
+bool startRecordOption(const VerbOptions& options, data::TTable& table, data::TApollo& engine,
+                       data::RecordChoice records) {
+    const auto it = options.find("--start-record");
+    if (it == options.end()) return false;
+    const int n =
+        wholeNumber(it->second.toStdString(), "--start-record", 1, std::max(1, engine.recCount()));
+    if (!engine.go(n)) throw CliError("there is no record " + std::to_string(n), kExitUsage);
+    table.resync();
+    return records != data::RecordChoice::CurrentOnly;
 }
 
 }  // namespace pc::cli

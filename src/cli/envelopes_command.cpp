@@ -191,7 +191,6 @@ int add(const Options& options) {
 int print(const Options& options) {
     for (const char* needed : {"--db", "--layout", "--pdf"})
         if (!options.count(needed)) usageError(std::string(needed) + " is needed");
-    using Records = envelopes::EnvelopePrintChoices::Records;
     envelopes::EnvelopePrintChoices choices;
     choices.records = recordsOption("envelopes", options);
 
@@ -221,13 +220,7 @@ int print(const Options& options) {
     if (!engine.setQuery(data::engineQuery(filter)))
         throw CliError("the filter cannot be used on " + table.toStdString(), kExitFailure);
     addresses.first();
-    if (options.count("--start-record")) {
-        const int n = wholeNumber(options.at("--start-record").toStdString(), "--start-record", 1,
-                                  std::max(1, engine.recCount()));
-        if (!engine.go(n)) throw CliError("there is no record " + std::to_string(n), kExitUsage);
-        addresses.resync();
-        choices.startFromCurrent = choices.records != Records::CurrentOnly;
-    }
+    choices.startFromCurrent = startRecordOption(options, addresses, engine, choices.records);
 
     print::PrintEngine printer;
     envelopes::setEnvelopePaper(printer, envelope.code, choices.feed);

@@ -169,7 +169,6 @@ int add(const Options& options) {
 int print(const Options& options) {
     for (const char* needed : {"--db", "--layout", "--pdf"})
         if (!options.count(needed)) usageError(std::string(needed) + " is needed");
-    using Records = labels::LabelPrintChoices::Records;
     labels::LabelPrintChoices choices;
     choices.records = recordsOption("labels", options);
 
@@ -216,13 +215,7 @@ int print(const Options& options) {
     if (!engine.setQuery(data::engineQuery(filter)))
         throw CliError("the filter cannot be used on " + table.toStdString(), kExitFailure);
     addresses.first();
-    if (options.count("--start-record")) {
-        const int n = wholeNumber(options.at("--start-record").toStdString(), "--start-record", 1,
-                                  std::max(1, engine.recCount()));
-        if (!engine.go(n)) throw CliError("there is no record " + std::to_string(n), kExitUsage);
-        addresses.resync();
-        choices.startFromCurrent = choices.records != Records::CurrentOnly;
-    }
+    choices.startFromCurrent = startRecordOption(options, addresses, engine, choices.records);
     choices.presort = options.count("--presort") > 0;
     choices.presorter = [&addresses, &engine]() -> std::optional<QStringList> {
         postal::BulkMailPresort presort;

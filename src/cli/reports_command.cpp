@@ -181,13 +181,7 @@ int print(const Options& options) {
         throw CliError("the filter cannot be used on " + options.at("--db").toStdString(),
                        kExitFailure);
     addresses.first();
-    if (options.count("--start-record")) {
-        const int n = wholeNumber(options.at("--start-record").toStdString(), "--start-record", 1,
-                                  std::max(1, engine.recCount()));
-        if (!engine.go(n)) throw CliError("there is no record " + std::to_string(n), kExitUsage);
-        addresses.resync();
-        choices.startFromCurrent = choices.records != reports::RecordChoice::CurrentOnly;
-    }
+    choices.startFromCurrent = startRecordOption(options, addresses, engine, choices.records);
 
     reports::ReportSelection selection(addresses, engine, choices, builtIn);
     if (!selection.anyRecord()) throw CliError(reports::kNoRecordsMessage, kExitFailure);
