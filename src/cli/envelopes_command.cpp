@@ -10,7 +10,7 @@
 #include "cli/home_table.h"
 #include "cli/json_writer.h"
 #include "cli/option_numbers.h"
-#include "cli/progress_line.h"
+#include "cli/pdf_print.h"
 #include "cli/verb_options.h"
 #include "data/address_schema.h"
 #include "data/engine_setting_guards.h"
@@ -233,16 +233,10 @@ int print(const Options& options) {
     envelopes::EnvelopePrintRun run(addresses, engine, envelope, text::sysdataDir(), choices);
     if (!run.ready()) throw CliError("nothing was printed", kExitFailure);
     if (run.nothingToPrint()) throw CliError("no record was chosen; nothing was printed", 1);
-    ProgressLine line("Printing envelopes");
-    const text::Progress progress = line.progress();
-    int steps = 0;
-    const int total = engine.queryRecCount();
     printer.beforePrint = [&](print::PrintEngine& e) { run.beforePrint(e); };
-    printer.print = [&](print::PrintEngine& e) {
-        run.print(e, [&] { return text::report(progress, ++steps, total); });
-    };
-    if (!printer.run(print::PrintOutput::PdfFile, options.at("--pdf")))
-        throw CliError(printer.lastError().toStdString(), kExitFailure);
+    printToPdf(
+        printer, "Printing envelopes", engine.queryRecCount(), options.at("--pdf"),
+        [&](print::PrintEngine& e, const print::KeepGoing& keepGoing) { run.print(e, keepGoing); });
     return 0;
 }
 

@@ -9,7 +9,7 @@
 #include "cli/home_table.h"
 #include "cli/json_writer.h"
 #include "cli/option_numbers.h"
-#include "cli/progress_line.h"
+#include "cli/pdf_print.h"
 #include "cli/verb_options.h"
 #include "data/address_schema.h"
 #include "data/engine_setting_guards.h"
@@ -227,15 +227,9 @@ int print(const Options& options) {
     labels::LabelPrintRun run(addresses, engine, layout, text::sysdataDir(), std::move(choices),
                               printer);
     if (!run.ready()) throw CliError("nothing was printed", kExitFailure);
-    ProgressLine line("Printing labels");
-    const text::Progress progress = line.progress();
-    int steps = 0;
-    const int total = engine.queryRecCount();
-    printer.print = [&](print::PrintEngine& e) {
-        run.print(e, [&] { return text::report(progress, ++steps, total); });
-    };
-    if (!printer.run(print::PrintOutput::PdfFile, options.at("--pdf")))
-        throw CliError(printer.lastError().toStdString(), kExitFailure);
+    printToPdf(
+        printer, "Printing labels", engine.queryRecCount(), options.at("--pdf"),
+        [&](print::PrintEngine& e, const print::KeepGoing& keepGoing) { run.print(e, keepGoing); });
     return 0;
 }
 

@@ -11,7 +11,7 @@
 #include "cli/input_file.h"
 #include "cli/json_writer.h"
 #include "cli/option_numbers.h"
-#include "cli/progress_line.h"
+#include "cli/pdf_print.h"
 #include "cli/verb_options.h"
 #include "data/address_schema.h"
 #include "data/engine_setting_guards.h"
@@ -199,15 +199,9 @@ int print(const Options& options) {
     printer.setTitle(options.at("--letter"));
     letters::LetterPrintRun run(addresses.table, *addresses.engine, *templateDocument, choices,
                                 printer);
-    ProgressLine line("Printing letters");
-    const text::Progress progress = line.progress();
-    int steps = 0;
-    const int total = addresses.engine->queryRecCount();
-    printer.print = [&](print::PrintEngine& e) {
-        run.print(e, [&] { return text::report(progress, ++steps, total); });
-    };
-    if (!printer.run(print::PrintOutput::PdfFile, options.at("--pdf")))
-        throw CliError(printer.lastError().toStdString(), kExitFailure);
+    printToPdf(
+        printer, "Printing letters", addresses.engine->queryRecCount(), options.at("--pdf"),
+        [&](print::PrintEngine& e, const print::KeepGoing& keepGoing) { run.print(e, keepGoing); });
     return 0;
 }
 

@@ -11,7 +11,7 @@
 #include "cli/home_table.h"
 #include "cli/json_writer.h"
 #include "cli/option_numbers.h"
-#include "cli/progress_line.h"
+#include "cli/pdf_print.h"
 #include "cli/verb_options.h"
 #include "data/address_schema.h"
 #include "data/engine_setting_guards.h"
@@ -186,12 +186,7 @@ int print(const Options& options) {
     reports::ReportSelection selection(addresses, engine, choices, builtIn);
     if (!selection.anyRecord()) throw CliError(reports::kNoRecordsMessage, kExitFailure);
     print::PrintEngine printer;
-    ProgressLine line("Printing report");
-    const text::Progress progress = line.progress();
-    int steps = 0;
-    const int total = engine.queryRecCount();
-    const auto keepGoing = [&] { return text::report(progress, ++steps, total); };
-
+    print::PrintJob job;
     design::TableMergeSource source(addresses);
     std::unique_ptr<reports::BuiltInReport> list;
     std::unique_ptr<reports::UserReport> user;
@@ -205,7 +200,9 @@ int print(const Options& options) {
         o.date = date;
         printer.setPaperCode(print::kPaperLetter);
         list = std::make_unique<reports::BuiltInReport>(addresses, o);
-        printer.print = [&](print::PrintEngine& e) { list->print(e, keepGoing); };
+        job = [&](print::PrintEngine& e, const print::KeepGoing& keepGoing) {
+            list->print(e, keepGoing);
+        };
     } else {
         for (design::TReportPanel* band : {&report.header, &report.detail, &report.footer})
             band->setMergeSource(&source);
@@ -221,10 +218,11 @@ int print(const Options& options) {
         user = std::make_unique<reports::UserReport>(
             addresses, reports::UserReportBands{report.header, report.detail, report.footer},
             report.settings, choices.onePerPage, QDateTime(date, QTime::currentTime()));
-        printer.print = [&](print::PrintEngine& e) { user->print(e, keepGoing); };
+        job = [&](print::PrintEngine& e, const print::KeepGoing& keepGoing) {
+            user->print(e, keepGoing);
+        };
     }
-    if (!printer.run(print::PrintOutput::PdfFile, options.at("--pdf")))
-        throw CliError(printer.lastError().toStdString(), kExitFailure);
+    printToPdf(printer, "Printing report", engine.queryRecCount(), options.at("--pdf"), job);
     return 0;
 }
 

@@ -36,6 +36,13 @@ struct RecordedPages {
     std::deque<QPicture> pages;
 };
 
+class PrintEngine;
+
+// A job's loop asks this between records whether to go on; it is also
+// where windows repaint and command lines show progress.
+using KeepGoing = std::function<bool()>;
+using PrintJob = std::function<void(PrintEngine&, const KeepGoing&)>;
+
 class PrintEngine {
   public:
     PrintEngine();

@@ -9,9 +9,6 @@
 
 namespace pc::print {
 
-using KeepGoing = std::function<bool()>;
-using PrintJob = std::function<void(PrintEngine&, const KeepGoing&)>;
-
 struct PrintJobWindows {
     PrintStatusTexts texts;
     QString previewCaption;  // "Preview Labels"
