@@ -15,10 +15,10 @@
 #include "data/session.h"
 #include "data/t_table.h"
 #include "maintenance/copy_out.h"
+#include "maintenance/utility_frame.h"
 #include "text/message_service.h"
 #include "text/program_paths.h"
 #include "widgets/help_contexts.h"
-#include "widgets/help_link.h"
 
 namespace pc::maintenance {
 
@@ -55,29 +55,14 @@ TCopyOut::TCopyOut(data::Session& session, QWidget* parent) : QDialog(parent), s
     options->addWidget(TextRadio);
     options->addLayout(textOptions);
     options->addWidget(FileLabel);
-    ProgressLabel = new QLabel;
-    ProgressLabel->setObjectName("ProgressLabel");
-    ProgressLabel->hide();
-    Gauge = new QProgressBar;
-    Gauge->setObjectName("Gauge");
-    Gauge->hide();
-    SaveAsButton = new QPushButton("Save As");
-    SaveAsButton->setObjectName("SaveAsButton");
+    const UtilityFrame frame =
+        buildUtilityFrame(*this, Options, "Save As", "SaveAsButton", widgets::help::kCopyOut);
+    ProgressLabel = frame.progressLabel;
+    Gauge = frame.gauge;
+    SaveAsButton = frame.action;
     SaveAsButton->setDefault(true);
-    CancelButton = new QPushButton("Cancel");
-    CancelButton->setObjectName("CancelButton");
-    HelpButton = new QPushButton("Help");
-    HelpButton->setObjectName("HelpButton");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(SaveAsButton);
-    buttons->addWidget(CancelButton);
-    buttons->addWidget(HelpButton);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Options);
-    layout->addWidget(ProgressLabel);
-    layout->addWidget(Gauge);
-    layout->addLayout(buttons);
+    CancelButton = frame.cancel;
+    HelpButton = frame.help;
 
     const auto kindChanged = [this] {
         chosen_ = QStringLiteral("(none)");
@@ -89,8 +74,6 @@ TCopyOut::TCopyOut(data::Session& session, QWidget* parent) : QDialog(parent), s
     kindChanged();
     connect(SaveAsButton, &QPushButton::clicked, this, &TCopyOut::SaveAsButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &TCopyOut::CancelButtonClick);
-    connect(HelpButton, &QPushButton::clicked, this,
-            [] { widgets::showHelp(widgets::help::kCopyOut); });
     chooseFile_ = [this](const QString& extension, const QString& filter) {
         QFileDialog dialog(this, windowTitle(), folder_, filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -11,10 +11,10 @@
 #include "data/data_error.h"
 #include "data/session.h"
 #include "maintenance/record_deletion.h"
+#include "maintenance/utility_frame.h"
 #include "text/message_service.h"
 #include "widgets/busy_cursor.h"
 #include "widgets/help_contexts.h"
-#include "widgets/help_link.h"
 
 namespace pc::maintenance {
 
@@ -35,33 +35,17 @@ TDeleteRecords::TDeleteRecords(data::Session& session, QWidget* parent)
     const bool filtered = !session.filter().isEmpty();
     MatchingRadio->setEnabled(filtered);
     NotMatchingRadio->setEnabled(filtered);
-    ProgressLabel = new QLabel("Deleting Records ");
-    ProgressLabel->setObjectName("ProgressLabel");
-    ProgressLabel->hide();
-    Gauge = new QProgressBar;
-    Gauge->setObjectName("Gauge");
-    Gauge->hide();
-    DoitButton = new QPushButton("Delete Now");
-    DoitButton->setObjectName("DoitButton");
-    CancelButton = new QPushButton("Cancel");
-    CancelButton->setObjectName("CancelButton");
+    const UtilityFrame frame = buildUtilityFrame(*this, Options, "Delete Now", "DoitButton",
+                                                 widgets::help::kDeleteRecords);
+    ProgressLabel = frame.progressLabel;
+    ProgressLabel->setText("Deleting Records ");
+    Gauge = frame.gauge;
+    DoitButton = frame.action;
+    CancelButton = frame.cancel;
     CancelButton->setDefault(true);
-    HelpButton = new QPushButton("Help");
-    HelpButton->setObjectName("HelpButton");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(DoitButton);
-    buttons->addWidget(CancelButton);
-    buttons->addWidget(HelpButton);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Options);
-    layout->addWidget(ProgressLabel);
-    layout->addWidget(Gauge);
-    layout->addLayout(buttons);
+    HelpButton = frame.help;
     connect(DoitButton, &QPushButton::clicked, this, &TDeleteRecords::DoitClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(HelpButton, &QPushButton::clicked, this,
-            [] { widgets::showHelp(widgets::help::kDeleteRecords); });
 }
 
 void TDeleteRecords::DoitClick() {

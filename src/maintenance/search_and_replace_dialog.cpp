@@ -18,10 +18,10 @@
 #include "data/session.h"
 #include "data/t_field.h"
 #include "data/t_table.h"
+#include "maintenance/utility_frame.h"
 #include "text/message_service.h"
 #include "widgets/busy_cursor.h"
 #include "widgets/help_contexts.h"
-#include "widgets/help_link.h"
 
 namespace pc::maintenance {
 namespace {
@@ -79,36 +79,20 @@ TSearchAndReplace::TSearchAndReplace(data::Session& session, QWidget* parent)
     form->addRow("Replace with:", ReplaceEdit);
     form->addRow(scopeBox);
 
-    ProgressLabel = new QLabel("Replacing Records ");
-    ProgressLabel->setObjectName("ProgressLabel");
-    ProgressLabel->hide();
-    Gauge = new QProgressBar;
-    Gauge->setObjectName("Gauge");
-    Gauge->hide();
-    DoitButton = new QPushButton("Replace ");
-    DoitButton->setObjectName("DoitButton");
+    const UtilityFrame frame = buildUtilityFrame(*this, Options, "Replace ", "DoitButton",
+                                                 widgets::help::kSearchAndReplace);
+    ProgressLabel = frame.progressLabel;
+    ProgressLabel->setText("Replacing Records ");
+    Gauge = frame.gauge;
+    DoitButton = frame.action;
     DoitButton->setDefault(true);
-    CancelButton = new QPushButton("Cancel");
-    CancelButton->setObjectName("CancelButton");
-    HelpButton = new QPushButton("Help");
-    HelpButton->setObjectName("HelpButton");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(DoitButton);
-    buttons->addWidget(CancelButton);
-    buttons->addWidget(HelpButton);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Options);
-    layout->addWidget(ProgressLabel);
-    layout->addWidget(Gauge);
-    layout->addLayout(buttons);
+    CancelButton = frame.cancel;
+    HelpButton = frame.help;
 
     connect(TargetField, &QComboBox::currentIndexChanged, this,
             &TSearchAndReplace::TargetFieldClick);
     connect(DoitButton, &QPushButton::clicked, this, &TSearchAndReplace::DoitClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(HelpButton, &QPushButton::clicked, this,
-            [] { widgets::showHelp(widgets::help::kSearchAndReplace); });
     TargetFieldClick();
 }
 

@@ -230,5 +230,21 @@ TEST_F(UtilityWindows, DeleteAndCopyOutWindows) {
     EXPECT_TRUE(QFile::exists(home + "out.txt"));
 }
 
+// The run-over-records windows for a look, with PC_SCREENSHOT_DIR set.
+TEST_F(UtilityWindows, Screenshots) {
+    const QString dir = qEnvironmentVariable("PC_SCREENSHOT_DIR");
+    if (dir.isEmpty()) GTEST_SKIP() << "PC_SCREENSHOT_DIR is not set";
+    QDir().mkpath(dir);
+    TSearchAndReplace replace(*session);
+    TDeleteRecords remove(*session);
+    TCopyOut copy(*session);
+    for (auto [window, name] : {std::pair<QDialog*, const char*>{&replace, "search-and-replace"},
+                                {&remove, "delete-records"},
+                                {&copy, "copy-out"}}) {
+        window->show();
+        window->grab().save(QDir(dir).filePath(QString::fromLatin1(name) + ".png"));
+    }
+}
+
 }  // namespace
 }  // namespace pc::maintenance::test
