@@ -5,7 +5,6 @@
 #include "cli/db_command.h"
 #include "cli/json_writer.h"
 #include "data/system_tables.h"
-#include "data/t_apollo.h"
 #include "data/t_field.h"
 #include "data/t_table.h"
 #include "text/program_paths.h"
@@ -19,15 +18,11 @@ void openHomeTable(const QString& home, const QString& fileName,
         throw CliError(home.toStdString() + ": no such folder", kExitUsage);
     text::setHome(home);
     registerTables();
-    if (!data::openSystemTable(fileName, table)) {
+    if (!data::openListedSystemTable(fileName, table)) {
         if (failure.empty())
             failure = "cannot open " + fileName.toStdString() + " in " + home.toStdString();
         throw CliError(failure, kExitFailure);
     }
-    data::TApollo engine(&table);
-    engine.setQuery(QStringLiteral("not DELETED()"));
-    engine.setOrder(1);
-    table.first();
 }
 
 void writeRowsAsJsonLines(data::TTable& table, std::ostream& out) {

@@ -63,4 +63,21 @@ class Session {
     Host& host_;
 };
 
+// Shows the session's calculated fields while it lives (a print window's
+// merges read them) and then puts the setting back.
+class CalculatedFieldsShown {
+  public:
+    explicit CalculatedFieldsShown(Session& session)
+        : session_(session), was_(session.calculatedFieldsShown()) {
+        session_.showCalculatedFields(true);
+    }
+    ~CalculatedFieldsShown() { session_.showCalculatedFields(was_); }
+    CalculatedFieldsShown(const CalculatedFieldsShown&) = delete;
+    CalculatedFieldsShown& operator=(const CalculatedFieldsShown&) = delete;
+
+  private:
+    Session& session_;
+    bool was_;
+};
+
 }  // namespace pc::data

@@ -119,4 +119,13 @@ bool openSystemTable(const QString& fileName, TTable& table) {
     return true;
 }
 
+bool openListedSystemTable(const QString& fileName, TTable& table) {
+    if (!openSystemTable(fileName, table)) return false;
+    TApollo engine(&table);
+    engine.setQuery(QStringLiteral("not DELETED()"));
+    engine.setOrder(1);
+    table.first();
+    return true;
+}
+
 }  // namespace pc::data

@@ -48,6 +48,9 @@ QString systemTableFailureMessage(const QString& fileName);
 // its one tag (failures there are ignored). On failure the user is told and
 // false comes back. A file that exists but does not open is never replaced.
 bool openSystemTable(const QString& fileName, TTable& table);
+// The same, then the rows as the layout lists show them: those not deleted,
+// in the order of the table's tag (its descriptions), on the first.
+bool openListedSystemTable(const QString& fileName, TTable& table);
 
 // Creates the empty table at the path with its fields; false when the
 // table is not one the program creates or the engine refuses.

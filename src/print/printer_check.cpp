@@ -1,5 +1,6 @@
 #include "print/printer_check.h"
 
+#include "data/session.h"
 #include "text/message_service.h"
 
 namespace pc::print {
@@ -31,6 +32,13 @@ bool checkPrinters(const QStringList& printers, const QString& defaultName) {
 bool checkPrinters() {
     const PrintEngine engine;
     return checkPrinters(engine.printers(), engine.printerName());
+}
+
+bool readyToPrint(const data::Session& session) {
+    if (!checkPrinters()) return false;
+    if (session.active()) return true;
+    text::messages().inform(QStringLiteral("You need to have a database file open first"));
+    return false;
 }
 
 }  // namespace pc::print

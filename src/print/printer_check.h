@@ -6,6 +6,10 @@
 
 #include "print/print_engine.h"
 
+namespace pc::data {
+class Session;
+}
+
 namespace pc::print {
 
 // The printers of the printer backend followed by the "PDF file" printer.
@@ -18,5 +22,8 @@ QString defaultPrinter();
 bool checkPrinters(const QStringList& printers, const QString& defaultName);
 // The same over the real printer list.
 bool checkPrinters();
+// What a print window's command checks first: the printers, then that a
+// database is open ("You need to have a database file open first").
+bool readyToPrint(const data::Session& session);
 
 }  // namespace pc::print
