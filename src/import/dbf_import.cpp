@@ -98,17 +98,7 @@ ImportResult runDbfImport(TTable& source, const std::vector<int>& pairing, TTabl
         int recno = 0;
         bool started = false;
         const RowProducer next = [&](std::vector<Assignment>& row) {
-            try {
-                if (!started) {
-                    source.first();
-                    started = true;
-                } else {
-                    source.next();
-                }
-                if (source.eof() || !source.hasCurrentRecord()) return RowRead::End;
-            } catch (const pc::data::DataError&) {
-                return RowRead::Error;
-            }
+            if (const RowRead read = stepSource(source, started); read != RowRead::Row) return read;
             recno = source.recNo();
             for (int s = 0; s < source.fieldCount() && s < static_cast<int>(pairing.size()); ++s) {
                 const int d = pairing[s];

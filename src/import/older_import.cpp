@@ -3,7 +3,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include "data/data_error.h"
 #include "data/t_apollo.h"
 #include "data/t_field.h"
 #include "data/t_table.h"
@@ -83,17 +82,7 @@ ImportResult runOlderImport(TTable& source, OlderVersion version, TTable& destin
             return f ? f->text() : QString();
         };
         const RowProducer next = [&](std::vector<Assignment>& row) {
-            try {
-                if (!started) {
-                    source.first();
-                    started = true;
-                } else {
-                    source.next();
-                }
-                if (source.eof() || !source.hasCurrentRecord()) return RowRead::End;
-            } catch (const pc::data::DataError&) {
-                return RowRead::Error;
-            }
+            if (const RowRead read = stepSource(source, started); read != RowRead::Row) return read;
             recno = source.recNo();
             for (const QString& name : same) row.push_back({to(name), from(name)});
             if (version == OlderVersion::V1) {

@@ -124,4 +124,17 @@ ImportOutcome appendRows(pc::data::TTable& destination, const RowProducer& next,
     return outcome;
 }
 
+RowRead stepSource(pc::data::TTable& source, bool& started) {
+    try {
+        if (started)
+            source.next();
+        else
+            source.first();
+        started = true;
+        return source.eof() || !source.hasCurrentRecord() ? RowRead::End : RowRead::Row;
+    } catch (const pc::data::DataError&) {
+        return RowRead::Error;
+    }
+}
+
 }  // namespace pc::import

@@ -54,6 +54,11 @@ enum class RowRead { Row, End, Error };
 // Fills `row` with the next record's assignments (cleared beforehand).
 using RowProducer = std::function<RowRead(std::vector<Assignment>& row)>;
 
+// The table imports' walk over their source: the first record on the first
+// call (`started` false), the next one after; Row while on a record, End
+// past the last, Error when the table fails.
+RowRead stepSource(pc::data::TTable& source, bool& started);
+
 // Appends a record per row until the producer ends or fails, a write fails
 // or `progress` (done = records appended, of `total`) asks to stop.
 ImportOutcome appendRows(pc::data::TTable& destination, const RowProducer& next, int total,
