@@ -1,5 +1,8 @@
 #include "widgets/description_grid_model.h"
 
+#include <QHeaderView>
+#include <QTableView>
+
 #include "data/data_error.h"
 #include "data/t_apollo.h"
 #include "data/t_table.h"
@@ -60,6 +63,15 @@ QVariant DescriptionGridModel::headerData(int section, Qt::Orientation orientati
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Horizontal && section == 0) return QStringLiteral("Description");
     return {};
+}
+
+void showDescriptions(QTableView* view, DescriptionGridModel* model) {
+    view->setModel(model);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->horizontalHeader()->setStretchLastSection(true);
+    view->verticalHeader()->hide();
 }
 
 }  // namespace pc::widgets

@@ -7,6 +7,8 @@
 #include <QHash>
 #include <vector>
 
+class QTableView;
+
 namespace pc::data {
 class TTable;
 }
@@ -36,5 +38,9 @@ class DescriptionGridModel : public QAbstractTableModel {
     std::vector<int> recnos_;
     mutable QHash<int, QString> descriptions_;  // by row
 };
+
+// Sets the view up as the layout lists show a model: whole rows, one at a
+// time, read-only, no row numbers, the description across the width.
+void showDescriptions(QTableView* view, DescriptionGridModel* model);
 
 }  // namespace pc::widgets

@@ -5,7 +5,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -88,12 +87,7 @@ void TPKEnvelopes::buildControls(bool filterSet) {
     model_ = new widgets::DescriptionGridModel(layouts_, this);
     grid_ = new QTableView(this);
     grid_->setObjectName(QStringLiteral("LayoutGrid"));
-    grid_->setModel(model_);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->horizontalHeader()->setStretchLastSection(true);
-    grid_->verticalHeader()->hide();
+    widgets::showDescriptions(grid_, model_);
     connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this] { rowChanged(); });
     connect(grid_, &QTableView::doubleClicked, this, [this] { ModifyButtonClick(); });

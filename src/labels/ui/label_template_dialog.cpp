@@ -62,13 +62,8 @@ TLabelTemplateDialog::TLabelTemplateDialog(pc::data::TTable& templates,
     ManufacturerCombo->addItems(templateManufacturerEntries());
     ProductTypeCombo->addItems(templateProductTypeEntries());
 
-    TemplateGrid->setModel(model_);
-    TemplateGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    TemplateGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-    TemplateGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    TemplateGrid->verticalHeader()->hide();
+    widgets::showDescriptions(TemplateGrid, model_);
     TemplateGrid->verticalHeader()->setDefaultSectionSize(TemplateGrid->fontMetrics().height() + 6);
-    TemplateGrid->horizontalHeader()->setStretchLastSection(true);
     TemplateGrid->installEventFilter(this);
 
     auto* layout = new QGridLayout(this);

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -46,12 +45,7 @@ void TReportSetup::buildControls(bool filterSet) {
     model_ = new widgets::DescriptionGridModel(reports_, this);
     grid_ = new QTableView(designer);
     grid_->setObjectName(QStringLiteral("ReportGrid"));
-    grid_->setModel(model_);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->horizontalHeader()->setStretchLastSection(true);
-    grid_->verticalHeader()->hide();
+    widgets::showDescriptions(grid_, model_);
     connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& index) { model_->goToRow(index.row()); });
     connect(grid_, &QTableView::doubleClicked, this, [this] { ModifyButtonClick(); });
