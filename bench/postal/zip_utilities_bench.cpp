@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "address_data.h"
+#include "address_table_fill.h"
 #include "data/address_database.h"
 #include "data/engine_setting_guards.h"
 #include "data/filter_query.h"
@@ -22,36 +23,6 @@
 #include "postal/zip_code_count.h"
 #include "xbase/engine.h"
 
-namespace {
-
-void fill(const QString& path, int records) {
-    pc::data::TTable creation;
-    if (!pc::data::createAddressTable(path, pc::data::NewFileFieldLengths(), creation)) {
-        std::fprintf(stderr, "cannot create %s\n", qPrintable(path));
-        std::exit(1);
-    }
-    const QByteArray file = path.toUtf8();
-    const int previous = sx_Select(0);
-    sx_Use(file.constData(), "FILL", pc::xbase::kExclusive, pc::xbase::kDriverCdx);
-    const auto& fields = pc::bench::addressFields();
-    pc::bench::AddressGenerator gen;
-    for (int i = 0; i < records; ++i) {
-        const auto& values = gen.next();
-        sx_AppendBlank();
-        for (int f = 0; f < pc::bench::kAddressFieldCount; ++f) {
-            if (f == pc::bench::kIsDelField)
-                sx_ReplaceLogical(fields[f].name, values[f] == "T");
-            else if (f != pc::bench::kMemoField || !values[f].empty())
-                sx_Replace(fields[f].name, values[f].c_str());
-        }
-    }
-    sx_Commit();
-    sx_Close();
-    sx_Select(previous);
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int records = argc > 1 ? std::atoi(argv[1]) : 1000000;
@@ -62,7 +33,7 @@ int main(int argc, char** argv) {
     const QString table = dir.path() + "/ADD0001.DBF";
     QFile::copy(csz, dir.path() + "/CSZ.DBF");
     QFile::setPermissions(dir.path() + "/CSZ.DBF", QFile::ReadOwner | QFile::WriteOwner);
-    fill(table, records);
+    pc::bench::fillAddressTable(table, records);
 
     pc::data::TTable states;
     states.setFolder(dir.path());

@@ -14,6 +14,7 @@
 #include <cstdlib>
 
 #include "address_data.h"
+#include "address_table_fill.h"
 #include "app/startup.h"
 #include "app/t_address_main.h"
 #include "data/address_database.h"
@@ -25,36 +26,6 @@
 #include "text/profile_file.h"
 #include "text/program_paths.h"
 #include "xbase/engine.h"
-
-namespace {
-
-void fill(const QString& path, int records) {
-    pc::data::TTable creation;
-    if (!pc::data::createAddressTable(path, pc::data::NewFileFieldLengths(), creation)) {
-        std::fprintf(stderr, "cannot create %s\n", qPrintable(path));
-        std::exit(1);
-    }
-    const QByteArray file = path.toUtf8();
-    const int previous = sx_Select(0);
-    sx_Use(file.constData(), "FILL", pc::xbase::kExclusive, pc::xbase::kDriverCdx);
-    const auto& fields = pc::bench::addressFields();
-    pc::bench::AddressGenerator gen;
-    for (int i = 0; i < records; ++i) {
-        const auto& values = gen.next();
-        sx_AppendBlank();
-        for (int f = 0; f < pc::bench::kAddressFieldCount; ++f) {
-            if (f == pc::bench::kIsDelField)
-                sx_ReplaceLogical(fields[f].name, false);
-            else if (f != pc::bench::kMemoField || !values[f].empty())
-                sx_Replace(fields[f].name, values[f].c_str());
-        }
-    }
-    sx_Commit();
-    sx_Close();
-    sx_Select(previous);
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -68,7 +39,7 @@ int main(int argc, char** argv) {
     QDir().mkpath(home.path() + "/DATA");
     QDir().mkpath(home.path() + "/sysdata");
     pc::text::ProfileFile(home.path() + "/POSTCR.ini").writeBool("Misc", "GettingStarted", true);
-    fill(home.path() + "/DATA/add0001.DBF", records);
+    pc::bench::fillAddressTable(home.path() + "/DATA/add0001.DBF", records, {.noneDeleted = true});
 
     pc::text::ScopedRecordingMessages messages;  // answers Yes
     pc::app::TAddressMain window;

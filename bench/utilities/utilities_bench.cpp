@@ -16,6 +16,7 @@
 #include <cstdlib>
 
 #include "address_data.h"
+#include "address_table_fill.h"
 #include "data/address_database.h"
 #include "data/address_schema.h"
 #include "data/engine_setting_guards.h"
@@ -31,35 +32,6 @@
 #include "xbase/engine.h"
 
 namespace {
-
-void fill(const QString& path, int records) {
-    pc::data::TTable creation;
-    if (!pc::data::createAddressTable(path, pc::data::NewFileFieldLengths(), creation)) {
-        std::fprintf(stderr, "cannot create %s\n", qPrintable(path));
-        std::exit(1);
-    }
-    // Appending with 26 tags kept up to date is slow; the tags are built in
-    // one pass once the records are in.
-    QFile::remove(path.left(path.size() - 3) + "CDX");
-    const QByteArray file = path.toUtf8();
-    const int previous = sx_Select(0);
-    sx_Use(file.constData(), "FILL", pc::xbase::kExclusive, pc::xbase::kDriverCdx);
-    const auto& fields = pc::bench::addressFields();
-    pc::bench::AddressGenerator gen;
-    for (int i = 0; i < records; ++i) {
-        const auto& values = gen.next();
-        sx_AppendBlank();
-        for (int f = 0; f < pc::bench::kAddressFieldCount; ++f) {
-            if (f == pc::bench::kIsDelField)
-                sx_ReplaceLogical(fields[f].name, values[f] == "T");
-            else if (f != pc::bench::kMemoField || !values[f].empty())
-                sx_Replace(fields[f].name, values[f].c_str());
-        }
-    }
-    sx_Commit();
-    sx_Close();
-    sx_Select(previous);
-}
 
 double cpuSeconds() {
     rusage usage{};
@@ -99,7 +71,7 @@ int main(int argc, char** argv) {
     QTemporaryDir scratch(qEnvironmentVariable("PC_BENCH_DIR", QDir::tempPath()) +
                           "/utilities-XXXXXX");
     const QString path = scratch.path() + "/ADD0001.DBF";
-    fill(path, records);
+    pc::bench::fillAddressTable(path, records, {.withoutIndex = true});
     pc::data::TApolloEnv().activate();
 
     pc::data::TTable table;
