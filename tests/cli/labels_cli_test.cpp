@@ -5,6 +5,7 @@
 #include <optional>
 #include <sstream>
 
+#include "pdf_words.h"
 #include "run_process.h"
 #include "test_support.h"
 
@@ -81,20 +82,6 @@ TEST_F(LabelsCli, AddFromATemplateOrNumbersAndListInDescriptionOrder) {
                   .status,
               0);
     EXPECT_FALSE(std::filesystem::exists(home + "/sysdata/BIN00003.L"));
-}
-
-// Where pdftotext puts a word: its left and top in points; none without it.
-std::optional<std::pair<double, double>> wordAt(const std::string& pdf, const std::string& word) {
-    const ProcessResult r = runProcess({"pdftotext", "-bbox", pdf, "-"});
-    if (r.status != 0) return std::nullopt;
-    const size_t at = r.out.find(">" + word + "</word>");
-    if (at == std::string::npos) return std::nullopt;
-    const size_t start = r.out.rfind("<word", at);
-    const auto number = [&](const char* key) {
-        const size_t k = r.out.find(key, start);
-        return std::stod(r.out.substr(k + std::string(key).size()));
-    };
-    return std::make_pair(number("xMin=\""), number("yMin=\""));
 }
 
 TEST_F(LabelsCli, PrintPlacesLabelsOnTheSheetAsTheWindowWould) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "pdf_words.h"
 #include "run_process.h"
 #include "test_support.h"
 
@@ -77,36 +78,6 @@ class ReportBytes {
     }
     std::string bytes_;
 };
-
-struct Word {
-    double x, y;  // inches from the page's top-left
-};
-
-// Every place pdftotext finds the word, page by page.
-std::vector<std::vector<Word>> wordPlaces(const std::string& pdf, const std::string& word) {
-    std::vector<std::vector<Word>> pages;
-    const ProcessResult r = runProcess({"pdftotext", "-bbox", pdf, "-"});
-    if (r.status != 0) return pages;
-    size_t at = 0;
-    for (;;) {
-        const size_t page = r.out.find("<page", at);
-        const size_t w = r.out.find(">" + word + "</word>", at);
-        if (page != std::string::npos && (w == std::string::npos || page < w)) {
-            pages.emplace_back();
-            at = page + 5;
-            continue;
-        }
-        if (w == std::string::npos) break;
-        const size_t start = r.out.rfind("<word", w);
-        const auto number = [&](const char* key) {
-            const size_t k = r.out.find(key, start);
-            return std::stod(r.out.substr(k + std::string(key).size())) / 72;
-        };
-        pages.back().push_back({number("xMin=\""), number("yMin=\"")});
-        at = w + 1;
-    }
-    return pages;
-}
 
 std::string pdfText(const std::string& pdf) {
     return runProcess({"pdftotext", "-layout", pdf, "-"}).out;
